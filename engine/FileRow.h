@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace marrowick {
+
+// One archive entry as the file list shows it. The sizes are the library's full
+// 64-bit values; the cells are formatted from them when the list asks.
+struct FileRow
+{
+    QString name;          // stored name, "/" separated, folder parts included
+    std::uint64_t unpSize = 0;
+    std::uint64_t packSize = 0;
+    std::uint32_t crc = 0;
+    bool isFolder = false;
+    bool isEncrypted = false;
+};
+
+} // namespace marrowick

@@ -1,0 +1,476 @@
+#include "mainwindow/fMain.h"
+
+#include "dialogs/QtPrompts.h"
+#include "dialogs/Twips.h"
+#include "mainwindow/FileIcons.h"
+#include "mainwindow/FileListModel.h"
+#include "mainwindow/FormLayout.h"
+#include "mainwindow/ModMenuBitmaps.h"
+#include "mainwindow/modMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+// The pictures are compiled into this static library; their registration
+// must be pulled in by hand or the linker drops it.
+static void InitMarrowickResources()
+{
+    Q_INIT_RESOURCE(marrowick);
+}
+
+namespace marrowick {
+
+namespace {
+
+const QString ProductName = QStringLiteral("Marrowick");
+
+// Stored sizes, in twips.
+constexpr double ClientWidthTwips = 9780;
+constexpr double ClientHeightTwips = 3885;
+constexpr double ToolbarHeightTwips = 1020;
+constexpr double ButtonWidthTwips = 825;
+constexpr double StatusHeightTwips = 360;
+constexpr double PanelDefaultWidthTwips = 1440;
+constexpr double PanelWidthTwips = 4000;
+
+QPixmap RenderPicture(const QString& resource, int width, int height, qreal ratio)
+{
+    QPixmap pixmap = QIcon(resource).pixmap(QSize(width, height), ratio);
+    return pixmap;
+}
+
+} // namespace
+
+// One panel of the status bar: an optional picture and a text.
+class StatusPanel final : public QWidget
+{
+public:
+    explicit StatusPanel(QWidget* parent) : QWidget(parent)
+    {
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(4, 0, 4, 0);
+        layout->setSpacing(3);
+        m_picture = new QLabel(this);
+        m_picture->hide();
+        m_text = new QLabel(this);
+        m_text->setTextFormat(Qt::PlainText);
+        layout->addWidget(m_picture);
+        layout->addWidget(m_text, 1);
+    }
+
+    void setPicture(const QPixmap& pixmap)
+    {
+        m_picture->setPixmap(pixmap);
+        m_picture->setVisible(!pixmap.isNull());
+    }
+    void setText(const QString& text) { m_text->setText(text); }
+    QString text() const { return m_text->text(); }
+
+private:
+    QLabel* m_picture = nullptr;
+    QLabel* m_text = nullptr;
+};
+
+fMain::fMain(IUserPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent), m_icons(std::make_unique<FileIconProvider>())
+{
+    InitMarrowickResources();
+    setObjectName(QStringLiteral("fMain"));
+    if (prompts) {
+        m_prompts = prompts;
+    } else {
+        m_ownPrompts = std::make_unique<QtPrompts>(this);
+        m_prompts = m_ownPrompts.get();
+    }
+
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    setFont(font);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/marrowick.svg")));
+
+    const qreal ratio = devicePixelRatioF();
+    m_picOpen = RenderPicture(QStringLiteral(":/icons/menu-open.svg"), 13, 12, ratio);
+    m_picExtract = RenderPicture(QStringLiteral(":/icons/menu-extract.svg"), 13, 13, ratio);
+    m_image1 = RenderPicture(QStringLiteral(":/icons/padlock.svg"), 32, 32, ratio);
+
+    buildMenus();
+    buildToolbar();
+    buildList();
+    buildStatusBar();
+}
+
+fMain::~fMain() = default;
+
+QAction* fMain::makeAction(const char* name, const QString& caption, const QKeySequence& key)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    // Shortcuts work wherever the focus is in this window, the list included.
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+void fMain::buildMenus()
+{
+    m_mnufile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnufile->setObjectName(QStringLiteral("mnufile"));
+    m_mnuopen = makeAction("mnuopen", QStringLiteral("&Open Archive..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuclose = makeAction("mnuclose", QStringLiteral("&Close Archive..."), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_mnuexit = makeAction("mnuexit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_mnufile->addAction(m_mnuopen);
+    m_mnufile->addAction(m_mnuclose);
+    m_mnufile->addSeparator()->setObjectName(QStringLiteral("mnusep1"));
+    m_mnufile->addAction(m_mnuexit);
+
+    m_mnuedit = menuBar()->addMenu(QStringLiteral("&Actions"));
+    m_mnuedit->setObjectName(QStringLiteral("mnuedit"));
+    m_mnuextract = makeAction("mnuextract", QStringLiteral("&Extract"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_mnutest = makeAction("mnutest", QStringLiteral("&Test"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_mnuedit->addAction(m_mnuextract);
+    m_mnuedit->addAction(m_mnutest);
+
+    m_mnuhlp = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
+    m_mnuhelp = makeAction("mnuhelp", QStringLiteral(" &Help"), QKeySequence(Qt::Key_F1));
+    m_mnuabout = makeAction("mnuabout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    m_mnuhlp->addAction(m_mnuhelp);
+    m_mnuhlp->addAction(m_mnuabout);
+
+    connect(m_mnuclose, &QAction::triggered, this, &fMain::mnuclose_Click);
+    connect(m_mnuexit, &QAction::triggered, this, &fMain::mnuexit_Click);
+}
+
+void fMain::buildToolbar()
+{
+    m_tbMenu = new QToolBar(this);
+    m_tbMenu->setObjectName(QStringLiteral("tbMenu"));
+    m_tbMenu->setMovable(false);
+    m_tbMenu->setFloatable(false);
+    m_tbMenu->toggleViewAction()->setEnabled(false);
+    m_tbMenu->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_tbMenu->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_tbMenu->setIconSize(QSize(48, 48));
+    addToolBar(Qt::TopToolBarArea, m_tbMenu);
+
+    struct Button
+    {
+        const char* caption;
+        const char* tooltip;
+        const char* picture;
+    };
+    // Entries 2 and 3 carry nothing and never show: the visible buttons keep
+    // the indices 1, 4 and 5 the commands are told apart by.
+    const Button buttons[5] = {
+        {"Open", "open RAR archive", ":/icons/open.svg"},
+        {nullptr, nullptr, nullptr},
+        {nullptr, nullptr, nullptr},
+        {"Extract to", "Extract Files", ":/icons/extract.svg"},
+        {"Test", "Test archived file", ":/icons/test.svg"},
+    };
+    const QSize buttonSize(TwipsToPixels(ButtonWidthTwips, this),
+                           TwipsToPixels(ToolbarHeightTwips, this));
+    for (int i = 0; i < 5; ++i) {
+        const int index = i + 1;
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("tbButton%1").arg(index));
+        action->setProperty("buttonIndex", index);
+        if (buttons[i].caption) {
+            action->setText(QString::fromLatin1(buttons[i].caption));
+            action->setToolTip(QString::fromLatin1(buttons[i].tooltip));
+            action->setIcon(QIcon(QString::fromLatin1(buttons[i].picture)));
+        } else {
+            action->setVisible(false);
+            action->setEnabled(false);
+        }
+        m_tbMenu->addAction(action);
+        if (QWidget* button = m_tbMenu->widgetForAction(action)) {
+            // The stored width, or wider where the desktop's font needs it:
+            // a caption is never cut.
+            button->setMinimumWidth(buttonSize.width());
+            button->setFixedHeight(buttonSize.height());
+            button->setFocusPolicy(Qt::NoFocus);
+        }
+        connect(action, &QAction::triggered, this, [this, index] { tbMenu_ButtonClick(index); });
+        m_buttons.append(action);
+    }
+    m_tbMenu->layout()->setContentsMargins(0, 0, 0, 0);
+    m_tbMenu->setFixedHeight(buttonSize.height());
+}
+
+void fMain::buildList()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    m_model = new FileListModel(this);
+    m_lvFiles = new QTreeView(client);
+    m_lvFiles->setObjectName(QStringLiteral("lvFiles"));
+    m_lvFiles->setModel(m_model);
+    m_lvFiles->setRootIsDecorated(false);
+    m_lvFiles->setItemsExpandable(false);
+    m_lvFiles->setUniformRowHeights(true);
+    m_lvFiles->setAllColumnsShowFocus(true);
+    m_lvFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvFiles->setAcceptDrops(true);
+    m_lvFiles->viewport()->setAcceptDrops(true);
+    m_lvFiles->setIconSize(QSize(16, 16));
+    m_lvFiles->header()->setStretchLastSection(false);
+    m_lvFiles->header()->setSectionsMovable(false);
+    m_lvFiles->setFocus();
+    setTabOrder(m_lvFiles, m_tbMenu);
+}
+
+void fMain::buildStatusBar()
+{
+    m_sbStat = new QStatusBar(this);
+    m_sbStat->setObjectName(QStringLiteral("sbStat"));
+    m_sbStat->setSizeGripEnabled(true);
+    m_sbStat->setFixedHeight(TwipsToPixels(StatusHeightTwips, this));
+    setStatusBar(m_sbStat);
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new StatusPanel(m_sbStat);
+        m_panels[i]->setObjectName(QStringLiteral("sbStatPanel%1").arg(i + 1));
+    }
+    m_panels[0]->setProperty("key", QStringLiteral("lock"));
+    // The stored bar holds three empty panels; the load handler sets them up.
+    m_sbStat->addWidget(m_panels[0]);
+    m_sbStat->addWidget(m_panels[1]);
+    m_sbStat->addWidget(m_panels[2], 1);
+    for (StatusPanel* panel : m_panels)
+        panel->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
+}
+
+void fMain::Form_Load(const QString& commandLine)
+{
+    InitCommonControlsStart();
+    if (commandLine.isEmpty())
+        CloseArc();
+    setupControls();
+}
+
+void fMain::setupControls()
+{
+    // Status bar: the encryption indicator (hidden), the activity text and
+    // the totals, which take the room the others leave.
+    m_panels[0]->setText(QStringLiteral("Encrypted"));
+    m_panels[0]->setPicture(m_image1.scaled(QSize(16, 16) * m_image1.devicePixelRatio(),
+                                            Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_panels[0]->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
+    m_panels[0]->hide();
+    m_panels[1]->setText(QStringLiteral("Ready"));
+    m_panels[2]->setText(QString());
+    m_panels[1]->setFixedWidth(TwipsToPixels(PanelWidthTwips, this));
+    m_panels[2]->setMinimumWidth(0);
+    m_panels[2]->setMaximumWidth(QWIDGETSIZE_MAX);
+
+    // List: report view, no border, one row at a time, five columns.
+    m_lvFiles->setFrameShape(QFrame::NoFrame);
+    m_lvFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvFiles->header()->show();
+
+    SetMenuBitmap(this, 0, 0, m_picOpen);
+    SetMenuBitmap(this, 1, 0, m_picExtract);
+}
+
+void fMain::showCentred()
+{
+    ensurePolished();
+    const QSize client(TwipsToPixels(ClientWidthTwips, this),
+                       TwipsToPixels(ClientHeightTwips, this));
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    const auto centre = [this] {
+        if (const QScreen* scr = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(scr->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    };
+    centre();
+    show();
+    // The frame is known only once the window is shown; centre it again with it.
+    centre();
+}
+
+QSize fMain::clientSize() const
+{
+    const int menuHeight = menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0;
+    return QSize(width(), height() - menuHeight);
+}
+
+void fMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void fMain::Form_Resize()
+{
+    const double dpi = LogicalDpi(this);
+    const auto twips = [dpi](int px) { return static_cast<float>(PixelsToTwips(px, dpi)); };
+    const auto pixels = [dpi](float tw) { return TwipsToPixels(tw, dpi); };
+
+    const QSize client = clientSize();
+    FormLayoutInput in;
+    in.clientWidth = twips(client.width());
+    in.clientHeight = twips(client.height());
+    in.toolbarTop = 0;
+    in.toolbarHeight = twips(m_tbMenu->isVisible() ? m_tbMenu->height() : 0);
+    in.statusHeight = twips(m_sbStat->isVisible() ? m_sbStat->height() : 0);
+    const QRect list = m_lvFiles->geometry();
+    in.current = {twips(list.x()), twips(list.y()) + in.toolbarTop + in.toolbarHeight,
+                  twips(list.width()), twips(list.height())};
+
+    const FormLayoutResult out = ComputeFormLayout(in);
+    // The list lives in the area under the toolbar, so its top there is the
+    // layout's top less the toolbar's bottom.
+    const float toolbarBottom = in.toolbarTop + in.toolbarHeight;
+    m_lvFiles->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
+                           pixels(out.list.width), pixels(out.list.height));
+    if (out.columnsSet) {
+        QHeaderView* header = m_lvFiles->header();
+        for (int c = 0; c < 4; ++c)
+            header->resizeSection(c, pixels(out.columnWidths[static_cast<size_t>(c)]));
+    }
+    // The status bar is docked and follows the window's width by itself.
+}
+
+void fMain::CloseArc()
+{
+    m_model->clear();
+    m_panels[1]->setText(QStringLiteral("Ready "));
+    m_panels[2]->setText(QString());
+    m_panels[0]->hide();
+    m_mnuclose->setEnabled(false);
+    m_mnuextract->setEnabled(false);
+    m_mnutest->setEnabled(true);
+    syncToolbarButtons();
+    setWindowTitle(ProductName);
+}
+
+void fMain::mnuclose_Click()
+{
+    CloseArc();
+}
+
+void fMain::mnuexit_Click()
+{
+    close();
+}
+
+void fMain::tbMenu_ButtonClick(int index)
+{
+    switch (index) {
+    case 1:
+        m_mnuopen->trigger();
+        break;
+    case 4:
+        m_mnuextract->trigger();
+        break;
+    case 5:
+        m_mnutest->trigger();
+        break;
+    default:
+        break;
+    }
+}
+
+void fMain::syncToolbarButtons()
+{
+    m_buttons[3]->setEnabled(m_mnuextract->isEnabled());
+    m_buttons[4]->setEnabled(m_mnutest->isEnabled());
+}
+
+void fMain::ShowIconsForFiles()
+{
+    std::vector<QIcon> table;
+    std::vector<quint16> rowSlots;
+    m_icons->assign(m_model->rows(), table, rowSlots);
+    m_model->setIcons(std::move(table), std::move(rowSlots));
+}
+
+QString fMain::panelText(int panel) const
+{
+    return panel >= 1 && panel <= 3 ? m_panels[panel - 1]->text() : QString();
+}
+
+bool fMain::panelVisible(int panel) const
+{
+    return panel >= 1 && panel <= 3 && !m_panels[panel - 1]->isHidden();
+}
+
+void fMain::showWindow()
+{
+    if (!isVisible())
+        show();
+}
+
+void fMain::processEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void fMain::repaint()
+{
+    m_lvFiles->viewport()->update();
+    m_sbStat->update();
+}
+
+void fMain::setTitle(const QString& title)
+{
+    setWindowTitle(title);
+}
+
+void fMain::clearRows()
+{
+    m_model->clear();
+}
+
+int fMain::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+void fMain::appendRows(std::vector<FileRow>&& rows)
+{
+    m_model->appendRows(std::move(rows));
+}
+
+void fMain::setPanelText(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 3)
+        m_panels[panel - 1]->setText(text);
+}
+
+void fMain::setPanelVisible(int panel, bool visible)
+{
+    if (panel >= 1 && panel <= 3)
+        m_panels[panel - 1]->setVisible(visible);
+}
+
+void fMain::runStarted()
+{
+    m_running = true;
+}
+
+void fMain::runFinished()
+{
+    m_running = false;
+}
+
+} // namespace marrowick

@@ -1,0 +1,10 @@
+#include "mainwindow/modMain.h"
+
+namespace marrowick {
+
+bool InitCommonControlsStart()
+{
+    return true;
+}
+
+} // namespace marrowick

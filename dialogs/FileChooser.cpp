@@ -21,9 +21,10 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileChooserRequest& request)
         dialog.setNameFilters(request.nameFilters);
         // An index outside the list falls back to the first filter, as the
         // platform dialogs do.
-        const int index = request.filterIndex >= 1 && request.filterIndex <= request.nameFilters.size()
-                              ? request.filterIndex - 1
-                              : 0;
+        const int index =
+            request.filterIndex >= 1 && request.filterIndex <= request.nameFilters.size()
+                ? request.filterIndex - 1
+                : 0;
         dialog.selectNameFilter(request.nameFilters.at(index));
     }
     if (!request.initialDir.isEmpty())

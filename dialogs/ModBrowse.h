@@ -13,9 +13,9 @@ namespace marrowick {
 
 struct FolderChooserRequest
 {
-    QString startFolder;       // the folder the chooser opens on
-    QWidget* owner = nullptr;  // modal over this window; none when null
-    QString title;             // the prompt, e.g. "Extract Archive to ..."
+    QString startFolder;      // the folder the chooser opens on
+    QWidget* owner = nullptr; // modal over this window; none when null
+    QString title;            // the prompt, e.g. "Extract Archive to ..."
 };
 
 // Returns the chosen folder's path, or "" when the user cancelled.

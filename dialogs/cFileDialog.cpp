@@ -43,7 +43,10 @@ QStringList FilterListToNameFilters(const QString& filterList)
     return nameFilters;
 }
 
-cFileDialog::cFileDialog(FileChooser chooser) { setChooser(std::move(chooser)); }
+cFileDialog::cFileDialog(FileChooser chooser)
+{
+    setChooser(std::move(chooser));
+}
 
 void cFileDialog::setChooser(FileChooser chooser)
 {
@@ -99,9 +102,15 @@ FileChooserRequest cFileDialog::Request(bool save, int bufferSize) const
     return request;
 }
 
-void cFileDialog::ShowOpen() { Show(false); }
+void cFileDialog::ShowOpen()
+{
+    Show(false);
+}
 
-void cFileDialog::ShowSave() { Show(true); }
+void cFileDialog::ShowSave()
+{
+    Show(true);
+}
 
 void cFileDialog::Show(bool save)
 {

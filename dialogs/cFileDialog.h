@@ -18,7 +18,7 @@ namespace marrowick {
 // above all. Errors are ComponentError with the numbers below.
 class cFileDialog final
 {
-public:
+  public:
     static constexpr std::int32_t CancelErrorNumber = 32755;
     static constexpr std::int32_t InvalidArgumentNumber = 5;
     static constexpr std::int32_t OverflowNumber = 6;
@@ -92,7 +92,7 @@ public:
     // The option bits the last show operation handed to the dialog.
     std::int32_t RecordFlags() const { return m_recordFlags; }
 
-private:
+  private:
     void Show(bool save);
     FileChooserRequest Request(bool save, int bufferSize) const;
     [[noreturn]] static void RaiseError(std::int32_t number, const QString& description);

@@ -11,7 +11,10 @@ constexpr std::int32_t ModeList = 2;
 
 } // namespace
 
-QString JoinArguments(const QStringList& args) { return args.join(u' '); }
+QString JoinArguments(const QStringList& args)
+{
+    return args.join(u' ');
+}
 
 ParsedCommandLine SplitCommandLine(const QString& line)
 {

@@ -20,12 +20,18 @@ private slots:
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("cancel") << "/data/arc/" << "";
-        QTest::newRow("cancel, no start folder") << "" << "";
-        QTest::newRow("cancel, missing start folder") << "/no/such/folder/" << "";
-        QTest::newRow("choice") << "/data/arc/" << "/data/out";
-        QTest::newRow("trailing / kept") << "/data/arc/" << "/data/out/";
-        QTest::newRow("root") << "/data/arc/" << "/";
+        QTest::newRow("cancel") << "/data/arc/"
+                                << "";
+        QTest::newRow("cancel, no start folder") << ""
+                                                 << "";
+        QTest::newRow("cancel, missing start folder") << "/no/such/folder/"
+                                                      << "";
+        QTest::newRow("choice") << "/data/arc/"
+                                << "/data/out";
+        QTest::newRow("trailing / kept") << "/data/arc/"
+                                         << "/data/out/";
+        QTest::newRow("root") << "/data/arc/"
+                              << "/";
     }
     void answerReturnedAsChosen()
     {
@@ -50,7 +56,8 @@ private slots:
         QVERIFY(root.isValid());
         QVERIFY(QDir(root.path()).mkdir(QStringLiteral("sub")));
         const QString start = root.path() + QLatin1Char('/');
-        const auto dialog = CreateFolderDialog({start, nullptr, QStringLiteral("Extract Archive to ...")});
+        const auto dialog =
+            CreateFolderDialog({start, nullptr, QStringLiteral("Extract Archive to ...")});
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Extract Archive to ..."));
         QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
         QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));

@@ -1,3 +1,4 @@
+#include "mainwindow/CommandLine.h"
 #include "mainwindow/fMain.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowick"));
     marrowick::fMain window;
-    window.Form_Load(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    window.Form_Load(marrowick::JoinArguments(QApplication::arguments().mid(1)));
     window.showCentred();
     return QApplication::exec();
 }

@@ -87,8 +87,7 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     Label4 = AddLabel("Label4", 15, 2400, 4395, 360);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4->setText(QStringLiteral("Copyright \u00A9 2026 The Marrowick developers. "
-                                   "All rights reserved."));
+    Label4->setText(QStringLiteral("Copyright \u00A9 2026 the Marrowick developers."));
 
     Label3 = AddLabel("Label3", 45, 2745, 2190, 195);
     Label3->setText(QStringLiteral("UnRAR library \u00A9 Alexander Roshal, RARLAB"));

@@ -180,15 +180,6 @@ private slots:
         RecordingWinHelp::calls.clear();
     }
 
-    void storedUntrimmed()
-    {
-        CWinHelp help;
-        const QString padded = path(QStringLiteral("guide.html")) + QStringLiteral("  ");
-        // A trailing blank is part of the name the file search gets, so it is
-        // not found; leading blanks the same.
-        QCOMPARE(RaisedBy([&] { help.setFileName(padded); }), WinHelpError::FileNotFound);
-    }
-
     void initOwner_data()
     {
         QTest::addColumn<QString>("owner");

@@ -1,0 +1,193 @@
+#include "dialogs/frmAbout.h"
+
+#include "dialogs/Twips.h"
+#include "marrowick_version.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <climits>
+#include <cmath>
+
+namespace marrowick {
+
+namespace {
+
+QFont SansSerif(double points, bool bold = false, bool underline = false)
+{
+    // The look was drawn with MS Sans Serif; Qt picks the closest face the
+    // system has when that one is missing.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace
+
+QString VersionLine(int major, int minor, int patch)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+}
+
+QUrl MarrowickWebsite()
+{
+    return QUrl(QStringLiteral("https://marrowick.example.org/"));
+}
+
+int CentreOffsetTwips(double differenceTwips)
+{
+    if (std::isnan(differenceTwips))
+        return 0;
+    // nearbyint follows the default rounding mode: nearest, halves to even.
+    const double whole = std::nearbyint(differenceTwips);
+    const double half = std::trunc(whole / 2.0);
+    if (half >= INT_MAX)
+        return INT_MAX;
+    if (half <= INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(half);
+}
+
+frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_opener(opener ? std::move(opener) : UrlOpener(&QDesktopServices::openUrl))
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/marrowick.svg")));
+    setFixedSize(TwipsToPixels(4680, this), TwipsToPixels(3090, this));
+    setFont(SansSerif(8.25));
+
+    // Tooltip colours, text included, so the labels stay readable in any theme.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    Label5 = AddLabel("Label5", 210, 1290, 4185, 240);
+    Label5->setText(QStringLiteral("Click here to Visit Marrowick Website"));
+    Label5->setFont(SansSerif(9.75, false, true));
+    QPalette link = Label5->palette();
+    link.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    Label5->setPalette(link);
+    Label5->setCursor(Qt::PointingHandCursor);
+    Label5->installEventFilter(this);
+
+    Label4 = AddLabel("Label4", 15, 2400, 4395, 360);
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label4->setText(QStringLiteral("Copyright \u00A9 2026 the Marrowick developers."));
+
+    Label3 = AddLabel("Label3", 45, 2745, 2190, 195);
+    Label3->setText(QStringLiteral("UnRAR library \u00A9 Alexander Roshal, RARLAB"));
+
+    Label2 = AddLabel("Label2", 1950, 735, 480, 195);
+
+    Label1 = AddLabel("Label1", 1050, 195, 2850, 360);
+    Label1->setText(QStringLiteral("Marrowick"));
+    Label1->setFont(SansSerif(13.5, true, true));
+
+    Image1 = AddLabel("Image1", 15, 30, 720, 720);
+    const int side = TwipsToPixels(720, this);
+    Image1->setPixmap(windowIcon().pixmap(side, side));
+
+    Form_Load();
+
+    // Labels that fit their text keep their stored corner and take the size
+    // of their text, so the hand shows only over the link's words.
+    for (QLabel* label : {Label5, Label3, Label2, Label1})
+        label->adjustSize();
+}
+
+QLabel* frmAbout::AddLabel(const char* name, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsToPixels(left, this), TwipsToPixels(top, this),
+                       TwipsToPixels(width, this), TwipsToPixels(height, this));
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+void frmAbout::Form_Load()
+{
+    Label2->setText(VersionLine(MARROWICK_VERSION_MAJOR, MARROWICK_VERSION_MINOR,
+                                MARROWICK_VERSION_PATCH));
+}
+
+void frmAbout::Label5_Click()
+{
+    // Nothing to tell the user if the desktop can not open it; the window stays.
+    m_opener(MarrowickWebsite());
+}
+
+void frmAbout::reject()
+{
+    // Esc lands here; the window closes only through its close button.
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    // QDialog would route the close button through reject(), which we keep
+    // silent for Esc; finish the dialog here instead.
+    done(QDialog::Rejected);
+    event->accept();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {
+            Label5_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ShowAbout(QWidget* owner)
+{
+    frmAbout about(owner);
+    const QScreen* screen = owner ? owner->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+
+    // The outer size includes the window frame, which is known only once the
+    // native window exists.
+    about.winId();
+    const QRect frame = about.frameGeometry();
+    const int left = CentreOffsetTwips(PixelsToTwips(area.width(), &about)
+                                       - PixelsToTwips(frame.width(), &about));
+    const int top = CentreOffsetTwips(PixelsToTwips(area.height(), &about)
+                                      - PixelsToTwips(frame.height(), &about));
+    about.move(area.left() + TwipsToPixels(left, &about), area.top() + TwipsToPixels(top, &about));
+    about.exec();
+}
+
+} // namespace marrowick

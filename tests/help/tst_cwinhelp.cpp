@@ -1,0 +1,390 @@
+#include "RecordingWinHelp.h"
+
+#include "engine/ComponentError.h"
+#include "help/CWinHelp.h"
+#include "help/WindowHandles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <climits>
+#include <memory>
+#include <optional>
+
+using namespace marrowick;
+using marrowick::testing::RecordingWinHelp;
+
+namespace {
+
+enum Operation { OpRunMacro, OpSearch, OpShowContents, OpShowContext, OpShowFinder,
+                 OpShowHelpOnHelp, OpShowSearch, OpCloseFile };
+
+void Run(CWinHelp& help, int op)
+{
+    switch (op) {
+    case OpRunMacro: help.RunMacro(QStringLiteral("JumpId(`x')")); break;
+    case OpSearch: help.Search(QStringLiteral("password")); break;
+    case OpShowContents: help.ShowContents(); break;
+    case OpShowContext: help.ShowContext(30); break;
+    case OpShowFinder: help.ShowFinder(); break;
+    case OpShowHelpOnHelp: help.ShowHelpOnHelp(); break;
+    case OpShowSearch: help.ShowSearch(); break;
+    case OpCloseFile: help.CloseFile(); break;
+    }
+}
+
+// The number an operation raised, or nothing.
+template <typename Body>
+std::optional<std::int32_t> RaisedBy(Body&& body, ComponentError* copy = nullptr)
+{
+    try {
+        body();
+    } catch (const ComponentError& e) {
+        if (copy)
+            *copy = e;
+        return e.number();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestCWinHelp : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_guide;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_guide = path(QStringLiteral("guide.html"));
+        for (const QString& name : {QStringLiteral("guide.html"), QStringLiteral("notes[1].txt"),
+                                    QStringLiteral("other guide.html")}) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<html></html>");
+        }
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
+        QVERIFY(QFile::link(path(QStringLiteral("gone")), path(QStringLiteral("dangling"))));
+    }
+
+    void init() { RecordingWinHelp::Install(); }
+    void cleanup() { RecordingWinHelp::Remove(); }
+
+    void errorTable_data()
+    {
+        QTest::addColumn<quint32>("number");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("not initialised") << 0x8004481Du << "Object not properly initialized";
+        QTest::newRow("file name") << 0x8004481Eu << "Invalid file name";
+        QTest::newRow("not found") << 0x8004481Fu << "File not found";
+        QTest::newRow("window") << 0x80044820u << "Invalid window handle";
+        QTest::newRow("call") << 0x80044821u << "Call to WinHelp failed";
+        QTest::newRow("component") << 0x80044822u << "CWinHelp component failure";
+    }
+    void errorTable()
+    {
+        QFETCH(quint32, number);
+        QFETCH(QString, description);
+        const auto signedNumber = static_cast<std::int32_t>(number);
+        QVERIFY(signedNumber < 0);
+        QCOMPARE(WinHelpErrorDescription(signedNumber), description);
+    }
+
+    void freshInstance_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::newRow("RunMacro") << int(OpRunMacro);
+        QTest::newRow("Search") << int(OpSearch);
+        QTest::newRow("ShowContents") << int(OpShowContents);
+        QTest::newRow("ShowContext") << int(OpShowContext);
+        QTest::newRow("ShowFinder") << int(OpShowFinder);
+        QTest::newRow("ShowHelpOnHelp") << int(OpShowHelpOnHelp);
+        QTest::newRow("ShowSearch") << int(OpShowSearch);
+    }
+    void freshInstance()
+    {
+        QFETCH(int, op);
+        {
+            CWinHelp help;
+            QCOMPARE(help.FileName(), QString());
+            QCOMPARE(help.HWndOwner(), 0);
+            ComponentError error(0, {}, {});
+            QCOMPARE(RaisedBy([&] { Run(help, op); }, &error), WinHelpError::NotInitialized);
+            QCOMPARE(error.description(), QStringLiteral("Object not properly initialized"));
+            QCOMPARE(error.source(), ErrorSource(QStringLiteral("CWinHelp")));
+            // Closing nothing is not an error.
+            QCOMPARE(RaisedBy([&] { help.CloseFile(); }), std::nullopt);
+        }
+        QVERIFY(RecordingWinHelp::calls.empty());
+    }
+
+    void fileNameChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("relative");
+        QTest::addColumn<std::int32_t>("error");
+        const std::int32_t none = 0;
+        QTest::newRow("empty") << "" << false << WinHelpError::InvalidFileName;
+        QTest::newRow("spaces only") << "    " << false << WinHelpError::InvalidFileName;
+        QTest::newRow("tab is a name, not a file") << "\t" << false << WinHelpError::FileNotFound;
+        QTest::newRow("missing") << "missing.html" << true << WinHelpError::FileNotFound;
+        QTest::newRow("plain file") << "guide.html" << true << none;
+        QTest::newRow("blank in name") << "other guide.html" << true << none;
+        QTest::newRow("star matches") << "*.html" << true << none;
+        QTest::newRow("question mark matches") << "gu?de.html" << true << none;
+        QTest::newRow("pattern without match") << "*.pdf" << true << WinHelpError::FileNotFound;
+        QTest::newRow("folder") << "folder" << true << none;
+        QTest::newRow("folder by wildcard") << "fold*" << true << none;
+        QTest::newRow("brackets taken literally") << "notes[1].txt" << true << none;
+        QTest::newRow("link to nothing is an entry") << "dangling" << true << none;
+        QTest::newRow("inside a missing folder") << "nowhere/guide.html" << true
+                                                 << WinHelpError::FileNotFound;
+    }
+    void fileNameChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, relative);
+        QFETCH(std::int32_t, error);
+        const QString value = relative ? path(name) : name;
+
+        CWinHelp viaSetter;
+        viaSetter.setFileName(m_guide);
+        const auto raised = RaisedBy([&] { viaSetter.setFileName(value); });
+        CWinHelp viaInit;
+        viaInit.Init(m_guide);
+        const auto raisedByInit = RaisedBy([&] { viaInit.Init(value, 0); });
+
+        if (error == 0) {
+            QCOMPARE(raised, std::nullopt);
+            QCOMPARE(raisedByInit, std::nullopt);
+            QCOMPARE(viaSetter.FileName(), value);
+            QCOMPARE(viaInit.FileName(), value);
+        } else {
+            QCOMPARE(raised, error);
+            QCOMPARE(raisedByInit, error);
+            // A refused name leaves the previous one in place.
+            QCOMPARE(viaSetter.FileName(), m_guide);
+            QCOMPARE(viaInit.FileName(), m_guide);
+        }
+        // The checks never ask the engine anything.
+        RecordingWinHelp::calls.clear();
+    }
+
+    void initOwner_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("zero") << "zero" << false;
+        QTest::newRow("negative is taken untested") << "negative" << false;
+        QTest::newRow("live window") << "live" << false;
+        QTest::newRow("positive, no window") << "unknown" << true;
+        QTest::newRow("window that was closed") << "dead" << true;
+    }
+    void initOwner()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, refused);
+        QWidget live;
+        const int liveHandle = WindowHandle(&live);
+        int deadHandle = 0;
+        {
+            QWidget dead;
+            deadHandle = WindowHandle(&dead);
+        }
+        const QHash<QString, int> handles{{QStringLiteral("zero"), 0},
+                                          {QStringLiteral("negative"), -42},
+                                          {QStringLiteral("live"), liveHandle},
+                                          {QStringLiteral("unknown"), 999999},
+                                          {QStringLiteral("dead"), deadHandle}};
+        const int hWnd = handles.value(owner);
+
+        CWinHelp help;
+        help.Init(m_guide, liveHandle);
+        const QString other = path(QStringLiteral("other guide.html"));
+        const auto raised = RaisedBy([&] { help.Init(other, hWnd); });
+        // The file is accepted before the owner is looked at.
+        QCOMPARE(help.FileName(), other);
+        if (refused) {
+            QCOMPARE(raised, WinHelpError::InvalidWindowHandle);
+            QCOMPARE(help.HWndOwner(), liveHandle);
+        } else {
+            QCOMPARE(raised, std::nullopt);
+            QCOMPARE(help.HWndOwner(), hWnd);
+        }
+    }
+
+    void ownerSetter_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("zero is refused here") << 0 << true;
+        QTest::newRow("negative") << 1 << true;
+        QTest::newRow("no such window") << 2 << true;
+        QTest::newRow("live window") << 3 << false;
+    }
+    void ownerSetter()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, refused);
+        QWidget live;
+        const int hWnd = kind == 0 ? 0 : kind == 1 ? -7 : kind == 2 ? INT_MAX : WindowHandle(&live);
+        CWinHelp help;
+        const auto raised = RaisedBy([&] { help.setHWndOwner(hWnd); });
+        QCOMPARE(raised, refused ? std::optional(WinHelpError::InvalidWindowHandle) : std::nullopt);
+        QCOMPARE(help.HWndOwner(), refused ? 0 : hWnd);
+    }
+
+    void requests_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<unsigned>("command");
+        QTest::addColumn<QVariant>("data");
+        QTest::newRow("RunMacro") << int(OpRunMacro) << 0x102u << QVariant(QStringLiteral("JumpId(`x')"));
+        QTest::newRow("Search") << int(OpSearch) << 0x105u << QVariant(QStringLiteral("password"));
+        QTest::newRow("ShowContents") << int(OpShowContents) << 3u << QVariant(0);
+        QTest::newRow("ShowContext") << int(OpShowContext) << 1u << QVariant(30);
+        QTest::newRow("ShowFinder") << int(OpShowFinder) << 11u << QVariant(0);
+        QTest::newRow("ShowHelpOnHelp") << int(OpShowHelpOnHelp) << 4u << QVariant(0);
+        QTest::newRow("ShowSearch, empty text") << int(OpShowSearch) << 0x105u << QVariant(QString());
+        QTest::newRow("CloseFile, empty text") << int(OpCloseFile) << 2u << QVariant(QString());
+    }
+    void requests()
+    {
+        QFETCH(int, op);
+        QFETCH(unsigned, command);
+        QFETCH(QVariant, data);
+        QWidget owner;
+        const int hWnd = WindowHandle(&owner);
+        {
+            CWinHelp help;
+            help.Init(m_guide, hWnd);
+            Run(help, op);
+            QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
+            const auto& call = RecordingWinHelp::calls.front();
+            QCOMPARE(call.owner, hWnd);
+            QCOMPARE(call.file, m_guide);
+            QCOMPARE(call.command, command);
+            if (data.typeId() == QMetaType::QString) {
+                QVERIFY(std::holds_alternative<QString>(call.data));
+                QCOMPARE(std::get<QString>(call.data), data.toString());
+            } else {
+                QVERIFY(std::holds_alternative<std::int32_t>(call.data));
+                QCOMPARE(std::get<std::int32_t>(call.data), data.toInt());
+            }
+
+            // The engine says no: every request raises the same error.
+            RecordingWinHelp::answer = 0;
+            ComponentError error(0, {}, {});
+            QCOMPARE(RaisedBy([&] { Run(help, op); }, &error), WinHelpError::CallFailed);
+            QCOMPARE(error.description(), QStringLiteral("Call to WinHelp failed"));
+            QVERIFY(error.source().endsWith(QLatin1String(".CWinHelp")));
+            QVERIFY(error.number() < 0);
+
+            // Anything else going wrong in the engine is a component failure.
+            RecordingWinHelp::throwInstead = true;
+            QCOMPARE(RaisedBy([&] { Run(help, op); }), WinHelpError::ComponentFailure);
+            RecordingWinHelp::calls.clear();
+        }
+        // Release still sends its quit, and swallows the failure.
+        QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
+        QCOMPARE(RecordingWinHelp::calls.front().command, 2u);
+    }
+
+    void contextNumberUnchanged_data()
+    {
+        QTest::addColumn<std::int32_t>("context");
+        QTest::newRow("zero") << 0;
+        QTest::newRow("negative") << -1;
+        QTest::newRow("largest") << std::int32_t(INT_MAX);
+        QTest::newRow("smallest") << std::int32_t(INT_MIN);
+    }
+    void contextNumberUnchanged()
+    {
+        QFETCH(std::int32_t, context);
+        CWinHelp help;
+        help.setFileName(m_guide);
+        help.ShowContext(context);
+        QCOMPARE(std::get<std::int32_t>(RecordingWinHelp::calls.at(0).data), context);
+    }
+
+    void quitOnRelease_data()
+    {
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("file set") << true << 1;
+        QTest::newRow("file set, engine fails") << true << 0;
+        QTest::newRow("no file") << false << 1;
+    }
+    void quitOnRelease()
+    {
+        QFETCH(bool, withFile);
+        QFETCH(int, answer);
+        QWidget owner;
+        const int hWnd = WindowHandle(&owner);
+        {
+            auto help = std::make_unique<CWinHelp>();
+            if (withFile)
+                help->Init(m_guide, hWnd);
+            RecordingWinHelp::answer = answer;
+            help.reset();
+        }
+        if (!withFile) {
+            QVERIFY(RecordingWinHelp::calls.empty());
+            return;
+        }
+        QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
+        const auto& call = RecordingWinHelp::calls.front();
+        QCOMPARE(call.command, 2u);
+        QCOMPARE(call.owner, hWnd);
+        QCOMPARE(call.file, m_guide);
+        QCOMPARE(std::get<std::int32_t>(call.data), 0);
+    }
+
+    void releaseNeverThrows()
+    {
+        auto help = std::make_unique<CWinHelp>();
+        help->setFileName(m_guide);
+        RecordingWinHelp::throwInstead = true;
+        help.reset();
+        QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
+    }
+
+    void runMacroFailsWithOurViewer()
+    {
+        RecordingWinHelp::Remove();
+        CWinHelp help;
+        help.setFileName(m_guide);
+        QCOMPARE(RaisedBy([&] { help.RunMacro(QStringLiteral("CloseWindow(`main')")); }),
+                 WinHelpError::CallFailed);
+    }
+
+    void windowHandles()
+    {
+        QCOMPARE(WindowHandle(nullptr), 0);
+        QVERIFY(!IsWindow(0));
+        auto first = std::make_unique<QWidget>();
+        const int handle = WindowHandle(first.get());
+        QVERIFY(handle > 0);
+        QCOMPARE(WindowHandle(first.get()), handle);
+        QVERIFY(IsWindow(handle));
+        first.reset();
+        QVERIFY(!IsWindow(handle));
+        // A new window never inherits a number that named an old one.
+        QWidget second;
+        QVERIFY(WindowHandle(&second) != handle);
+        QVERIFY(!IsWindow(handle));
+    }
+};
+
+QTEST_MAIN(TestCWinHelp)
+#include "tst_cwinhelp.moc"

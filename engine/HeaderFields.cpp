@@ -26,7 +26,10 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
         row.name = NarrowField(header.FileName, sizeof(header.FileName));
     row.unpSize = Join64(header.UnpSize, header.UnpSizeHigh);
     row.packSize = Join64(header.PackSize, header.PackSizeHigh);
-    row.crc = header.FileCRC;
+    // Folders have no CRC, yet the library hands over the previous file's
+    // (it keeps it in its own state, so clearing the record does not help):
+    // only a CRC the header says it carries is one.
+    row.crc = header.HashType == RAR_HASH_CRC32 ? header.FileCRC : 0;
     row.isFolder = (header.Flags & RHDF_DIRECTORY) != 0;
     row.isEncrypted = (header.Flags & RHDF_ENCRYPTED) != 0;
     return row;

@@ -25,9 +25,8 @@ inline std::uint64_t Join64(unsigned int low, unsigned int high)
 // The list row of the entry the record holds.
 FileRow RowFromHeader(const RARHeaderDataEx& header);
 
-// Forget the previous entry before the next read. The library does not write
-// every field for every entry (a folder of an encrypted RAR 5 archive keeps the
-// CRC of the entry before it), so what it leaves alone must read as empty.
+// Forget the previous entry before the next read, so that a field the library
+// leaves alone for some entry reads as empty rather than as the last entry's.
 void ClearEntryFields(RARHeaderDataEx& header);
 
 } // namespace marrowick

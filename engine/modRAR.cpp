@@ -161,14 +161,16 @@ public:
 
     void run()
     {
-        std::vector<char> comment(kCommentBufferSize, ' ');
+        // The wide buffer: the 8-bit one is converted by the library with the C
+        // locale, which drops every non-ASCII character when it is not UTF-8.
+        std::vector<wchar_t> comment(kCommentBufferSize, L' ');
         const std::wstring widePath = m_archivePath.toStdWString();
 
         RAROpenArchiveDataEx open;
         std::memset(&open, 0, sizeof open);
         open.ArcNameW = const_cast<wchar_t*>(widePath.c_str());
         open.OpenMode = m_mode == OP_LIST ? RAR_OM_LIST : RAR_OM_EXTRACT;
-        open.CmtBuf = comment.data();
+        open.CmtBufW = comment.data();
         open.CmtBufSize = kCommentBufferSize;
         // Installed before the open: encrypted headers ask for the password there.
         open.Callback = &UnrarCallback;
@@ -222,7 +224,7 @@ public:
 
         setStatus(QStringLiteral("Ready"));
         if (m_mode == OP_LIST && open.CmtState == 1)
-            ShowArchiveComment(m_context.prompts, NarrowField(comment.data(), comment.size()));
+            ShowArchiveComment(m_context.prompts, WideField(comment.data(), comment.size()));
         if (!m_callback.passwordCancelled()) {
             if (const auto text = HeaderErrorText(headerResult))
                 ShowErrorBox(m_context.prompts, *text);

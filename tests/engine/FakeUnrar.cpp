@@ -36,14 +36,14 @@ RarHandle FakeUnrar::Open(RAROpenArchiveDataEx* data)
     fake.callbackAtOpen = data->Callback != nullptr;
     fake.commentBufferSize = data->CmtBufSize;
     fake.commentBufferBlank =
-        data->CmtBuf && std::all_of(data->CmtBuf, data->CmtBuf + data->CmtBufSize,
-                                    [](char c) { return c == ' '; });
+        data->CmtBufW && std::all_of(data->CmtBufW, data->CmtBufW + data->CmtBufSize,
+                                     [](wchar_t c) { return c == L' '; });
     data->OpenResult = fake.openResult;
     data->Flags = fake.openFlags;
     data->CmtState = fake.cmtState;
-    if (data->CmtBuf) {
+    if (data->CmtBufW) {
         const auto size = std::min<std::size_t>(fake.comment.size(), data->CmtBufSize);
-        std::memcpy(data->CmtBuf, fake.comment.constData(), size);
+        std::wmemcpy(data->CmtBufW, fake.comment.data(), size);
         data->CmtSize = static_cast<unsigned int>(size);
     }
     if (fake.needsPassword && fake.openResult == 0) {
@@ -102,7 +102,9 @@ int FakeUnrar::ReadHeader(RarHandle archive, RARHeaderDataEx* header)
     header->PackSize = static_cast<unsigned int>(entry.packSize);
     header->PackSizeHigh = static_cast<unsigned int>(entry.packSize >> 32);
     if (entry.writesCrc)
-        header->FileCRC = entry.crc;
+        fake.m_lastCrc = entry.crc;
+    header->FileCRC = fake.m_lastCrc;
+    header->HashType = entry.writesCrc ? RAR_HASH_CRC32 : RAR_HASH_NONE;
     return 0;
 }
 

@@ -2,8 +2,6 @@
 
 #include "engine/UnrarLibrary.h"
 
-#include <QByteArray>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +20,8 @@ public:
         std::uint64_t packSize = 0;
         unsigned int crc = 0;
         unsigned int flags = 0;
-        // false: leave the CRC field as the previous read left it, as the
-        // real library does for folders of encrypted RAR 5 archives.
+        // false: no CRC of its own (HashType none), and the previous entry's
+        // CRC written all the same, as the real library does for folders.
         bool writesCrc = true;
         // Fill all 1024 characters of FileNameW with no NUL after them.
         bool nameFillsField = false;
@@ -41,7 +39,7 @@ public:
     unsigned int openResult = 0;
     unsigned int openFlags = 0;
     unsigned int cmtState = 0;
-    QByteArray comment;            // copied into CmtBuf as given (NULs included)
+    std::wstring comment;          // copied into CmtBufW as given (NULs included)
     std::wstring arcName = L"/fake/archive.rar";
     std::vector<Entry> entries;
     int endResult = ERAR_END_ARCHIVE;
@@ -75,6 +73,7 @@ private:
     UnrarApi m_api;
     std::size_t m_next = 0;
     bool m_open = false;
+    unsigned int m_lastCrc = 0;
 };
 
 } // namespace marrowick::test

@@ -55,7 +55,7 @@ private slots:
         FakeUnrar::Entry folder;
         folder.name = L"docs";
         folder.flags = RHDF_DIRECTORY;
-        folder.writesCrc = false;   // the library leaves the previous CRC here
+        folder.writesCrc = false;   // the library hands over the previous CRC here
         FakeUnrar::Entry huge = File(L"zeros.bin", 5368709120ULL, 0xABCDEF);
         huge.packSize = 0x1'0000'0005ULL;
         run.fake.entries = {File(L"a.txt", 1200, 0xDEADBEEF), folder, File(L"a.txt", 5, 1),
@@ -139,7 +139,7 @@ private slots:
         QFETCH(QStringList, errors);
         Run run;
         run.fake.cmtState = 1;
-        run.fake.comment = QByteArrayLiteral("a comment");
+        run.fake.comment = L"a comment";
         run.fake.entries = {File(L"one", 1, 1), File(L"two", 2, 2, code), File(L"three", 3, 3)};
         run.list();
 
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QStringList, errors);
         Run run;
         run.fake.cmtState = 1;
-        run.fake.comment = QByteArrayLiteral("c");
+        run.fake.comment = L"c";
         run.fake.entries = {File(L"one", 1, 1), File(L"two", 2, 2)};
         run.fake.endResult = code;
         run.list();
@@ -222,25 +222,28 @@ private slots:
     void comment_data()
     {
         QTest::addColumn<unsigned>("state");
-        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<QString>("buffer");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("read whole") << 1u << QByteArray("Hello\r\nworld\0", 13) << QStringList{"Hello\r\nworld"};
-        QTest::newRow("cut at first NUL") << 1u << QByteArray("first\0second\0", 13)
+        const QChar nul(0);
+        QTest::newRow("read whole") << 1u << QString("Hello\r\nworld") + nul
+                                    << QStringList{"Hello\r\nworld"};
+        QTest::newRow("cut at first NUL") << 1u << QString("first") + nul + "second" + nul
                                           << QStringList{"first"};
-        QTest::newRow("utf-8") << 1u << QByteArray("caf\xc3\xa9\0", 6) << QStringList{QString::fromUtf8("caf\xc3\xa9")};
-        QTest::newRow("no comment") << 0u << QByteArray() << QStringList();
-        QTest::newRow("too large for the buffer") << 20u << QByteArray(16384, 'x') << QStringList();
-        QTest::newRow("fills the buffer without NUL") << 1u << QByteArray(16384, 'y')
-                                                      << QStringList{QString(16384, QLatin1Char('y'))};
+        QTest::newRow("non-ASCII") << 1u << QString::fromUtf8("caf\xc3\xa9 \xe6\x97\xa5") + nul
+                                   << QStringList{QString::fromUtf8("caf\xc3\xa9 \xe6\x97\xa5")};
+        QTest::newRow("no comment") << 0u << QString() << QStringList();
+        QTest::newRow("too large for the buffer") << 20u << QString(16384, 'x') << QStringList();
+        QTest::newRow("fills the buffer without NUL")
+            << 1u << QString(16384, 'y') << QStringList{QString(16384, 'y')};
     }
     void comment()
     {
         QFETCH(unsigned, state);
-        QFETCH(QByteArray, buffer);
+        QFETCH(QString, buffer);
         QFETCH(QStringList, shown);
         Run run;
         run.fake.cmtState = state;
-        run.fake.comment = buffer;
+        run.fake.comment = buffer.toStdWString();
         run.fake.entries = {File(L"one", 1, 1)};
         run.list();
         QCOMPARE(run.prompts.comments, shown);

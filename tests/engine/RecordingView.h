@@ -75,12 +75,8 @@ public:
         errors << text;
         m_view.log << QStringLiteral("error");
     }
-    bool askYesNo(const QString& text, const QString&) override
-    {
-        questions << text;
-        return yes;
-    }
-    void showInformation(const QString& text, const QString&) override { information << text; }
+    bool askYesNo(const QString&, const QString&) override { return true; }
+    void showInformation(const QString&, const QString&) override {}
     std::optional<QString> askPassword(const QString& prompt, const QString&) override
     {
         passwordPrompts << prompt;
@@ -93,11 +89,8 @@ public:
     }
 
     QStringList errors;
-    QStringList questions;
-    QStringList information;
     QStringList passwordPrompts;
     QStringList comments;
-    bool yes = true;
     std::optional<QString> password;
 
 private:

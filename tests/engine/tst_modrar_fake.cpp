@@ -331,37 +331,6 @@ private slots:
         QVERIFY(run.view.batches < 300 / 4);
         QCOMPARE(run.view.panels.value(3), QStringLiteral("Total  300 Files "));
     }
-
-    void manyEntriesArriveInFewBatches()
-    {
-        Run run;
-        for (int i = 0; i < 20000; ++i)
-            run.fake.entries.push_back(File(L"f", 1, 1));
-        run.list();
-        QCOMPARE(run.view.rows.size(), std::size_t(20000));
-        QVERIFY2(run.view.batches <= 20, qPrintable(QString::number(run.view.batches)));
-        QCOMPARE(run.view.panels.value(3), QStringLiteral("Total  20000 Files "));
-    }
-
-    void extractAndTestWriteNothingYet_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("extract") << int(OP_EXTRACT);
-        QTest::newRow("test") << int(OP_TEST);
-    }
-    void extractAndTestWriteNothingYet()
-    {
-        QFETCH(int, mode);
-        Run run;
-        run.fake.entries = {File(L"one", 1, 1), File(L"two", 1, 1)};
-        run.view.rows = {FileRow{QStringLiteral("old"), 1, 1, 1, false, false}};
-        run.list(mode);
-        QCOMPARE(run.fake.openMode, unsigned(RAR_OM_EXTRACT));
-        QCOMPARE(run.fake.operations, std::vector<int>(2, RAR_SKIP));
-        QCOMPARE(run.view.names(), QStringList{"old"});
-        QVERIFY(!run.view.log.contains(QStringLiteral("clear")));
-        QCOMPARE(run.fake.closes, 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestModRarFake)

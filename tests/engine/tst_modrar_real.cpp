@@ -135,15 +135,6 @@ private slots:
         QVERIFY(run.prompts.passwordPrompts.isEmpty());
     }
 
-    void ratioOf5GiBEntryIsTrue()
-    {
-        Run run;
-        run.list(Fixture("zeros5g.rar"));
-        QCOMPARE(run.view.rows.size(), std::size_t(1));
-        QCOMPARE(FormatRatio(run.view.rows[0].packSize, run.view.rows[0].unpSize),
-                 QStringLiteral(" 0%"));
-    }
-
     void longNameShownWhole()
     {
         Run run;
@@ -274,15 +265,6 @@ private slots:
         QCOMPARE(run.prompts.errors, errors);
         QCOMPARE(run.view.names(), names);
         QCOMPARE(run.view.started, run.view.finished);
-    }
-
-    void flippedDataStillLists()
-    {
-        // Listing skips the data, so a damaged data byte is not seen here.
-        Run run;
-        run.list(Fixture("flipped-data.rar"));
-        QCOMPARE(run.view.names(), QStringList{"readme.txt"});
-        QVERIFY(run.prompts.errors.isEmpty());
     }
 
     void extractAndTestWriteNothingYet()

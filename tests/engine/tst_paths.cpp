@@ -47,19 +47,13 @@ private slots:
         QFETCH(QString, relative);
         QFETCH(bool, expected);
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QFile file(dir.filePath(QStringLiteral("file.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("x");
-        file.close();
-        QFile empty(dir.filePath(QStringLiteral("empty")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QFile unicode(dir.filePath(QString::fromUtf8("\xc3\xbc.txt")));
-        QVERIFY(unicode.open(QIODevice::WriteOnly));
-        unicode.close();
+        for (const QString& name : {QStringLiteral("file.txt"), QStringLiteral("empty"),
+                                    QString::fromUtf8("\xc3\xbc.txt")}) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling"))));
+        QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath("dangling")));
 
         QCOMPARE(FileExists(dir.filePath(relative)), expected);
     }

@@ -1,5 +1,7 @@
 #include "dialogs/QtPrompts.h"
 
+#include "dialogs/fComment.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -35,7 +37,7 @@ std::optional<QString> QtPrompts::askPassword(const QString& prompt, const QStri
 
 void QtPrompts::showComment(const QString& text)
 {
-    showInformation(text, QStringLiteral("Comments"));
+    ShowCommentWindow(m_owner, text);
 }
 
 } // namespace marrowick

@@ -1,0 +1,52 @@
+#include "engine/HeaderFields.h"
+
+#include <cstring>
+#include <cwchar>
+
+namespace marrowick {
+
+QString WideField(const wchar_t* field, std::size_t capacity)
+{
+    static_assert(sizeof(wchar_t) == 4, "the library's wide texts are UTF-32 on this platform");
+    const std::size_t length = wcsnlen(field, capacity);
+    return QString::fromWCharArray(field, static_cast<qsizetype>(length));
+}
+
+QString NarrowField(const char* field, std::size_t capacity)
+{
+    const std::size_t length = strnlen(field, capacity);
+    return QString::fromLocal8Bit(field, static_cast<qsizetype>(length));
+}
+
+FileRow RowFromHeader(const RARHeaderDataEx& header)
+{
+    FileRow row;
+    row.name = WideField(header.FileNameW, std::size(header.FileNameW));
+    if (row.name.isEmpty())
+        row.name = NarrowField(header.FileName, sizeof(header.FileName));
+    row.unpSize = Join64(header.UnpSize, header.UnpSizeHigh);
+    row.packSize = Join64(header.PackSize, header.PackSizeHigh);
+    // Folders have no CRC, yet the library hands over the previous file's
+    // (it keeps it in its own state, so clearing the record does not help):
+    // only a CRC the header says it carries is one.
+    row.crc = header.HashType == RAR_HASH_CRC32 ? header.FileCRC : 0;
+    row.isFolder = (header.Flags & RHDF_DIRECTORY) != 0;
+    row.isEncrypted = (header.Flags & RHDF_ENCRYPTED) != 0;
+    return row;
+}
+
+void ClearEntryFields(RARHeaderDataEx& header)
+{
+    // Only the fields a row is made of: clearing the whole 14 KB record for
+    // every entry would cost more than the read itself on large archives.
+    header.FileName[0] = '\0';
+    header.FileNameW[0] = L'\0';
+    header.Flags = 0;
+    header.PackSize = header.PackSizeHigh = 0;
+    header.UnpSize = header.UnpSizeHigh = 0;
+    header.FileCRC = 0;
+    header.HashType = RAR_HASH_NONE;
+    header.RedirType = 0;
+}
+
+} // namespace marrowick

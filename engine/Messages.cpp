@@ -1,0 +1,97 @@
+#include "engine/Messages.h"
+
+#include "engine/UnrarLibrary.h"
+#include "engine/UserPrompts.h"
+
+namespace marrowick {
+
+std::optional<QString> OpenErrorText(std::int32_t code, const QString& archiveName)
+{
+    switch (code) {
+    case ERAR_NO_MEMORY:
+        return QStringLiteral("Not enough memory");
+    case ERAR_BAD_DATA:
+        return archiveName + QStringLiteral(": archive header broken");
+    case ERAR_BAD_ARCHIVE:
+        return archiveName + QStringLiteral(" is not RAR archive");
+    case ERAR_EOPEN:
+        return QStringLiteral("Cannot open ") + archiveName;
+    case ERAR_MISSING_PASSWORD:
+        return archiveName + QStringLiteral(": the archive is encrypted and no password was given");
+    case ERAR_BAD_PASSWORD:
+        return archiveName + QStringLiteral(": wrong password");
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> ProcessErrorText(std::int32_t code)
+{
+    switch (code) {
+    case ERAR_BAD_DATA:
+        return QStringLiteral("CRC failed in encrypted file (wrong password?)");
+    case ERAR_BAD_ARCHIVE:
+        return QStringLiteral("Bad volume");
+    case ERAR_UNKNOWN_FORMAT:
+        return QStringLiteral("Unknown archive format");
+    case ERAR_EOPEN:
+        return QStringLiteral("Volume open error");
+    case ERAR_ECREATE:
+        return QStringLiteral("File create error");
+    case ERAR_ECLOSE:
+        return QStringLiteral("File close error");
+    case ERAR_EREAD:
+        return QStringLiteral("Read error");
+    case ERAR_EWRITE:
+        return QStringLiteral("Write error");
+    case ERAR_MISSING_PASSWORD:
+        return QStringLiteral("The file is encrypted and no password was given");
+    case ERAR_BAD_PASSWORD:
+        return QStringLiteral("Wrong password");
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> HeaderErrorText(std::int32_t code)
+{
+    switch (code) {
+    case ERAR_SUCCESS:
+    case ERAR_END_ARCHIVE:
+        return std::nullopt;
+    case ERAR_BAD_DATA:
+        return QStringLiteral("File header broken");
+    case ERAR_MISSING_PASSWORD:
+        return QStringLiteral("The archive's headers are encrypted and no password was given");
+    case ERAR_BAD_PASSWORD:
+        return QStringLiteral("Wrong password: the archive's headers cannot be read");
+    default:
+        // Anything else also cut the listing short: say so rather than let a
+        // partial list pass for the whole archive.
+        return QStringLiteral("Reading the archive's file headers failed (error code %1)").arg(code);
+    }
+}
+
+void ShowErrorBox(IUserPrompts& prompts, const QString& text)
+{
+    prompts.showErrorBox(text);
+}
+
+void ShowOpenError(IUserPrompts& prompts, std::int32_t code, const QString& archiveName)
+{
+    if (const auto text = OpenErrorText(code, archiveName))
+        ShowErrorBox(prompts, *text);
+}
+
+void ShowProcessError(IUserPrompts& prompts, std::int32_t code)
+{
+    if (const auto text = ProcessErrorText(code))
+        ShowErrorBox(prompts, *text);
+}
+
+void ShowArchiveComment(IUserPrompts& prompts, const QString& comment)
+{
+    prompts.showComment(comment);
+}
+
+} // namespace marrowick

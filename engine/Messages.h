@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace marrowick {
+
+class IUserPrompts;
+
+// The text for a failed open of the archive, or nothing when the code has none.
+// archiveName is the path exactly as the caller gave it.
+std::optional<QString> OpenErrorText(std::int32_t code, const QString& archiveName);
+
+// The text for a failed entry (extract, test or skip), or nothing.
+std::optional<QString> ProcessErrorText(std::int32_t code);
+
+// The text for a header read that ended the walk, or nothing for the normal
+// end of the archive (and for 0, which does not end it).
+std::optional<QString> HeaderErrorText(std::int32_t code);
+
+// The error box: the text, a critical icon, OK, title "Error".
+void ShowErrorBox(IUserPrompts& prompts, const QString& text);
+// Show the open or entry text for the code, when the table has one.
+void ShowOpenError(IUserPrompts& prompts, std::int32_t code, const QString& archiveName);
+void ShowProcessError(IUserPrompts& prompts, std::int32_t code);
+// The comment window, modal, until the user closes it.
+void ShowArchiveComment(IUserPrompts& prompts, const QString& comment);
+
+} // namespace marrowick

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace marrowick {
+
+class IArchiveView;
+class IUserPrompts;
+struct UnrarApi;
+
+enum : std::int32_t { OP_EXTRACT = 0, OP_TEST = 1, OP_LIST = 2 };
+
+// What a run works with besides the archive: the window it fills, the user it
+// asks, the library it calls.
+struct RunContext
+{
+    IArchiveView& view;
+    IUserPrompts& prompts;
+    const UnrarApi* api = nullptr;   // nullptr: the installed library
+    QString extractFolder;           // ExtractFolder, where extraction writes
+};
+
+// The one routine that works on an archive: lists (OP_LIST), extracts
+// (OP_EXTRACT) or tests (OP_TEST) it. Failures are shown to the user through
+// context.prompts; only a library that cannot be loaded throws (ComponentError).
+// The password may be replaced by what the user types when asked for one.
+void ProcessArchive(std::int32_t mode, const QString& archivePath, QString& password,
+                    RunContext& context);
+
+} // namespace marrowick

@@ -48,6 +48,23 @@ public:
     virtual void runFinished() {}
     // True once the user asked to stop the running operation.
     virtual bool cancelRequested() const { return false; }
+
+    // Outcome of one entry of an extraction or test: result is the library's
+    // code (0 = passed), message the text shown for it ("" when passed).
+    // Front ends that report per entry (the command-line tool) use it.
+    virtual void entryFinished(const QString& name, int result, const QString& message)
+    {
+        (void)name;
+        (void)result;
+        (void)message;
+    }
+    // An entry the safe writer would not write (unsafe name, link, device,
+    // existing file kept), with the reason shown to the user.
+    virtual void entryRefused(const QString& name, const QString& reason)
+    {
+        (void)name;
+        (void)reason;
+    }
 };
 
 } // namespace marrowick

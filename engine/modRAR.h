@@ -12,6 +12,13 @@ struct UnrarApi;
 
 enum : std::int32_t { OP_EXTRACT = 0, OP_TEST = 1, OP_LIST = 2 };
 
+// What extraction does with files that already exist at the destination.
+enum class OverwritePolicy {
+    Ask,    // one "File(s) Exist, Replace ?" question before anything is written
+    Always, // replace without asking
+    Never,  // keep every existing file; its entry is skipped and reported
+};
+
 // What a run works with besides the archive: the window it fills, the user it
 // asks, the library it calls.
 struct RunContext
@@ -20,6 +27,7 @@ struct RunContext
     IUserPrompts& prompts;
     const UnrarApi* api = nullptr;   // nullptr: the installed library
     QString extractFolder;           // ExtractFolder, where extraction writes
+    OverwritePolicy overwrite = OverwritePolicy::Ask;
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

@@ -51,6 +51,27 @@ QString FolderPartReason(int parentFd, const QByteArray& part, int error)
     return QStringLiteral("Cannot open a folder on its path: %1").arg(ErrnoText(error));
 }
 
+// The process's umask. Reading it with umask() means setting it for a
+// moment, which races with any other thread creating files, so the kernel's
+// report is asked first.
+mode_t CurrentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
 } // namespace
 
 std::optional<Refusal> ValidateEntryName(const QString& name)
@@ -126,9 +147,7 @@ QString RefusalReport(const std::vector<RefusedEntry>& refused)
 
 SafeWriter::SafeWriter(const QString& extractFolder)
 {
-    // umask can only be read by setting it; the engine runs on one thread.
-    m_umask = ::umask(0);
-    ::umask(m_umask);
+    m_umask = CurrentUmask();
 
     const QString folder = extractFolder.isEmpty() ? QDir::currentPath() : extractFolder;
     QDir().mkpath(folder);

@@ -149,6 +149,10 @@ private slots:
         // The link is replaced by the file; its target is not written.
         QTest::newRow("symlink at a file's path") << "plain.rar" << "" << "link:AAAA.txt->outside/sentinel"
             << "" << QStringList{} << QStringList{a, b};
+        QTest::newRow("folder entry ../x") << "folders.rar" << "name:1:../outside/newdir" << "" << ""
+            << QStringList{"../outside/newdir"} << QStringList{b};
+        QTest::newRow("folder entry at a symlink") << "folders.rar" << "" << "link:dir->outside" << ""
+            << QStringList{"dir/BBBB.txt", "dir"} << QStringList{};
         QTest::newRow("flipped data byte") << "plain.rar" << "flip:0" << "file:AAAA.txt=original" << ""
             << QStringList{} << QStringList{"AAAA.txt=original", b};
         QTest::newRow("wrong password") << "encrypted.rar" << "" << "file:AAAA.txt=original" << "wrong"
@@ -207,6 +211,32 @@ private slots:
         QCOMPARE(int(st.st_mode & 07777), 0644);
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir")).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), 0755);
+    }
+
+    // A folder's stored mode plays no part, so an archive cannot make a
+    // world-writable, sticky or locked folder.
+    void folderEntryMode_data()
+    {
+        QTest::addColumn<QString>("attr");
+        QTest::newRow("sticky world-writable") << "041777";
+        QTest::newRow("setgid") << "042775";
+        QTest::newRow("no access") << "040000";
+    }
+    void folderEntryMode()
+    {
+        QFETCH(QString, attr);
+        const mode_t old = ::umask(022);
+        const QString path = makeArchive(QStringLiteral("folders.rar"), QStringLiteral("attr:1:") + attr);
+        {
+            SafeWriter writer(m_dest);
+            ExtractWithWriter(path, writer);
+            QVERIFY(writer.refusals().empty());
+        }
+        ::umask(old);
+        struct stat st {};
+        QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir")).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), 0755);
+        QCOMPARE(destinationFiles(), QStringList{QStringLiteral("dir/BBBB.txt=inner\n")});
     }
 
     // The chosen folder is a symlink: it leads to the real folder and is

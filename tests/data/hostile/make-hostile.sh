@@ -28,3 +28,4 @@ rar a -ma5 -m0 -idq -ol "$here/symlink.rar" l m/evil
 rar a -ma5 -m0 -idq -oh "$here/hardlink.rar" h1.txt h2.txt
 rar a -ma5 -m0 -idq -oi:1 "$here/filecopy.rar" one.txt two.txt
 rar a -ma5 -m0 -idq -psecret "$here/encrypted.rar" AAAA.txt
+rar a -ma5 -m0 -idq "$here/folders.rar" dir

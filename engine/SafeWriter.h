@@ -56,8 +56,9 @@ struct EntryHeader
     std::uint64_t mtime = 0;     // Windows FILETIME (100 ns since 1601); 0 when unknown
 };
 
-// Fills an EntryHeader from the library's header record (its RedirName
-// buffer, when one was given, is read up to RedirNameSize characters).
+// Fills an EntryHeader from the library's header record. The caller points
+// RedirName at a buffer (and sets RedirNameSize) before each read; without
+// one, file copies cannot name their source and are refused.
 EntryHeader EntryHeaderFrom(const RARHeaderDataEx& header);
 
 // Names that must never reach the file system: absolute, "", "." or ".."
@@ -75,6 +76,17 @@ QString RefusalReport(const std::vector<RefusedEntry>& refused);
 // never outside it: folders are walked one part at a time without following
 // symlinks, and file data goes to a hidden temporary file that replaces the
 // target only once the library has checked the entry.
+//
+// One extract run:
+//   SafeWriter writer(extractFolder);
+//   before writing anything, ask "File(s) Exist, Replace ?" once when
+//     DestinationExists() is true for any entry that is not a folder;
+//   per entry: beginEntry(EntryHeaderFrom(header)); false -> RAR_SKIP;
+//     true -> RAR_TEST with UCM_PROCESSDATA going to write() (the callback
+//     returns -1 when write() is false), then finishEntry(result);
+//     on cancel abortEntry() instead;
+//   after the walk: finishRun(); a non-empty refusals() goes to the "Error"
+//     box as RefusalReport() and the run does not end in "Success".
 class SafeWriter final
 {
 public:

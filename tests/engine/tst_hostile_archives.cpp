@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace marrowick;
 using namespace marrowick::test;
@@ -57,7 +58,8 @@ private:
         return archive->save(path) ? path : QString();
     }
 
-    // "file:name=content" and "link:name->target" (target beneath the base).
+    // "file:name=content", "link:name->target" and "hardlink:name->target"
+    // (targets beneath the base).
     bool prepare(const QString& setup)
     {
         for (const QString& step : setup.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -68,10 +70,15 @@ private:
                 QDir().mkpath(QFileInfo(path).path());
                 if (!WriteFile(path, what.section(QLatin1Char('='), 1).toUtf8()))
                     return false;
-            } else if (!QFile::link(m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1),
-                                    m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0))) {
-                return false;
+                continue;
             }
+            const QString target = m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1);
+            const QString path = m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
+            const bool made = kind == QLatin1String("hardlink")
+                ? ::link(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0
+                : QFile::link(target, path);
+            if (!made)
+                return false;
         }
         return true;
     }
@@ -153,6 +160,10 @@ private slots:
             << QStringList{"../outside/newdir"} << QStringList{b};
         QTest::newRow("folder entry at a symlink") << "folders.rar" << "" << "link:dir->outside" << ""
             << QStringList{"dir/BBBB.txt", "dir"} << QStringList{};
+        // Writing into the existing file would write into the user's file
+        // outside as well; the new file takes the name instead.
+        QTest::newRow("hard link at a file's path") << "plain.rar" << "" << "hardlink:AAAA.txt->outside/sentinel"
+            << "" << QStringList{} << QStringList{a, b};
         QTest::newRow("flipped data byte") << "plain.rar" << "flip:0" << "file:AAAA.txt=original" << ""
             << QStringList{} << QStringList{"AAAA.txt=original", b};
         QTest::newRow("wrong password") << "encrypted.rar" << "" << "file:AAAA.txt=original" << "wrong"

@@ -167,6 +167,7 @@ SafeWriter::~SafeWriter()
     abortEntry();
     if (!m_runFinished)
         finishRun();
+    CloseFd(m_dirFd);
     CloseFd(m_rootFd);
 }
 
@@ -279,7 +280,14 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         }
     }
 
-    m_dirFd = openFolder(m_parts.mid(0, m_parts.size() - 1), true, &reason);
+    // Entries of one folder mostly come together; keeping its descriptor
+    // saves walking the whole path again for each of them.
+    const QStringList folder = m_parts.mid(0, m_parts.size() - 1);
+    if (m_dirFd < 0 || folder != m_dirParts) {
+        CloseFd(m_dirFd);
+        m_dirParts = folder;
+        m_dirFd = openFolder(folder, true, &reason);
+    }
     if (m_dirFd < 0) {
         CloseFd(m_copySourceFd);
         refuse(header.name, reason);
@@ -288,13 +296,11 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
     struct stat st {};
     const QByteArray last = QFile::encodeName(m_parts.last());
     if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-        CloseFd(m_dirFd);
         CloseFd(m_copySourceFd);
         refuse(header.name, QStringLiteral("A folder of that name exists"));
         return false;
     }
     if (!openTemp(m_dirFd, &reason)) {
-        CloseFd(m_dirFd);
         CloseFd(m_copySourceFd);
         refuse(header.name, reason);
         return false;
@@ -428,7 +434,6 @@ bool SafeWriter::commitFile()
     }
     m_tempName.clear();
     m_writtenFiles[m_entry.name] = Written{st.st_dev, st.st_ino};
-    CloseFd(m_dirFd);
     m_active = false;
     return true;
 }
@@ -437,7 +442,6 @@ void SafeWriter::abortEntry()
 {
     discardTemp();
     CloseFd(m_copySourceFd);
-    CloseFd(m_dirFd);
     m_active = false;
 }
 

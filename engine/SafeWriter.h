@@ -146,6 +146,8 @@ private:
     // The entry in progress.
     EntryHeader m_entry;
     QStringList m_parts;
+    // The folder of the latest file entry, kept open for the next ones.
+    QStringList m_dirParts;
     int m_dirFd = -1;
     int m_tempFd = -1;
     QByteArray m_tempName;

@@ -41,7 +41,7 @@ void CloseFd(int& fd)
 // The reason a path part could not be opened as a folder.
 QString FolderPartReason(int parentFd, const QByteArray& part, int error)
 {
-    struct stat st {};
+    struct stat st = {};
     if (::fstatat(parentFd, part.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISLNK(st.st_mode))
             return QStringLiteral("A folder on its path is a symbolic link");
@@ -156,8 +156,7 @@ SafeWriter::SafeWriter(const QString& extractFolder)
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty())
         return;
-    m_rootFd = ::open(QFile::encodeName(canonical).constData(),
-                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    m_rootFd = ::open(QFile::encodeName(canonical).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_rootFd >= 0)
         m_root = canonical;
 }
@@ -216,7 +215,7 @@ bool SafeWriter::DestinationExists(const QString& name) const
     const int dirFd = const_cast<SafeWriter*>(this)->openFolder(parts, false, nullptr);
     if (dirFd < 0)
         return false;
-    struct stat st {};
+    struct stat st = {};
     const bool exists = ::fstatat(dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     ::close(dirFd);
     return exists;
@@ -267,13 +266,13 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         const QByteArray sourceLast = QFile::encodeName(sourceParts.takeLast());
         const int sourceDir = openFolder(sourceParts, false, nullptr);
         if (sourceDir >= 0) {
-            m_copySourceFd = ::openat(sourceDir, sourceLast.constData(),
-                                      O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            m_copySourceFd =
+                ::openat(sourceDir, sourceLast.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
             ::close(sourceDir);
         }
-        struct stat st {};
-        if (m_copySourceFd < 0 || ::fstat(m_copySourceFd, &st) != 0
-            || st.st_dev != source->second.dev || st.st_ino != source->second.ino) {
+        struct stat st = {};
+        if (m_copySourceFd < 0 || ::fstat(m_copySourceFd, &st) != 0 ||
+            st.st_dev != source->second.dev || st.st_ino != source->second.ino) {
             CloseFd(m_copySourceFd);
             refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
             return false;
@@ -293,9 +292,10 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         refuse(header.name, reason);
         return false;
     }
-    struct stat st {};
+    struct stat st = {};
     const QByteArray last = QFile::encodeName(m_parts.last());
-    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(st.st_mode)) {
         CloseFd(m_copySourceFd);
         refuse(header.name, QStringLiteral("A folder of that name exists"));
         return false;
@@ -389,7 +389,7 @@ bool SafeWriter::finishEntry(int processResult)
     }
     if (m_copySourceFd >= 0) {
         const int source = m_copySourceFd;
-        m_copySourceFd = -1;  // lets write() take the copied bytes
+        m_copySourceFd = -1; // lets write() take the copied bytes
         const bool copied = copyInto(source);
         ::close(source);
         if (!copied) {
@@ -419,7 +419,7 @@ bool SafeWriter::commitFile()
         times[1].tv_nsec = static_cast<long>(ticks % 10000000) * 100;
         step(::futimens(m_tempFd, times) == 0);
     }
-    struct stat st {};
+    struct stat st = {};
     step(::fstat(m_tempFd, &st) == 0);
     // close() is where some file systems report a failed write.
     step(::close(m_tempFd) == 0);
@@ -456,8 +456,9 @@ void SafeWriter::discardTemp()
 void SafeWriter::finishRun()
 {
     m_runFinished = true;
-    std::stable_sort(m_createdFolders.begin(), m_createdFolders.end(),
-                     [](const QStringList& a, const QStringList& b) { return a.size() > b.size(); });
+    std::stable_sort(
+        m_createdFolders.begin(), m_createdFolders.end(),
+        [](const QStringList& a, const QStringList& b) { return a.size() > b.size(); });
     for (const QStringList& parts : m_createdFolders) {
         const int fd = openFolder(parts, false, nullptr);
         if (fd >= 0) {

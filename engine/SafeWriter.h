@@ -32,7 +32,8 @@ struct RefusedEntry
 struct EntryHeader
 {
     // Values of the library's RedirType field.
-    enum Redir : std::uint32_t {
+    enum Redir : std::uint32_t
+    {
         RedirNone = 0,
         RedirUnixSymlink = 1,
         RedirWinSymlink = 2,
@@ -46,14 +47,14 @@ struct EntryHeader
     // The library's marker for "unpacked size not stored".
     static constexpr std::uint64_t UnknownSize = 0x7fffffff7fffffffULL;
 
-    QString name;                // "/" separated, as the library returns it
+    QString name; // "/" separated, as the library returns it
     bool isFolder = false;
     std::uint32_t hostOS = HostUnix;
-    std::uint32_t fileAttr = 0;  // Unix mode bits when hostOS is HostUnix
+    std::uint32_t fileAttr = 0; // Unix mode bits when hostOS is HostUnix
     std::uint32_t redirType = RedirNone;
-    QString redirName;           // target of a link or file copy
+    QString redirName; // target of a link or file copy
     std::uint64_t unpSize = UnknownSize;
-    std::uint64_t mtime = 0;     // Windows FILETIME (100 ns since 1601); 0 when unknown
+    std::uint64_t mtime = 0; // Windows FILETIME (100 ns since 1601); 0 when unknown
 };
 
 // Fills an EntryHeader from the library's header record. The caller points

@@ -57,7 +57,7 @@ QByteArray Le32(std::uint32_t value)
 // Reads forward through a byte array; any overrun makes it fail for good.
 class Reader
 {
-public:
+  public:
     Reader(const QByteArray& bytes, qsizetype pos) : m_bytes(bytes), m_pos(pos) {}
 
     std::uint64_t vint()
@@ -89,7 +89,7 @@ public:
     qsizetype pos() const { return m_pos; }
     bool ok() const { return m_ok; }
 
-private:
+  private:
     const QByteArray& m_bytes;
     qsizetype m_pos;
     bool m_ok = true;
@@ -127,8 +127,8 @@ std::optional<HostileRar> HostileRar::load(const QString& path)
             block.fileFlags = r.vint();
             block.unpSize = r.vint();
             block.attributes = r.vint();
-            const int fixed = ((block.fileFlags & FileHasTime) ? 4 : 0)
-                + ((block.fileFlags & FileHasCrc) ? 4 : 0);
+            const int fixed = ((block.fileFlags & FileHasTime) ? 4 : 0) +
+                              ((block.fileFlags & FileHasCrc) ? 4 : 0);
             block.mtimeAndCrc = r.take(fixed);
             block.compression = r.vint();
             block.hostOS = r.vint();
@@ -206,8 +206,8 @@ void HostileRar::setRedirName(int index, const QString& name)
         const std::uint64_t redirType = rec.vint();
         const std::uint64_t redirFlags = rec.vint();
         const QByteArray target = name.toUtf8();
-        const QByteArray body = Vint(ExtraRedirection) + Vint(redirType) + Vint(redirFlags)
-            + Vint(std::uint64_t(target.size())) + target;
+        const QByteArray body = Vint(ExtraRedirection) + Vint(redirType) + Vint(redirFlags) +
+                                Vint(std::uint64_t(target.size())) + target;
         extra += Vint(std::uint64_t(body.size())) + body;
     }
     block->extra = extra;
@@ -229,9 +229,9 @@ QByteArray HostileRar::serialize(const Block& block) const
         body += Vint(std::uint64_t(block.extra.size()));
     if (block.flags & FlagData)
         body += Vint(std::uint64_t(block.data.size()));
-    body += Vint(block.fileFlags) + Vint(block.unpSize) + Vint(block.attributes)
-        + block.mtimeAndCrc + Vint(block.compression) + Vint(block.hostOS)
-        + Vint(std::uint64_t(block.name.size())) + block.name + block.extra;
+    body += Vint(block.fileFlags) + Vint(block.unpSize) + Vint(block.attributes) +
+            block.mtimeAndCrc + Vint(block.compression) + Vint(block.hostOS) +
+            Vint(std::uint64_t(block.name.size())) + block.name + block.extra;
     const QByteArray sized = Vint(std::uint64_t(body.size())) + body;
     return Le32(Crc32(sized)) + sized;
 }

@@ -33,14 +33,14 @@ public:
 private:
     struct Block
     {
-        QByteArray raw;  // the whole header as read, CRC included
+        QByteArray raw; // the whole header as read, CRC included
         QByteArray data;
         bool isFile = false;
         std::uint64_t flags = 0;
         std::uint64_t fileFlags = 0;
         std::uint64_t unpSize = 0;
         std::uint64_t attributes = 0;
-        QByteArray mtimeAndCrc;  // the optional fixed fields, kept as they are
+        QByteArray mtimeAndCrc; // the optional fixed fields, kept as they are
         std::uint64_t compression = 0;
         std::uint64_t hostOS = 0;
         QByteArray name;

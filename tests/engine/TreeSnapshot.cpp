@@ -14,7 +14,7 @@ QMap<QString, QString> SnapshotTree(const QString& folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        struct stat st {};
+        struct stat st = {};
         ::lstat(QFile::encodeName(path).constData(), &st);
         QString what = QString::number(st.st_mode, 8);
         if (S_ISLNK(st.st_mode))
@@ -45,7 +45,8 @@ QByteArray ReadFile(const QString& path)
 bool WriteFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
 }
 
 } // namespace marrowick::test

@@ -20,7 +20,7 @@ struct WalkResult
     bool opened = false;
     bool cancelled = false;
     int headerResult = 0;
-    std::vector<int> processResults;  // one per entry the writer accepted
+    std::vector<int> processResults; // one per entry the writer accepted
 };
 
 // The walk the engine does in extract mode, cut to what the writer needs:

@@ -66,17 +66,21 @@ private:
             const QString kind = step.section(QLatin1Char(':'), 0, 0);
             const QString what = step.section(QLatin1Char(':'), 1);
             if (kind == QLatin1String("file")) {
-                const QString path = m_dest + QLatin1Char('/') + what.section(QLatin1Char('='), 0, 0);
+                const QString path =
+                    m_dest + QLatin1Char('/') + what.section(QLatin1Char('='), 0, 0);
                 QDir().mkpath(QFileInfo(path).path());
                 if (!WriteFile(path, what.section(QLatin1Char('='), 1).toUtf8()))
                     return false;
                 continue;
             }
-            const QString target = m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1);
-            const QString path = m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
+            const QString target =
+                m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1);
+            const QString path =
+                m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
             const bool made = kind == QLatin1String("hardlink")
-                ? ::link(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0
-                : QFile::link(target, path);
+                                  ? ::link(QFile::encodeName(target).constData(),
+                                           QFile::encodeName(path).constData()) == 0
+                                  : QFile::link(target, path);
             if (!made)
                 return false;
         }
@@ -90,8 +94,8 @@ private:
         const auto tree = SnapshotTree(m_dest);
         for (auto it = tree.begin(); it != tree.end(); ++it) {
             if (it.value().startsWith(QLatin1String("100")))
-                files << it.key().mid(1) + QLatin1Char('=')
-                        + QString::fromUtf8(ReadFile(m_dest + it.key()));
+                files << it.key().mid(1) + QLatin1Char('=') +
+                             QString::fromUtf8(ReadFile(m_dest + it.key()));
         }
         files.sort();
         return files;
@@ -126,6 +130,7 @@ private slots:
         QTest::addColumn<QStringList>("files");
         const QString a = QStringLiteral("AAAA.txt=hello\n");
         const QString b = QStringLiteral("dir/BBBB.txt=inner\n");
+        // clang-format off
 
         QTest::newRow("sound archive") << "plain.rar" << "" << "" << ""
             << QStringList{} << QStringList{a, b};
@@ -172,6 +177,7 @@ private slots:
             << QStringList{} << QStringList{"AAAA.txt=original"};
         QTest::newRow("right password") << "encrypted.rar" << "" << "file:AAAA.txt=original" << "secret"
             << QStringList{} << QStringList{a};
+        // clang-format on
     }
     void hostileArchive()
     {
@@ -214,11 +220,14 @@ private slots:
             ExtractWithWriter(path, writer);
         }
         ::umask(old);
-        struct stat st {};
-        QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/AAAA.txt")).constData(), &st), 0);
+        struct stat st = {};
+        QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/AAAA.txt")).constData(), &st),
+                 0);
         QCOMPARE(int(st.st_mode & 07777), 0755);
-        QCOMPARE(qint64(st.st_mtim.tv_sec), qint64(1577934245));  // 2020-01-02 03:04:05 UTC
-        QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir/BBBB.txt")).constData(), &st), 0);
+        QCOMPARE(qint64(st.st_mtim.tv_sec), qint64(1577934245)); // 2020-01-02 03:04:05 UTC
+        QCOMPARE(
+            ::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir/BBBB.txt")).constData(), &st),
+            0);
         QCOMPARE(int(st.st_mode & 07777), 0644);
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir")).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), 0755);
@@ -237,14 +246,15 @@ private slots:
     {
         QFETCH(QString, attr);
         const mode_t old = ::umask(022);
-        const QString path = makeArchive(QStringLiteral("folders.rar"), QStringLiteral("attr:1:") + attr);
+        const QString path =
+            makeArchive(QStringLiteral("folders.rar"), QStringLiteral("attr:1:") + attr);
         {
             SafeWriter writer(m_dest);
             ExtractWithWriter(path, writer);
             QVERIFY(writer.refusals().empty());
         }
         ::umask(old);
-        struct stat st {};
+        struct stat st = {};
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir")).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), 0755);
         QCOMPARE(destinationFiles(), QStringList{QStringLiteral("dir/BBBB.txt=inner\n")});

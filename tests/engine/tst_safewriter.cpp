@@ -28,7 +28,7 @@ EntryHeader File(const QString& name, std::uint32_t mode = 0100644)
 
 mode_t ModeOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st = {};
     ::lstat(QFile::encodeName(path).constData(), &st);
     return st.st_mode;
 }
@@ -97,7 +97,8 @@ private slots:
         QTest::newRow("dot part") << "./a" << true;
         QTest::newRow("empty part") << "a//b" << true;
         QTest::newRow("trailing slash") << "a/" << true;
-        QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << true;
+        QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))
+                             << true;
         QTest::newRow("newline") << "a\nb" << true;
         QTest::newRow("escape") << "a\x1b[2Jb" << true;
         QTest::newRow("DEL") << "a\x7f" << true;
@@ -112,7 +113,8 @@ private slots:
             deep += QString(200, QLatin1Char('d')) + QLatin1Char('/');
         // 21 parts of 201 bytes: 4221 bytes, over PATH_MAX with every part fine.
         QTest::newRow("whole name over PATH_MAX") << deep + QStringLiteral("f") << true;
-        QTest::newRow("whole name under PATH_MAX") << deep.left(3800) + QStringLiteral("f") << false;
+        QTest::newRow("whole name under PATH_MAX")
+            << deep.left(3800) + QStringLiteral("f") << false;
     }
     void validateEntryName()
     {
@@ -282,7 +284,7 @@ private slots:
         // 2020-01-02 03:04:05.5 UTC as a FILETIME.
         entry.mtime = (1577934245ULL + 11644473600ULL) * 10000000ULL + 5000000ULL;
         QVERIFY(WriteEntry(writer, entry, "x"));
-        struct stat st {};
+        struct stat st = {};
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/f")).constData(), &st), 0);
         QCOMPARE(qint64(st.st_mtim.tv_sec), qint64(1577934245));
         QCOMPARE(qint64(st.st_mtim.tv_nsec), qint64(500000000));
@@ -316,16 +318,25 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("isFolder");
         QTest::addColumn<bool>("written");
-        QTest::newRow("folder part is a symlink") << "link:d->outside" << "d/sentinel" << false << false;
-        QTest::newRow("deeper part is a symlink") << "dir:a;link:a/b->outside" << "a/b/c/x" << false << false;
-        QTest::newRow("folder part is a file") << "file:d" << "d/x" << false << false;
-        QTest::newRow("folder entry is a symlink") << "link:d->outside" << "d" << true << false;
-        QTest::newRow("folder entry is a file") << "file:d" << "d" << true << false;
-        QTest::newRow("file entry is a folder") << "dir:d" << "d" << false << false;
+        QTest::newRow("folder part is a symlink") << "link:d->outside"
+                                                  << "d/sentinel" << false << false;
+        QTest::newRow("deeper part is a symlink") << "dir:a;link:a/b->outside"
+                                                  << "a/b/c/x" << false << false;
+        QTest::newRow("folder part is a file") << "file:d"
+                                               << "d/x" << false << false;
+        QTest::newRow("folder entry is a symlink") << "link:d->outside"
+                                                   << "d" << true << false;
+        QTest::newRow("folder entry is a file") << "file:d"
+                                                << "d" << true << false;
+        QTest::newRow("file entry is a folder") << "dir:d"
+                                                << "d" << false << false;
         // The link itself is replaced; what it pointed at is not touched.
-        QTest::newRow("file entry is a symlink") << "link:f->outside/sentinel" << "f" << false << true;
-        QTest::newRow("file entry is a dangling symlink") << "link:f->outside/none" << "f" << false << true;
-        QTest::newRow("existing folder is reused") << "dir:d" << "d/x" << false << true;
+        QTest::newRow("file entry is a symlink") << "link:f->outside/sentinel"
+                                                 << "f" << false << true;
+        QTest::newRow("file entry is a dangling symlink") << "link:f->outside/none"
+                                                          << "f" << false << true;
+        QTest::newRow("existing folder is reused") << "dir:d"
+                                                   << "d/x" << false << true;
     }
     void existingDestination()
     {
@@ -336,13 +347,16 @@ private slots:
         for (const QString& step : setup.split(QLatin1Char(';'))) {
             const QString kind = step.section(QLatin1Char(':'), 0, 0);
             const QString what = step.section(QLatin1Char(':'), 1);
-            const QString path = m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
+            const QString path =
+                m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
             if (kind == QLatin1String("dir"))
                 QVERIFY(QDir().mkpath(path));
             else if (kind == QLatin1String("file"))
                 QVERIFY(WriteFile(path, "user"));
             else
-                QVERIFY(QFile::link(m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1), path));
+                QVERIFY(QFile::link(m_base.path() + QLatin1Char('/') +
+                                        what.section(QStringLiteral("->"), 1),
+                                    path));
         }
         SafeWriter writer(m_dest);
         EntryHeader header = File(entry);
@@ -377,8 +391,10 @@ private slots:
         QVERIFY(WriteFile(m_dest + QStringLiteral("/file"), "x"));
         QVERIFY(QDir().mkpath(m_dest + QStringLiteral("/dir")));
         QVERIFY(WriteFile(m_dest + QStringLiteral("/dir/inner"), "x"));
-        QVERIFY(QFile::link(m_base.path() + QStringLiteral("/none"), m_dest + QStringLiteral("/dangling")));
-        QVERIFY(QFile::link(m_outside + QStringLiteral("/sentinel"), m_dest + QStringLiteral("/tosentinel")));
+        QVERIFY(QFile::link(m_base.path() + QStringLiteral("/none"),
+                            m_dest + QStringLiteral("/dangling")));
+        QVERIFY(QFile::link(m_outside + QStringLiteral("/sentinel"),
+                            m_dest + QStringLiteral("/tosentinel")));
         QVERIFY(QFile::link(m_outside, m_dest + QStringLiteral("/tooutside")));
         SafeWriter writer(m_dest);
         QCOMPARE(writer.DestinationExists(name), exists);
@@ -426,7 +442,8 @@ private slots:
         QVERIFY(WriteEntry(writer, File(QStringLiteral("dir/first")), "first data"));
         QVERIFY(WriteEntry(writer, File(QStringLiteral("swapped")), "swapped data"));
         QVERIFY(QFile::remove(m_dest + QStringLiteral("/swapped")));
-        QVERIFY(QFile::link(m_outside + QStringLiteral("/sentinel"), m_dest + QStringLiteral("/swapped")));
+        QVERIFY(QFile::link(m_outside + QStringLiteral("/sentinel"),
+                            m_dest + QStringLiteral("/swapped")));
 
         EntryHeader copy = File(QStringLiteral("copy"));
         copy.redirType = EntryHeader::RedirFileCopy;

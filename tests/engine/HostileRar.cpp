@@ -191,6 +191,13 @@ void HostileRar::setAttributes(int index, std::uint64_t attributes)
     block->changed = true;
 }
 
+void HostileRar::setUnpackedSize(int index, std::uint64_t size)
+{
+    Block* block = file(index);
+    block->unpSize = size;
+    block->changed = true;
+}
+
 void HostileRar::setRedirName(int index, const QString& name)
 {
     Block* block = file(index);

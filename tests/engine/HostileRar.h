@@ -23,6 +23,7 @@ public:
 
     void setFileName(int file, const QString& name);
     void setAttributes(int file, std::uint64_t attributes);
+    void setUnpackedSize(int file, std::uint64_t size);
     // Target of a link or file-copy entry (its redirection record).
     void setRedirName(int file, const QString& name);
     // Damages the packed data without touching the header.

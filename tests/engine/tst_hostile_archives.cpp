@@ -49,6 +49,8 @@ private:
                 archive->setFileName(file, value);
             else if (what == QLatin1String("attr"))
                 archive->setAttributes(file, value.toULongLong(nullptr, 8));
+            else if (what == QLatin1String("size"))
+                archive->setUnpackedSize(file, value.toULongLong());
             else if (what == QLatin1String("redir"))
                 archive->setRedirName(file, value);
             else if (what == QLatin1String("flip"))
@@ -169,6 +171,10 @@ private slots:
         // outside as well; the new file takes the name instead.
         QTest::newRow("hard link at a file's path") << "plain.rar" << "" << "hardlink:AAAA.txt->outside/sentinel"
             << "" << QStringList{} << QStringList{a, b};
+        // A size that does not match the data fails the entry (the library
+        // stops at the stated size; the writer would refuse more).
+        QTest::newRow("understated size") << "plain.rar" << "size:0:3" << "file:AAAA.txt=original" << ""
+            << QStringList{} << QStringList{"AAAA.txt=original", b};
         QTest::newRow("flipped data byte") << "plain.rar" << "flip:0" << "file:AAAA.txt=original" << ""
             << QStringList{} << QStringList{"AAAA.txt=original", b};
         QTest::newRow("wrong password") << "encrypted.rar" << "" << "file:AAAA.txt=original" << "wrong"

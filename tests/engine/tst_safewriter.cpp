@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -201,6 +204,7 @@ private slots:
         QTest::newRow("cancelled") << "abort";
         QTest::newRow("more than the stated size") << "oversize";
         QTest::newRow("writer destroyed mid-entry") << "destroy";
+        QTest::newRow("write error") << "write error";
     }
     void failedEntryKeepsExistingFile()
     {
@@ -211,7 +215,7 @@ private slots:
         {
             SafeWriter writer(m_dest);
             EntryHeader entry = File(QStringLiteral("sub/f.txt"));
-            entry.unpSize = 4;
+            entry.unpSize = how == QLatin1String("oversize") ? 4 : EntryHeader::UnknownSize;
             QVERIFY(writer.beginEntry(entry));
             QVERIFY(writer.write("new!", 4));
             QCOMPARE(TemporaryFilesUnder(m_dest).size(), 1);
@@ -221,6 +225,20 @@ private slots:
                 writer.abortEntry();
             } else if (how == QLatin1String("oversize")) {
                 QVERIFY(!writer.write("x", 1));
+                QVERIFY(!writer.finishEntry(0));
+                QCOMPARE(RefusedNames(writer), QStringList{QStringLiteral("sub/f.txt")});
+            } else if (how == QLatin1String("write error")) {
+                // A file-size limit makes the next write fail with EFBIG,
+                // as a full disk would with ENOSPC.
+                ::signal(SIGXFSZ, SIG_IGN);
+                rlimit old{};
+                ::getrlimit(RLIMIT_FSIZE, &old);
+                rlimit limit = old;
+                limit.rlim_cur = 4;
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                const bool written = writer.write("more", 4);
+                ::setrlimit(RLIMIT_FSIZE, &old);
+                QVERIFY(!written);
                 QVERIFY(!writer.finishEntry(0));
                 QCOMPARE(RefusedNames(writer), QStringList{QStringLiteral("sub/f.txt")});
             }

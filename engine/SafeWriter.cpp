@@ -164,8 +164,8 @@ SafeWriter::SafeWriter(const QString& extractFolder)
 SafeWriter::~SafeWriter()
 {
     abortEntry();
-    if (!m_runFinished)
-        finishRun();
+    // Nothing to do when the caller already finished the run.
+    finishRun();
     CloseFd(m_dirFd);
     CloseFd(m_rootFd);
 }
@@ -455,7 +455,6 @@ void SafeWriter::discardTemp()
 
 void SafeWriter::finishRun()
 {
-    m_runFinished = true;
     std::stable_sort(
         m_createdFolders.begin(), m_createdFolders.end(),
         [](const QStringList& a, const QStringList& b) { return a.size() > b.size(); });

@@ -120,6 +120,7 @@ public:
     // Cancel during an entry: discards what was written.
     void abortEntry();
     // Gives the folders this run created their final modes, deepest first.
+    // The destructor does it too, for a run that ends by an exception.
     void finishRun();
 
     const std::vector<RefusedEntry>& refusals() const { return m_refusals; }
@@ -156,7 +157,6 @@ private:
     bool m_failed = false;
     bool m_active = false;
     int m_copySourceFd = -1;
-    bool m_runFinished = false;
 
     std::vector<QStringList> m_createdFolders;
     std::map<QString, Written> m_writtenFiles;

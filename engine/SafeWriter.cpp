@@ -98,7 +98,7 @@ std::optional<Refusal> ValidateEntryName(const QString& name)
     return std::nullopt;
 }
 
-std::optional<Refusal> RefuseSpecialEntry(const EntryHeader& header)
+std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header)
 {
     switch (header.redirType) {
     case EntryHeader::RedirNone:
@@ -236,7 +236,7 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         refuse(header.name, refusal->reason);
         return false;
     }
-    if (auto refusal = RefuseSpecialEntry(header)) {
+    if (auto refusal = RefuseLinkOrDevice(header)) {
         refuse(header.name, refusal->reason);
         return false;
     }

@@ -67,7 +67,7 @@ EntryHeader EntryHeaderFrom(const RARHeaderDataEx& header);
 std::optional<Refusal> ValidateEntryName(const QString& name);
 
 // Links of every kind, devices, FIFOs and sockets are not extracted.
-std::optional<Refusal> RefuseSpecialEntry(const EntryHeader& header);
+std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header);
 
 // The text of the end-of-run "Error" box: the first 20 names with their
 // reasons, then how many more there were. Empty for an empty list.

@@ -129,7 +129,7 @@ private slots:
             QVERIFY(!refusal->reason.isEmpty());
     }
 
-    void refuseSpecialEntry_data()
+    void refuseLinkOrDevice_data()
     {
         QTest::addColumn<std::uint32_t>("redirType");
         QTest::addColumn<std::uint32_t>("hostOS");
@@ -154,7 +154,7 @@ private slots:
         // Windows attributes are not Unix mode bits, whatever they look like.
         QTest::newRow("windows attributes") << 0u << windows << 0120777u << false;
     }
-    void refuseSpecialEntry()
+    void refuseLinkOrDevice()
     {
         QFETCH(std::uint32_t, redirType);
         QFETCH(std::uint32_t, hostOS);
@@ -163,7 +163,7 @@ private slots:
         EntryHeader entry = File(QStringLiteral("x"), attr);
         entry.redirType = redirType;
         entry.hostOS = hostOS;
-        QCOMPARE(RefuseSpecialEntry(entry).has_value(), refused);
+        QCOMPARE(RefuseLinkOrDevice(entry).has_value(), refused);
     }
 
     void refusalReport_data()

@@ -145,6 +145,11 @@ private slots:
         // The link is refused, so the file lands in a real folder of its name.
         QTest::newRow("symlink then a file through it") << "symlink.rar" << "name:1:l/evil" << "" << ""
             << QStringList{"l"} << QStringList{"l/evil=evil\n"};
+        // How RAR4 archives store links and special files: mode bits only.
+        QTest::newRow("symlink by mode bits") << "plain.rar" << "attr:0:0120777" << "" << ""
+            << QStringList{"AAAA.txt"} << QStringList{b};
+        QTest::newRow("device by mode bits") << "plain.rar" << "attr:1:020666" << "" << ""
+            << QStringList{"dir/BBBB.txt"} << QStringList{a};
         QTest::newRow("hard link") << "hardlink.rar" << "" << "" << ""
             << QStringList{"h2.txt"} << QStringList{"h1.txt=linked\n"};
         QTest::newRow("hard link to a file outside") << "hardlink.rar" << "redir:1:../outside/sentinel"

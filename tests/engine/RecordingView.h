@@ -52,7 +52,14 @@ public:
         if (done >= cancelAtBytes)
             cancel = true;
     }
-    bool cancelRequested() const override { return cancel; }
+    bool cancelRequested() const override
+    {
+        if (cancelAfterChecks == 0)
+            cancel = true;
+        else if (cancelAfterChecks > 0)
+            --cancelAfterChecks;
+        return cancel;
+    }
     void entryFinished(const QString& name, int result, const QString& message) override
     {
         outcomes << QStringLiteral("%1=%2").arg(name).arg(result);
@@ -94,7 +101,9 @@ public:
     std::uint64_t progressTotal = 0;
     // The user asks to stop once the progress reaches this many bytes.
     std::uint64_t cancelAtBytes = std::numeric_limits<std::uint64_t>::max();
-    bool cancel = false;
+    // Or once the run asked this many times whether to stop (-1: never).
+    mutable int cancelAfterChecks = -1;
+    mutable bool cancel = false;
 };
 
 // Answers from a script and records every message. Error boxes and the

@@ -130,6 +130,8 @@ int FakeUnrar::Process(RarHandle archive, int operation, wchar_t*, wchar_t*)
         std::vector<unsigned char> chunk(std::min<std::uint64_t>(entry.chunkSize, entry.dataSize));
         for (std::uint64_t left = entry.dataSize; left > 0;) {
             const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
+            if (fake.chunkDelayMicroseconds > 0)
+                std::this_thread::sleep_for(std::chrono::microseconds(fake.chunkDelayMicroseconds));
             if (!handle.callback ||
                 handle.callback(UCM_PROCESSDATA, handle.userData,
                                 reinterpret_cast<RarLParam>(chunk.data()),

@@ -52,6 +52,7 @@ public:
     // does for encrypted headers; no answer fails the open with 22.
     bool needsPassword = false;
     int readDelayMicroseconds = 0;
+    int chunkDelayMicroseconds = 0;
 
     // What the engine did.
     int opens = 0;

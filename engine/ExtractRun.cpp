@@ -243,11 +243,17 @@ void ExtractRun::entryDone(const QString& name, int result)
 
 void ExtractRun::reportOutcome()
 {
-    if (m_writer)
-        m_writer->finishRun();
     if (m_firstFailure)
         ShowErrorBox(m_context.prompts, failureText(*m_firstFailure));
-    if (m_writer && !m_writer->refusals().empty())
+    reportRefusals();
+}
+
+void ExtractRun::reportRefusals()
+{
+    if (!m_writer)
+        return;
+    m_writer->finishRun();
+    if (!m_writer->refusals().empty())
         ShowErrorBox(m_context.prompts, RefusalReport(m_writer->refusals()));
 }
 

@@ -39,6 +39,9 @@ public:
     // After a complete walk: the first failure's text and the refusals, in
     // error boxes. Folder modes are set here.
     void reportOutcome();
+    // After a walk cut short by a missing volume: only the refusals (the
+    // failures all come from the missing volume, which is reported).
+    void reportRefusals();
     // True when every entry was written or tested, none failed or was refused
     // or kept, and the walk was not cut short.
     bool allPassed(int headerResult) const;

@@ -164,6 +164,8 @@ public:
         m_status.set(QStringLiteral("Ready"));
         if (!m_callback.missingVolume().isEmpty()) {
             ShowErrorBox(m_context.prompts, MissingVolumeText(m_callback.missingVolume()));
+            if (work)
+                work->reportRefusals();
             return;
         }
         // Cancelled by the user: nothing more to say.

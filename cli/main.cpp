@@ -50,6 +50,12 @@ std::int32_t ModeOf(Command command)
 
 int main(int argc, char* argv[])
 {
+    // The library turns every entry's time into local time, and while TZ is
+    // unset glibc checks /etc/localtime again on each call: one stat per
+    // entry, a fifth of the time of a large listing. Naming the same zone
+    // file lets glibc read it once.
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     // Sets the C locale from the environment too: the library converts names
     // with it, and sizes are grouped by it as in the window.
     QCoreApplication app(argc, argv);

@@ -13,6 +13,9 @@
 
 #include <csignal>
 
+#include <pty.h>
+#include <unistd.h>
+
 using namespace marrowick::test;
 
 namespace {
@@ -241,6 +244,32 @@ private slots:
         const CliRun empty = RunCli({"list", "--password-file=" + file, Fixture("encrypted-headers.rar")});
         QCOMPARE(empty.status, 2);
         QVERIFY(empty.err.contains("is empty"));
+    }
+
+    // stdin on a pseudo-terminal: the prompt comes on stderr, the typed
+    // password is used and never echoed back.
+    void passwordPromptOnTerminal()
+    {
+        int master = -1;
+        int slave = -1;
+        QVERIFY(openpty(&master, &slave, nullptr, nullptr, nullptr) == 0);
+        QProcess process;
+        process.setChildProcessModifier([slave] { dup2(slave, STDIN_FILENO); });
+        process.start(MARROWICK_CLI, {"list", Fixture("encrypted-headers.rar")});
+        QVERIFY(process.waitForStarted());
+        ::close(slave);
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("Enter password for the encrypted file:"),
+                                 10000);
+        QVERIFY(::write(master, "secret\n", 7) == 7);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.last(), QStringLiteral("Total  7 Files "));
+        char echoed[256] = {};
+        const ssize_t got = ::read(master, echoed, sizeof echoed - 1);
+        ::close(master);
+        QVERIFY2(got <= 0 || !QByteArray(echoed).contains("secret"), echoed);
     }
 
     void commentGoesToStderr()

@@ -1,0 +1,471 @@
+#include "engine/SafeWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace marrowick {
+
+namespace {
+
+constexpr mode_t PlainFileMode = 0644;
+constexpr mode_t ExecutableFileMode = 0755;
+constexpr mode_t FolderMode = 0755;
+// Folders stay private while the run fills them; they get FolderMode after.
+constexpr mode_t FolderModeDuringRun = 0700;
+// Seconds between 1601-01-01 and 1970-01-01.
+constexpr std::int64_t FileTimeEpochOffset = 11644473600LL;
+
+QString ErrnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void CloseFd(int& fd)
+{
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+// The reason a path part could not be opened as a folder.
+QString FolderPartReason(int parentFd, const QByteArray& part, int error)
+{
+    struct stat st = {};
+    if (::fstatat(parentFd, part.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(st.st_mode))
+            return QStringLiteral("A folder on its path is a symbolic link");
+        if (!S_ISDIR(st.st_mode))
+            return QStringLiteral("A folder on its path is a file");
+    }
+    return QStringLiteral("Cannot open a folder on its path: %1").arg(ErrnoText(error));
+}
+
+// The process's umask. Reading it with umask() means setting it for a
+// moment, which races with any other thread creating files, so the kernel's
+// report is asked first.
+mode_t CurrentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+std::optional<Refusal> ValidateEntryName(const QString& name)
+{
+    if (name.isEmpty())
+        return Refusal{QStringLiteral("Empty name")};
+    if (name.startsWith(QLatin1Char('/')))
+        return Refusal{QStringLiteral("Absolute path")};
+    for (const QChar ch : name) {
+        if (ch.category() == QChar::Other_Control)
+            return Refusal{QStringLiteral("Control character in name")};
+    }
+    if (name.toUtf8().size() >= PATH_MAX)
+        return Refusal{QStringLiteral("Name too long")};
+    const QStringList parts = name.split(QLatin1Char('/'));
+    for (const QString& part : parts) {
+        if (part == QLatin1String(".."))
+            return Refusal{QStringLiteral("Name points outside the destination (\"..\")")};
+        if (part.isEmpty() || part == QLatin1String("."))
+            return Refusal{QStringLiteral("Empty or \".\" part in name")};
+        if (part.toUtf8().size() > NAME_MAX)
+            return Refusal{QStringLiteral("Name part too long")};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header)
+{
+    switch (header.redirType) {
+    case EntryHeader::RedirNone:
+    case EntryHeader::RedirFileCopy:
+        break;
+    case EntryHeader::RedirUnixSymlink:
+    case EntryHeader::RedirWinSymlink:
+        return Refusal{QStringLiteral("Symbolic link")};
+    case EntryHeader::RedirJunction:
+        return Refusal{QStringLiteral("Junction")};
+    case EntryHeader::RedirHardLink:
+        return Refusal{QStringLiteral("Hard link")};
+    default:
+        return Refusal{QStringLiteral("Unknown kind of link")};
+    }
+    if (header.hostOS != EntryHeader::HostUnix)
+        return std::nullopt;
+    switch (header.fileAttr & S_IFMT) {
+    case S_IFLNK:
+        return Refusal{QStringLiteral("Symbolic link")};
+    case S_IFCHR:
+    case S_IFBLK:
+        return Refusal{QStringLiteral("Device")};
+    case S_IFIFO:
+        return Refusal{QStringLiteral("FIFO")};
+    case S_IFSOCK:
+        return Refusal{QStringLiteral("Socket")};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString RefusalReport(const std::vector<RefusedEntry>& refused)
+{
+    constexpr std::size_t Shown = 20;
+    if (refused.empty())
+        return {};
+    QString text = QStringLiteral("These entries were not extracted:");
+    const std::size_t count = std::min(refused.size(), Shown);
+    for (std::size_t i = 0; i < count; ++i)
+        text += QStringLiteral("\n%1: %2").arg(refused[i].name, refused[i].reason);
+    if (refused.size() > Shown)
+        text += QStringLiteral("\n... and %1 more").arg(refused.size() - Shown);
+    return text;
+}
+
+SafeWriter::SafeWriter(const QString& extractFolder)
+{
+    m_umask = CurrentUmask();
+
+    const QString folder = extractFolder.isEmpty() ? QDir::currentPath() : extractFolder;
+    QDir().mkpath(folder);
+    // The root is resolved once, so a symlink chosen as the destination is
+    // followed to its folder but never itself replaced.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty())
+        return;
+    m_rootFd = ::open(QFile::encodeName(canonical).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_rootFd >= 0)
+        m_root = canonical;
+}
+
+SafeWriter::~SafeWriter()
+{
+    abortEntry();
+    // Nothing to do when the caller already finished the run.
+    finishRun();
+    CloseFd(m_dirFd);
+    CloseFd(m_rootFd);
+}
+
+void SafeWriter::refuse(const QString& name, const QString& reason)
+{
+    m_refusals.push_back({name, reason});
+}
+
+int SafeWriter::openFolder(const QStringList& parts, bool create, QString* reason)
+{
+    int fd = ::dup(m_rootFd);
+    if (fd < 0) {
+        if (reason)
+            *reason = ErrnoText(errno);
+        return -1;
+    }
+    constexpr int Flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QByteArray part = QFile::encodeName(parts[i]);
+        int next = ::openat(fd, part.constData(), Flags);
+        if (next < 0 && errno == ENOENT && create) {
+            if (::mkdirat(fd, part.constData(), FolderModeDuringRun) == 0)
+                m_createdFolders.push_back(parts.mid(0, i + 1));
+            next = ::openat(fd, part.constData(), Flags);
+        }
+        if (next < 0) {
+            if (reason)
+                *reason = FolderPartReason(fd, part, errno);
+            ::close(fd);
+            return -1;
+        }
+        ::close(fd);
+        fd = next;
+    }
+    return fd;
+}
+
+bool SafeWriter::DestinationExists(const QString& name) const
+{
+    if (m_rootFd < 0 || ValidateEntryName(name))
+        return false;
+    QStringList parts = name.split(QLatin1Char('/'));
+    const QByteArray last = QFile::encodeName(parts.takeLast());
+    // A lookup never creates anything, so the const_cast is only about the
+    // shared walk.
+    const int dirFd = const_cast<SafeWriter*>(this)->openFolder(parts, false, nullptr);
+    if (dirFd < 0)
+        return false;
+    struct stat st = {};
+    const bool exists = ::fstatat(dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    ::close(dirFd);
+    return exists;
+}
+
+bool SafeWriter::beginEntry(const EntryHeader& header)
+{
+    abortEntry();
+    m_entry = header;
+    m_written = 0;
+    m_failed = false;
+
+    if (m_rootFd < 0) {
+        refuse(header.name, QStringLiteral("The destination folder cannot be opened"));
+        return false;
+    }
+    if (auto refusal = ValidateEntryName(header.name)) {
+        refuse(header.name, refusal->reason);
+        return false;
+    }
+    if (auto refusal = RefuseLinkOrDevice(header)) {
+        refuse(header.name, refusal->reason);
+        return false;
+    }
+    m_parts = header.name.split(QLatin1Char('/'));
+
+    QString reason;
+    if (header.isFolder) {
+        const int fd = openFolder(m_parts, true, &reason);
+        if (fd < 0) {
+            refuse(header.name, reason);
+            return false;
+        }
+        ::close(fd);
+        m_active = true;
+        return true;
+    }
+
+    if (header.redirType == EntryHeader::RedirFileCopy) {
+        // Only a file this run wrote may be copied: anything else could be a
+        // file of the user's, inside or outside the destination.
+        const auto source = m_writtenFiles.find(header.redirName);
+        if (ValidateEntryName(header.redirName) || source == m_writtenFiles.end()) {
+            refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
+            return false;
+        }
+        QStringList sourceParts = header.redirName.split(QLatin1Char('/'));
+        const QByteArray sourceLast = QFile::encodeName(sourceParts.takeLast());
+        const int sourceDir = openFolder(sourceParts, false, nullptr);
+        if (sourceDir >= 0) {
+            m_copySourceFd =
+                ::openat(sourceDir, sourceLast.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            ::close(sourceDir);
+        }
+        struct stat st = {};
+        if (m_copySourceFd < 0 || ::fstat(m_copySourceFd, &st) != 0 ||
+            st.st_dev != source->second.dev || st.st_ino != source->second.ino) {
+            CloseFd(m_copySourceFd);
+            refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
+            return false;
+        }
+    }
+
+    // Entries of one folder mostly come together; keeping its descriptor
+    // saves walking the whole path again for each of them.
+    const QStringList folder = m_parts.mid(0, m_parts.size() - 1);
+    if (m_dirFd < 0 || folder != m_dirParts) {
+        CloseFd(m_dirFd);
+        m_dirParts = folder;
+        m_dirFd = openFolder(folder, true, &reason);
+    }
+    if (m_dirFd < 0) {
+        CloseFd(m_copySourceFd);
+        refuse(header.name, reason);
+        return false;
+    }
+    struct stat st = {};
+    const QByteArray last = QFile::encodeName(m_parts.last());
+    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(st.st_mode)) {
+        CloseFd(m_copySourceFd);
+        refuse(header.name, QStringLiteral("A folder of that name exists"));
+        return false;
+    }
+    if (!openTemp(m_dirFd, &reason)) {
+        CloseFd(m_copySourceFd);
+        refuse(header.name, reason);
+        return false;
+    }
+    m_active = true;
+    return true;
+}
+
+bool SafeWriter::openTemp(int dirFd, QString* reason)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const quint64 random = QRandomGenerator::system()->generate64();
+        m_tempName = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+        m_tempFd = ::openat(dirFd, m_tempName.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (m_tempFd >= 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
+    m_tempName.clear();
+    return false;
+}
+
+bool SafeWriter::write(const void* data, std::size_t size)
+{
+    if (!m_active || m_failed)
+        return !m_failed;
+    // Folders and copies carry no data of their own.
+    if (m_tempFd < 0 || m_copySourceFd >= 0)
+        return true;
+    if (m_entry.unpSize != EntryHeader::UnknownSize && size > m_entry.unpSize - m_written) {
+        m_failed = true;
+        refuse(m_entry.name, QStringLiteral("More data than its stated size"));
+        return false;
+    }
+    const char* bytes = static_cast<const char*>(data);
+    std::size_t left = size;
+    while (left > 0) {
+        const ssize_t done = ::write(m_tempFd, bytes, left);
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            m_failed = true;
+            refuse(m_entry.name, QStringLiteral("Cannot write: %1").arg(ErrnoText(errno)));
+            return false;
+        }
+        bytes += done;
+        left -= static_cast<std::size_t>(done);
+    }
+    m_written += size;
+    return true;
+}
+
+bool SafeWriter::copyInto(int sourceFd)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(sourceFd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            refuse(m_entry.name, QStringLiteral("Cannot read: %1").arg(ErrnoText(errno)));
+            m_failed = true;
+            return false;
+        }
+        if (!write(buffer, static_cast<std::size_t>(got)))
+            return false;
+    }
+}
+
+bool SafeWriter::finishEntry(int processResult)
+{
+    if (!m_active)
+        return false;
+    if (m_entry.isFolder) {
+        m_active = false;
+        return processResult == 0;
+    }
+    if (processResult != 0 || m_failed) {
+        abortEntry();
+        return false;
+    }
+    if (m_copySourceFd >= 0) {
+        const int source = m_copySourceFd;
+        m_copySourceFd = -1; // lets write() take the copied bytes
+        const bool copied = copyInto(source);
+        ::close(source);
+        if (!copied) {
+            abortEntry();
+            return false;
+        }
+    }
+    return commitFile();
+}
+
+bool SafeWriter::commitFile()
+{
+    const bool executable = m_entry.hostOS == EntryHeader::HostUnix && (m_entry.fileAttr & 0111);
+    const mode_t mode = (executable ? ExecutableFileMode : PlainFileMode) & ~m_umask;
+    int error = 0;
+    auto step = [&error](bool ok) {
+        if (!ok && error == 0)
+            error = errno;
+    };
+    step(::fchmod(m_tempFd, mode) == 0);
+    if (m_entry.mtime != 0) {
+        const auto ticks = static_cast<std::int64_t>(m_entry.mtime);
+        timespec times[2];
+        times[0].tv_sec = 0;
+        times[0].tv_nsec = UTIME_OMIT;
+        times[1].tv_sec = static_cast<time_t>(ticks / 10000000 - FileTimeEpochOffset);
+        times[1].tv_nsec = static_cast<long>(ticks % 10000000) * 100;
+        step(::futimens(m_tempFd, times) == 0);
+    }
+    struct stat st = {};
+    step(::fstat(m_tempFd, &st) == 0);
+    // close() is where some file systems report a failed write.
+    step(::close(m_tempFd) == 0);
+    m_tempFd = -1;
+    const QByteArray last = QFile::encodeName(m_parts.last());
+    if (error == 0)
+        step(::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) == 0);
+    if (error != 0) {
+        refuse(m_entry.name, QStringLiteral("Cannot write: %1").arg(ErrnoText(error)));
+        abortEntry();
+        return false;
+    }
+    m_tempName.clear();
+    m_writtenFiles[m_entry.name] = Written{st.st_dev, st.st_ino};
+    m_active = false;
+    return true;
+}
+
+void SafeWriter::abortEntry()
+{
+    discardTemp();
+    CloseFd(m_copySourceFd);
+    m_active = false;
+}
+
+void SafeWriter::discardTemp()
+{
+    CloseFd(m_tempFd);
+    if (!m_tempName.isEmpty() && m_dirFd >= 0)
+        ::unlinkat(m_dirFd, m_tempName.constData(), 0);
+    m_tempName.clear();
+}
+
+void SafeWriter::finishRun()
+{
+    std::stable_sort(
+        m_createdFolders.begin(), m_createdFolders.end(),
+        [](const QStringList& a, const QStringList& b) { return a.size() > b.size(); });
+    for (const QStringList& parts : m_createdFolders) {
+        const int fd = openFolder(parts, false, nullptr);
+        if (fd >= 0) {
+            ::fchmod(fd, FolderMode & ~m_umask);
+            ::close(fd);
+        }
+    }
+    m_createdFolders.clear();
+}
+
+} // namespace marrowick

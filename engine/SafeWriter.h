@@ -1,0 +1,166 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include <sys/types.h>
+
+struct RARHeaderDataEx;
+
+namespace marrowick {
+
+// Why an entry was not written; the text is shown to the user.
+struct Refusal
+{
+    QString reason;
+};
+
+struct RefusedEntry
+{
+    QString name;
+    QString reason;
+};
+
+// The header fields the writer decides on, copied from the library's record.
+struct EntryHeader
+{
+    // Values of the library's RedirType field.
+    enum Redir : std::uint32_t
+    {
+        RedirNone = 0,
+        RedirUnixSymlink = 1,
+        RedirWinSymlink = 2,
+        RedirJunction = 3,
+        RedirHardLink = 4,
+        RedirFileCopy = 5,
+    };
+    // The library's HostOS values: RAR5 archives map to these two as well.
+    static constexpr std::uint32_t HostWindows = 2;
+    static constexpr std::uint32_t HostUnix = 3;
+    // The library's marker for "unpacked size not stored".
+    static constexpr std::uint64_t UnknownSize = 0x7fffffff7fffffffULL;
+
+    QString name; // "/" separated, as the library returns it
+    bool isFolder = false;
+    std::uint32_t hostOS = HostUnix;
+    std::uint32_t fileAttr = 0; // Unix mode bits when hostOS is HostUnix
+    std::uint32_t redirType = RedirNone;
+    QString redirName; // target of a link or file copy
+    std::uint64_t unpSize = UnknownSize;
+    std::uint64_t mtime = 0; // Windows FILETIME (100 ns since 1601); 0 when unknown
+};
+
+// Fills an EntryHeader from the library's header record. The caller points
+// RedirName at a buffer (and sets RedirNameSize) before each read; without
+// one, file copies cannot name their source and are refused.
+EntryHeader EntryHeaderFrom(const RARHeaderDataEx& header);
+
+// Names that must never reach the file system: absolute, "", "." or ".."
+// parts, control characters, longer than the platform allows.
+std::optional<Refusal> ValidateEntryName(const QString& name);
+
+// Links of every kind, devices, FIFOs and sockets are not extracted.
+std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header);
+
+// The text of the end-of-run "Error" box: the first 20 names with their
+// reasons, then how many more there were. Empty for an empty list.
+QString RefusalReport(const std::vector<RefusedEntry>& refused);
+
+// Writes the entries of one extraction run beneath one destination folder,
+// never outside it: folders are walked one part at a time without following
+// symlinks, and file data goes to a hidden temporary file that replaces the
+// target only once the library has checked the entry.
+//
+// One extract run:
+//   SafeWriter writer(extractFolder);
+//   before writing anything, ask "File(s) Exist, Replace ?" once when
+//     DestinationExists() is true for any entry that is not a folder;
+//   per entry: beginEntry(EntryHeaderFrom(header)); false -> RAR_SKIP;
+//     true -> RAR_TEST with UCM_PROCESSDATA going to write() (the callback
+//     returns -1 when write() is false), then finishEntry(result);
+//     on cancel abortEntry() instead;
+//   after the walk: finishRun(); a non-empty refusals() goes to the "Error"
+//     box as RefusalReport() and the run does not end in "Success".
+class SafeWriter final
+{
+public:
+    // extractFolder empty: the current directory. The folder is created
+    // when missing and resolved to its canonical path once.
+    explicit SafeWriter(const QString& extractFolder);
+    ~SafeWriter();
+    SafeWriter(const SafeWriter&) = delete;
+    SafeWriter& operator=(const SafeWriter&) = delete;
+
+    // The canonical destination root; empty when it could not be opened.
+    const QString& root() const { return m_root; }
+
+    // True when something (of any type, a dangling symlink included) is at
+    // the entry's destination. Never follows a symlink on the way.
+    bool DestinationExists(const QString& name) const;
+
+    // Prepares one entry. False: the entry is refused (the reason is on the
+    // refusal list) and the caller skips it. True: the caller processes it
+    // and passes its data to write(), then calls finishEntry().
+    bool beginEntry(const EntryHeader& header);
+    // Data of the current entry. False when the entry must stop (more data
+    // than its stated size, or a write failure); the caller then makes the
+    // library abandon the entry.
+    bool write(const void* data, std::size_t size);
+    // The library's result for the entry: 0 puts the file in place, anything
+    // else discards what was written and leaves the destination as it was.
+    // False when the entry did not end up written.
+    bool finishEntry(int processResult);
+    // Cancel during an entry: discards what was written.
+    void abortEntry();
+    // Gives the folders this run created their final modes, deepest first.
+    // The destructor does it too, for a run that ends by an exception.
+    void finishRun();
+
+    const std::vector<RefusedEntry>& refusals() const { return m_refusals; }
+
+private:
+    struct Written
+    {
+        dev_t dev;
+        ino_t ino;
+    };
+
+    void refuse(const QString& name, const QString& reason);
+    // Opens (creating when asked) the folder of the given parts beneath the
+    // root. -1 with a reason when a part is a symlink or not a folder.
+    int openFolder(const QStringList& parts, bool create, QString* reason);
+    bool openTemp(int dirFd, QString* reason);
+    void discardTemp();
+    bool commitFile();
+    bool copyInto(int sourceFd);
+
+    QString m_root;
+    int m_rootFd = -1;
+    mode_t m_umask = 022;
+
+    // The entry in progress.
+    EntryHeader m_entry;
+    QStringList m_parts;
+    // The folder of the latest file entry, kept open for the next ones.
+    QStringList m_dirParts;
+    int m_dirFd = -1;
+    int m_tempFd = -1;
+    QByteArray m_tempName;
+    std::uint64_t m_written = 0;
+    bool m_failed = false;
+    bool m_active = false;
+    int m_copySourceFd = -1;
+
+    std::vector<QStringList> m_createdFolders;
+    std::map<QString, Written> m_writtenFiles;
+    std::vector<RefusedEntry> m_refusals;
+};
+
+} // namespace marrowick

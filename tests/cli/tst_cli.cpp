@@ -13,9 +13,6 @@
 
 #include <csignal>
 
-#include <pty.h>
-#include <unistd.h>
-
 using namespace marrowick::test;
 
 namespace {
@@ -250,26 +247,39 @@ private slots:
     // password is used and never echoed back.
     void passwordPromptOnTerminal()
     {
-        int master = -1;
-        int slave = -1;
-        QVERIFY(openpty(&master, &slave, nullptr, nullptr, nullptr) == 0);
-        QProcess process;
-        process.setChildProcessModifier([slave] { dup2(slave, STDIN_FILENO); });
-        process.start(MARROWICK_CLI, {"list", Fixture("encrypted-headers.rar")});
-        QVERIFY(process.waitForStarted());
-        ::close(slave);
-        QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("Enter password for the encrypted file:"),
-                                 10000);
-        QVERIFY(::write(master, "secret\n", 7) == 7);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 0);
-        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.last(), QStringLiteral("Total  7 Files "));
-        char echoed[256] = {};
-        const ssize_t got = ::read(master, echoed, sizeof echoed - 1);
-        ::close(master);
-        QVERIFY2(got <= 0 || !QByteArray(echoed).contains("secret"), echoed);
+        const TerminalRun run = RunCliOnTerminal({"list", Fixture("encrypted-headers.rar")},
+                                                 "Enter password for the encrypted file:", "secret\n");
+        QVERIFY2(run.asked, qPrintable(run.err));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.outLines().value(7), QStringLiteral("Total  7 Files "));
+        QVERIFY2(!run.echoed.contains("secret"), run.echoed.constData());
+    }
+
+    void overwriteQuestionOnTerminal_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("readmeAfter");
+        QTest::newRow("no keeps everything") << QByteArray("n\n") << 1 << QByteArray("mine");
+        QTest::newRow("yes replaces") << QByteArray("y\n") << 0 << QByteArray("hello\n");
+        QTest::newRow("Enter is the default, yes") << QByteArray("\n") << 0 << QByteArray("hello\n");
+    }
+    void overwriteQuestionOnTerminal()
+    {
+        if (!engineExtracts())
+            QSKIP("this engine does not extract yet");
+        QFETCH(QByteArray, answer);
+        QFETCH(int, status);
+        QFETCH(QByteArray, readmeAfter);
+        QTemporaryDir dest;
+        WriteFile(dest.filePath("readme.txt"), "mine");
+        const TerminalRun run =
+            RunCliOnTerminal({"x", Fixture("basic.rar"), dest.path()}, "File(s) Exist, Replace ?", answer);
+        QVERIFY2(run.asked, qPrintable(run.err));
+        QCOMPARE(run.status, status);
+        QCOMPARE(ReadFile(dest.filePath("readme.txt")), readmeAfter);
+        // No writes nothing at all.
+        QCOMPARE(QFile::exists(dest.filePath("docs/sub/deep.txt")), status == 0);
     }
 
     void commentGoesToStderr()

@@ -1,7 +1,16 @@
 #include "mainwindow/fMain.h"
 
+#include "dialogs/ModBrowse.h"
 #include "dialogs/QtPrompts.h"
 #include "dialogs/Twips.h"
+#include "dialogs/cFileDialog.h"
+#include "dialogs/fComment.h"
+#include "dialogs/frmAbout.h"
+#include "engine/ComponentError.h"
+#include "engine/Messages.h"
+#include "engine/Paths.h"
+#include "engine/modRAR.h"
+#include "help/LaunchHelp.h"
 #include "mainwindow/FileIcons.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FormLayout.h"
@@ -10,6 +19,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -109,6 +123,7 @@ fMain::fMain(IUserPrompts* prompts, QWidget* parent)
     buildToolbar();
     buildList();
     buildStatusBar();
+    buildProgress();
 }
 
 fMain::~fMain() = default;
@@ -150,8 +165,13 @@ void fMain::buildMenus()
     m_mnuhlp->addAction(m_mnuhelp);
     m_mnuhlp->addAction(m_mnuabout);
 
+    connect(m_mnuopen, &QAction::triggered, this, &fMain::mnuopen_Click);
     connect(m_mnuclose, &QAction::triggered, this, &fMain::mnuclose_Click);
     connect(m_mnuexit, &QAction::triggered, this, &fMain::mnuexit_Click);
+    connect(m_mnuextract, &QAction::triggered, this, &fMain::mnuextract_Click);
+    connect(m_mnutest, &QAction::triggered, this, &fMain::mnutest_Click);
+    connect(m_mnuhelp, &QAction::triggered, this, &fMain::mnuhelp_Click);
+    connect(m_mnuabout, &QAction::triggered, this, &fMain::mnuabout_Click);
 }
 
 void fMain::buildToolbar()
@@ -228,6 +248,7 @@ void fMain::buildList()
     m_lvFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lvFiles->setAcceptDrops(true);
     m_lvFiles->viewport()->setAcceptDrops(true);
+    m_lvFiles->viewport()->installEventFilter(this);
     m_lvFiles->setIconSize(QSize(16, 16));
     m_lvFiles->header()->setStretchLastSection(false);
     m_lvFiles->header()->setSectionsMovable(false);
@@ -253,27 +274,69 @@ void fMain::buildStatusBar()
     m_sbStat->addWidget(m_panels[2], 1);
     for (StatusPanel* panel : m_panels)
         panel->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
+    // The encryption indicator is hidden until a run finds an encrypted entry,
+    // also when a command-line run comes before the set-up of the controls.
+    m_panels[0]->setText(QStringLiteral("Encrypted"));
+    m_panels[0]->hide();
+}
+
+void fMain::buildProgress()
+{
+    // Shown only while a run reports progress: the entry, a bar and Cancel.
+    m_progressEntry = new QLabel(m_sbStat);
+    m_progressEntry->setObjectName(QStringLiteral("progressEntry"));
+    m_progressEntry->setTextFormat(Qt::PlainText);
+    m_progressEntry->setMinimumWidth(0);
+    m_progress = new QProgressBar(m_sbStat);
+    m_progress->setObjectName(QStringLiteral("progressBar"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedWidth(TwipsToPixels(1800, this));
+    m_progress->setMaximumHeight(TwipsToPixels(240, this));
+    m_cancelAction = new QAction(QStringLiteral("Cancel"), this);
+    m_cancelAction->setObjectName(QStringLiteral("cancelRun"));
+    m_cancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_cancelAction->setShortcutContext(Qt::WindowShortcut);
+    m_cancelAction->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
+    m_cancelAction->setEnabled(false);
+    addAction(m_cancelAction);
+    connect(m_cancelAction, &QAction::triggered, this, &fMain::requestCancel);
+    m_cancelButton = new QToolButton(m_sbStat);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setDefaultAction(m_cancelAction);
+    m_cancelButton->setAutoRaise(true);
+    m_sbStat->addPermanentWidget(m_progressEntry, 1);
+    m_sbStat->addPermanentWidget(m_progress);
+    m_sbStat->addPermanentWidget(m_cancelButton);
+    m_progressEntry->hide();
+    m_progress->hide();
+    m_cancelButton->hide();
 }
 
 void fMain::Form_Load(const QString& commandLine)
 {
     InitCommonControlsStart();
-    if (commandLine.isEmpty())
-        CloseArc();
-    setupControls();
+    const int runsBefore = m_runsStarted;
+    ParseCommandLine(*this, commandLine);
+    m_fileDialog = std::make_unique<cFileDialog>();
+    // A command-line run has already written the status panels: keep what it
+    // left (totals, "ENCRYPTED") instead of wiping it.
+    setupControls(m_runsStarted != runsBefore);
 }
 
-void fMain::setupControls()
+void fMain::setupControls(bool keepPanelTexts)
 {
     // Status bar: the encryption indicator (hidden), the activity text and
     // the totals, which take the room the others leave.
-    m_panels[0]->setText(QStringLiteral("Encrypted"));
     m_panels[0]->setPicture(m_image1.scaled(QSize(16, 16) * m_image1.devicePixelRatio(),
                                             Qt::KeepAspectRatio, Qt::SmoothTransformation));
     m_panels[0]->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
-    m_panels[0]->hide();
-    m_panels[1]->setText(QStringLiteral("Ready"));
-    m_panels[2]->setText(QString());
+    if (!keepPanelTexts) {
+        m_panels[0]->setText(QStringLiteral("Encrypted"));
+        m_panels[0]->hide();
+        m_panels[1]->setText(QStringLiteral("Ready"));
+        m_panels[2]->setText(QString());
+    }
     m_panels[1]->setFixedWidth(TwipsToPixels(PanelWidthTwips, this));
     m_panels[2]->setMinimumWidth(0);
     m_panels[2]->setMaximumWidth(QWIDGETSIZE_MAX);
@@ -363,6 +426,13 @@ void fMain::CloseArc()
     setWindowTitle(ProductName);
 }
 
+void fMain::mnuopen_Click()
+{
+    m_panels[1]->setText(QStringLiteral("Ready"));
+    m_panels[0]->hide();
+    OpenArchive(*this);
+}
+
 void fMain::mnuclose_Click()
 {
     CloseArc();
@@ -371,6 +441,157 @@ void fMain::mnuclose_Click()
 void fMain::mnuexit_Click()
 {
     close();
+}
+
+void fMain::mnuextract_Click()
+{
+    QString start;
+    if (!m_currentArchive.isEmpty())
+        start = m_currentArchive.left(m_currentArchive.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString folder =
+        BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
+    if (folder.isEmpty())
+        return;
+    ExtractRAR(AddBackslash(folder));
+}
+
+void fMain::ExtractRAR(const QString& sPath)
+{
+    m_extractFolder = sPath;
+    QString password;
+    runArchiveReported(OP_EXTRACT, m_archivePath, password);
+}
+
+void fMain::mnutest_Click()
+{
+    m_fileDialog->setFileName(QString());
+    OpenArchive(*this);
+    if (m_currentArchive.isEmpty())
+        return;
+    m_panels[0]->hide();
+    QString password;
+    runArchiveReported(OP_TEST, m_archivePath, password);
+}
+
+void fMain::mnuhelp_Click()
+{
+    try {
+        LaunchHelp(this);
+    } catch (const ComponentError& error) {
+        showComponentError(error.number(), error.description());
+    }
+}
+
+void fMain::mnuabout_Click()
+{
+    ShowAbout(this);
+}
+
+void fMain::showComponentError(std::int32_t number, const QString& description)
+{
+    ShowErrorBox(*m_prompts, QStringLiteral("Error no.") + QString::number(number) +
+                                 QLatin1Char('\n') + description);
+}
+
+void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
+{
+    RunContext context{*this, *m_prompts, m_api, m_extractFolder};
+    ProcessArchive(mode, path, password, context);
+}
+
+void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
+{
+    try {
+        runArchive(mode, path, password);
+    } catch (const ComponentError& error) {
+        showComponentError(error.number(), error.description());
+    }
+}
+
+void fMain::enterArchiveOpenState(const QString& fileName)
+{
+    setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
+                   QStringLiteral(" - ") + ProductName);
+    m_mnuextract->setEnabled(true);
+    m_mnutest->setEnabled(true);
+    m_mnuclose->setEnabled(true);
+    syncToolbarButtons();
+}
+
+void fMain::dropFiles(const QStringList& localFiles)
+{
+    if (localFiles.isEmpty() || m_running)
+        return;
+    const QString name = localFiles.first();
+    if (!name.endsWith(QStringLiteral(".rar"), Qt::CaseSensitive))
+        return;
+    QString password;
+    runArchiveReported(OP_LIST, name, password);
+    enterArchiveOpenState(name);
+    m_archivePath = name;
+    m_currentArchive = name;
+}
+
+QStringList DroppedLocalFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data)
+        return files;
+    for (const QUrl& url : data->urls()) {
+        // Only files on this machine; a remote address is not a file we can open.
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+bool fMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_lvFiles->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        const bool files = drag->mimeData()->hasUrls() && !m_running;
+        drag->setDropAction(Qt::CopyAction);
+        if (files)
+            drag->accept();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        drop->acceptProposedAction();
+        // The drag source waits for the drop to finish: list after it returns.
+        const QStringList files = DroppedLocalFiles(drop->mimeData());
+        QTimer::singleShot(0, this, [this, files] { dropFiles(files); });
+        return true;
+    }
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+void fMain::closeEvent(QCloseEvent* event)
+{
+    if (m_running) {
+        // A run is pumping events inside this call chain: stop it first and
+        // close once it has returned.
+        m_closeAfterRun = true;
+        requestCancel();
+        event->ignore();
+        return;
+    }
+    m_fileDialog.reset();
+    QMainWindow::closeEvent(event);
+}
+
+void fMain::requestCancel()
+{
+    if (m_running)
+        m_cancelRequested = true;
 }
 
 void fMain::tbMenu_ButtonClick(int index)
@@ -466,11 +687,44 @@ void fMain::setPanelVisible(int panel, bool visible)
 void fMain::runStarted()
 {
     m_running = true;
+    m_cancelRequested = false;
+    ++m_runsStarted;
+    // One operation at a time: a second one started while this one lets
+    // events run would work on the same list and counters.
+    const QList<QAction*> commands = {m_mnuopen, m_mnuclose, m_mnuextract, m_mnutest};
+    m_lockedStates.clear();
+    for (QAction* command : commands) {
+        m_lockedStates << command->isEnabled();
+        command->setEnabled(false);
+    }
+    syncToolbarButtons();
+    m_buttons[0]->setEnabled(false);
+    m_cancelAction->setEnabled(true);
 }
 
 void fMain::runFinished()
 {
     m_running = false;
+    const QList<QAction*> commands = {m_mnuopen, m_mnuclose, m_mnuextract, m_mnutest};
+    for (int i = 0; i < commands.size() && i < m_lockedStates.size(); ++i)
+        commands[i]->setEnabled(m_lockedStates[i]);
+    syncToolbarButtons();
+    m_buttons[0]->setEnabled(m_mnuopen->isEnabled());
+    m_cancelAction->setEnabled(false);
+    m_progressEntry->hide();
+    m_progress->hide();
+    m_cancelButton->hide();
+    if (m_closeAfterRun)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void fMain::setProgress(const QString& entry, std::uint64_t done, std::uint64_t total)
+{
+    m_progressEntry->setText(entry);
+    m_progress->setValue(total ? static_cast<int>(done * 1000 / total) : 0);
+    m_progressEntry->show();
+    m_progress->show();
+    m_cancelButton->show();
 }
 
 } // namespace marrowick

@@ -9,17 +9,25 @@
 
 class QAction;
 class QLabel;
+class QMimeData;
 class QMenu;
+class QProgressBar;
 class QStatusBar;
 class QToolBar;
+class QToolButton;
 class QTreeView;
 
 namespace marrowick {
 
+class cFileDialog;
 class FileIconProvider;
 class FileListModel;
 class IUserPrompts;
 class StatusPanel;
+struct UnrarApi;
+
+// The local files of a drop, in order; remote addresses and text are left out.
+QStringList DroppedLocalFiles(const QMimeData* data);
 
 // The program's one main window: menu bar, toolbar, the file list and a
 // three-panel status bar. It shows archive runs (IArchiveView) and carries the
@@ -40,11 +48,34 @@ public:
     // Sizes the client area as stored and centres the window on its screen.
     void showCentred();
 
+    void ExtractRAR(const QString& sPath);
     void CloseArc();
     void ShowIconsForFiles();
 
+    // The archive Extract and Test work on.
     QString ArchivePath() const { return m_archivePath; }
     void setArchivePath(const QString& path) { m_archivePath = path; }
+    // The archive last chosen in the dialog or dropped; empty at start.
+    QString CurrentArchive() const { return m_currentArchive; }
+    void setCurrentArchive(const QString& path) { m_currentArchive = path; }
+    // Where extraction writes, with a trailing "/"; empty until the first Extract.
+    QString ExtractFolder() const { return m_extractFolder; }
+    // The shared open dialog; exists from the load sequence on.
+    cFileDialog* FileDialog() const { return m_fileDialog.get(); }
+
+    // One archive run shown in this window. Throws what the engine throws (a
+    // library that cannot be loaded).
+    void runArchive(std::int32_t mode, const QString& path, QString& password);
+    // The same for callers without an error trap of their own: such an error
+    // is shown in the "Error no." box instead of ending the program.
+    void runArchiveReported(std::int32_t mode, const QString& path, QString& password);
+    // After a listing by Open, Test or a drop: title, commands and buttons.
+    void enterArchiveOpenState(const QString& fileName);
+    // The list's drop handler, given the dropped files in order.
+    void dropFiles(const QStringList& localFiles);
+    bool isRunning() const { return m_running; }
+    // Tests run the engine over a scripted library.
+    void setUnrarApi(const UnrarApi* api) { m_api = api; }
 
     FileListModel* fileModel() const { return m_model; }
     QTreeView* fileList() const { return m_lvFiles; }
@@ -68,20 +99,34 @@ public:
     void showIconsForFiles() override { ShowIconsForFiles(); }
     void runStarted() override;
     void runFinished() override;
+    void setProgress(const QString& entry, std::uint64_t done, std::uint64_t total) override;
+    bool cancelRequested() const override { return m_cancelRequested; }
+
+    // Asks a running operation to stop; it ends at the next entry or data block.
+    void requestCancel();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
     void buildList();
     void buildStatusBar();
-    void setupControls();
+    void setupControls(bool keepPanelTexts);
     void Form_Resize();
 
+    void buildProgress();
+    void mnuopen_Click();
     void mnuclose_Click();
     void mnuexit_Click();
+    void mnuextract_Click();
+    void mnutest_Click();
+    void mnuhelp_Click();
+    void mnuabout_Click();
+    void showComponentError(std::int32_t number, const QString& description);
     void tbMenu_ButtonClick(int index);
     // Buttons 4 and 5 follow the Extract and Test menu items.
     void syncToolbarButtons();
@@ -116,8 +161,22 @@ private:
     QPixmap m_picExtract;
     QPixmap m_image1;
 
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_progressEntry = nullptr;
+    QToolButton* m_cancelButton = nullptr;
+    QAction* m_cancelAction = nullptr;
+
+    std::unique_ptr<cFileDialog> m_fileDialog;
+    const UnrarApi* m_api = nullptr;
     QString m_archivePath;
+    QString m_currentArchive;
+    QString m_extractFolder;
     bool m_running = false;
+    bool m_cancelRequested = false;
+    bool m_closeAfterRun = false;
+    int m_runsStarted = 0;
+    // Enabled flags of the archive commands while a run has them locked.
+    QList<bool> m_lockedStates;
 };
 
 } // namespace marrowick

@@ -2,7 +2,7 @@
 // side by side in one run: each pair alternates, and the median of the runs
 // is compared. One line per figure, the ratio last.
 //
-//   marrowick-bench [--data DIR] [--runs N] [--skip-big]
+//   marrowick-bench [--data DIR] [--runs N] [--skip-big] [--only 1,2,...]
 //   marrowick-bench --child-list ARCHIVE   (internal: one window listing)
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
@@ -54,14 +54,17 @@ double Median(std::vector<double> values)
 // Nobody answers: every question gets its quiet default.
 class SilentPrompts final : public IUserPrompts
 {
-public:
+  public:
     void showErrorBox(const QString& text) override
     {
         std::fprintf(stderr, "bench: error box: %s\n", qUtf8Printable(text));
     }
     bool askYesNo(const QString&, const QString&) override { return true; }
     void showInformation(const QString&, const QString&) override {}
-    std::optional<QString> askPassword(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> askPassword(const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     void showComment(const QString&) override {}
 };
 
@@ -200,7 +203,8 @@ bool HasFiles(const QString& folder)
 
 // A process that writes into a new empty folder, timed; the folder is removed
 // afterwards, untimed.
-double IntoEmptyFolder(const QString& scratch, const std::function<std::vector<std::string>(const std::string&)>& command,
+double IntoEmptyFolder(const QString& scratch,
+                       const std::function<std::vector<std::string>(const std::string&)>& command,
                        bool* wroteNothing = nullptr)
 {
     const QString dest = scratch + QStringLiteral("/out");
@@ -210,7 +214,8 @@ double IntoEmptyFolder(const QString& scratch, const std::function<std::vector<s
     if (wroteNothing && !HasFiles(dest))
         *wroteNothing = true;
     if (run.status != 0)
-        std::fprintf(stderr, "bench: %s exited %d\n", command(dest.toStdString())[0].c_str(), run.status);
+        std::fprintf(stderr, "bench: %s exited %d\n", command(dest.toStdString())[0].c_str(),
+                     run.status);
     QDir(dest).removeRecursively();
     return run.seconds;
 }
@@ -247,6 +252,7 @@ int main(int argc, char* argv[])
     QString data = qEnvironmentVariable("MARROWICK_BENCH_DATA", QStringLiteral("build-bench/data"));
     int runs = 5;
     bool skipBig = false;
+    QList<int> only{1, 2, 3, 4, 5, 6};
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             data = args[++i];
@@ -254,6 +260,11 @@ int main(int argc, char* argv[])
             runs = std::max(5, args[++i].toInt());
         else if (args[i] == QLatin1String("--skip-big"))
             skipBig = true;
+        else if (args[i] == QLatin1String("--only") && i + 1 < args.size()) {
+            only.clear();
+            for (const QString& figure : args[++i].split(QLatin1Char(',')))
+                only << figure.toInt();
+        }
     }
     const QString many = QFileInfo(data + QStringLiteral("/many.rar")).absoluteFilePath();
     const QString big = QFileInfo(data + QStringLiteral("/big.rar")).absoluteFilePath();
@@ -271,54 +282,86 @@ int main(int argc, char* argv[])
     std::printf("Marrowick benchmark: median of %d runs each, side by side\n", runs);
 
     // 1. The window's listing against the library's bare header loop.
-    SideBySide("list many.rar (window)", runs, 1.3, "marrowick", [&] { return ListThroughWindow(many); },
-               "bare library", [&] { return ListThroughLibrary(many); });
+    if (only.contains(1))
+        SideBySide(
+            "list many.rar (window)", runs, 1.3, "marrowick",
+            [&] { return ListThroughWindow(many); }, "bare library",
+            [&] { return ListThroughLibrary(many); });
 
     // 2. marrowick-cli list against unrar lb.
-    SideBySide("list many.rar (cli)", runs, 1.0, "marrowick-cli",
-               [&] { return Spawn({cli, "list", many.toStdString()}).seconds; }, "unrar lb",
-               [&] { return Spawn({unrar, "lb", many.toStdString()}).seconds; });
+    if (only.contains(2))
+        SideBySide(
+            "list many.rar (cli)", runs, 1.0, "marrowick-cli",
+            [&] {
+                return Spawn({cli, "list", many.toStdString()}).seconds;
+            },
+            "unrar lb",
+            [&] {
+                return Spawn({unrar, "lb", many.toStdString()}).seconds;
+            });
 
     // 3 and 4. Extraction and test, each archive.
-    QStringList archives{many};
-    if (!skipBig)
+    QStringList archives;
+    if (only.contains(3) || only.contains(4))
+        archives << many;
+    if (!skipBig && !archives.isEmpty())
         archives << big;
     for (const QString& archive : archives) {
         const std::string path = archive.toStdString();
         const std::string label = QFileInfo(archive).fileName().toStdString();
         bool wroteNothing = false;
-        SideBySide(("extract " + label).c_str(), runs, 1.1, "marrowick-cli",
-                   [&] {
-                       return IntoEmptyFolder(scratch.path(), [&](const std::string& dest) {
-                           return std::vector<std::string>{cli, "x", "--overwrite", "always", path, dest};
-                       }, &wroteNothing);
-                   },
-                   "unrar x", [&] {
-                       return IntoEmptyFolder(scratch.path(), [&](const std::string& dest) {
-                           return std::vector<std::string>{unrar, "x", "-o+", "-idq", path, dest + "/"};
+        if (only.contains(3))
+            SideBySide(("extract " + label).c_str(), runs, 1.1, "marrowick-cli",
+                       [&] {
+                           return IntoEmptyFolder(
+                               scratch.path(),
+                               [&](const std::string& dest) {
+                                   return std::vector<std::string>{cli,      "x",  "--overwrite",
+                                                                   "always", path, dest};
+                               },
+                               &wroteNothing);
+                       },
+                       "unrar x",
+                       [&] {
+                           return IntoEmptyFolder(scratch.path(), [&](const std::string& dest) {
+                               return std::vector<std::string>{unrar,  "x",  "-o+",
+                                                               "-idq", path, dest + "/"};
+                           });
                        });
-                   });
-        if (wroteNothing)
-            std::printf("  (marrowick-cli wrote nothing: this build's engine does not extract yet)\n");
+        if (only.contains(3) && wroteNothing)
+            std::printf(
+                "  (marrowick-cli wrote nothing: this build's engine does not extract yet)\n");
+        if (!only.contains(4))
+            continue;
         SideBySide(("test " + label).c_str(), runs, 1.1, "marrowick-cli",
-                   [&] { return Spawn({cli, "t", path}).seconds; }, "unrar t",
-                   [&] { return Spawn({unrar, "t", "-idq", path}).seconds; });
+                   [&] {
+                       return Spawn({cli, "t", path}).seconds;
+                   },
+                   "unrar t",
+                   [&] {
+                       return Spawn({unrar, "t", "-idq", path}).seconds;
+                   });
         // A test that reports no entry did not test anything.
         const QString report = scratch.filePath(QStringLiteral("test-report.txt"));
         Spawn({cli, "t", path}, false, report.toUtf8().constData());
         if (QFileInfo(report).size() == 0)
-            std::printf("  (marrowick-cli tested nothing: this build's engine does not test yet)\n");
+            std::printf(
+                "  (marrowick-cli tested nothing: this build's engine does not test yet)\n");
     }
 
     // 5. Peak memory of a process that lists many.rar through the window.
-    std::vector<double> peaks;
-    for (int i = 0; i < runs; ++i)
-        peaks.push_back(Spawn({self, "--child-list", many.toStdString()}).maxRssMb);
-    const double peak = Median(peaks);
-    std::printf("%-28s %-13s %8.1f MB   target <= 150 MB   ratio %.3f\n", "peak memory, list many.rar", "marrowick",
-                peak, peak / 150.0);
+    if (only.contains(5)) {
+        std::vector<double> peaks;
+        for (int i = 0; i < runs; ++i)
+            peaks.push_back(Spawn({self, "--child-list", many.toStdString()}).maxRssMb);
+        const double peak = Median(peaks);
+        std::printf("%-28s %-13s %8.1f MB   target <= 150 MB   ratio %.3f\n",
+                    "peak memory, list many.rar", "marrowick", peak, peak / 150.0);
+    }
 
     // 6. Start-up to the first painted window.
+    if (!only.contains(6))
+        return 0;
     qputenv("MARROWICK_EXIT_ON_FIRST_PAINT", "1");
     std::vector<double> starts;
     for (int i = 0; i < std::max(runs, 9); ++i) {
@@ -329,7 +372,7 @@ int main(int argc, char* argv[])
     }
     qunsetenv("MARROWICK_EXIT_ON_FIRST_PAINT");
     const double start = Median(starts);
-    std::printf("%-28s %-13s %8.1f ms   target <= 300 ms   ratio %.3f\n", "start-up to first paint", "marrowick", start,
-                start / 300.0);
+    std::printf("%-28s %-13s %8.1f ms   target <= 300 ms   ratio %.3f\n", "start-up to first paint",
+                "marrowick", start, start / 300.0);
     return 0;
 }

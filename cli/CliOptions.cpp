@@ -46,7 +46,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QLatin1String("-")) {
             positional << argument;
             continue;
         }
@@ -87,7 +88,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
                 return fail(QStringLiteral("--overwrite needs ask, always or never"));
             options.overwrite = PolicyNamed(word);
             if (!options.overwrite)
-                return fail(QStringLiteral("--overwrite needs ask, always or never, not '%1'").arg(word));
+                return fail(
+                    QStringLiteral("--overwrite needs ask, always or never, not '%1'").arg(word));
         } else if (name == QLatin1String("-p") || name == QLatin1String("--password")) {
             QString word;
             if (!value(word))
@@ -137,7 +139,9 @@ PasswordRead ReadPasswordFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {QString(), QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString())};
+        return {
+            QString(),
+            QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString())};
     QByteArray line = file.readLine(64 * 1024);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);

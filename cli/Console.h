@@ -19,7 +19,7 @@ QString EscapeControls(const QString& text);
 // anything else is written, so it never mixes with a result on a terminal.
 class Console final
 {
-public:
+  public:
     explicit Console(bool progressOnStderr);
     ~Console();
     Console(const Console&) = delete;
@@ -42,7 +42,7 @@ public:
     bool outputBroken() const { return m_outputBroken; }
     void flush();
 
-private:
+  private:
     bool m_progressOnStderr;
     bool m_progressShown = false;
     bool m_outputBroken = false;

@@ -71,9 +71,9 @@ std::optional<QString> ConsolePrompts::askPassword(const QString& prompt, const 
     (void)title;
     if (!m_interactive) {
         m_passwordMissing = true;
-        m_console.error(QStringLiteral(
-            "the archive needs a password and there is no terminal to ask on; "
-            "give it with -p or --password-file"));
+        m_console.error(
+            QStringLiteral("the archive needs a password and there is no terminal to ask on; "
+                           "give it with -p or --password-file"));
         return std::nullopt;
     }
     m_console.clearProgress();

@@ -11,7 +11,7 @@ class Console;
 // one they are answered "no" with a note saying what to pass instead.
 class ConsolePrompts final : public IUserPrompts
 {
-public:
+  public:
     ConsolePrompts(Console& console, bool interactive);
 
     void showErrorBox(const QString& text) override;
@@ -26,7 +26,7 @@ public:
     // The user kept existing files (No to "File(s) Exist, Replace ?").
     bool replaceDeclined() const { return m_replaceDeclined; }
 
-private:
+  private:
     Console& m_console;
     bool m_interactive;
     int m_errors = 0;

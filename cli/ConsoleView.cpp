@@ -33,7 +33,8 @@ QString JsonString(const QString& text)
             quoted += QStringLiteral("\\r");
             break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f || (c.unicode() >= 0x80 && c.unicode() < 0xa0))
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
+                (c.unicode() >= 0x80 && c.unicode() < 0xa0))
                 quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             else
                 quoted += c;
@@ -63,20 +64,17 @@ QString RowJson(const FileRow& row)
     const QString mtime =
         row.mtime == 0
             ? QStringLiteral("null")
-            : JsonString(QDateTime::fromSecsSinceEpoch(row.mtime, Qt::UTC)
-                             .toString(Qt::ISODate));
-    return QStringLiteral("{\"name\":") + JsonString(row.name) +
-           QStringLiteral(",\"size\":") + QString::number(row.unpSize) +
-           QStringLiteral(",\"packed\":") + QString::number(row.packSize) +
-           QStringLiteral(",\"crc32\":\"") +
+            : JsonString(QDateTime::fromSecsSinceEpoch(row.mtime, Qt::UTC).toString(Qt::ISODate));
+    return QStringLiteral("{\"name\":") + JsonString(row.name) + QStringLiteral(",\"size\":") +
+           QString::number(row.unpSize) + QStringLiteral(",\"packed\":") +
+           QString::number(row.packSize) + QStringLiteral(",\"crc32\":\"") +
            QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() +
            QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
-           QStringLiteral(",\"folder\":") + Bool(row.isFolder) +
-           QStringLiteral(",\"mtime\":") + mtime + QLatin1Char('}');
+           QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
+           mtime + QLatin1Char('}');
 }
 
-ConsoleView::ConsoleView(Console& console, ListFormat format)
-    : m_console(console), m_format(format)
+ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)
 {
 }
 
@@ -116,7 +114,8 @@ void ConsoleView::entryFinished(const QString& name, int result, const QString& 
         outcome = QStringLiteral("OK");
     } else {
         ++m_failed;
-        outcome = message.isEmpty() ? QStringLiteral("failed (error code %1)").arg(result) : message;
+        outcome =
+            message.isEmpty() ? QStringLiteral("failed (error code %1)").arg(result) : message;
     }
     m_console.outLine(EscapeControls(name) + QLatin1Char('\t') + outcome);
 }

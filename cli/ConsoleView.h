@@ -6,7 +6,8 @@ namespace marrowick::cli {
 
 class Console;
 
-enum class ListFormat {
+enum class ListFormat
+{
     Text, // name, size, packed, ratio, CRC32: the window's cells, tab-separated
     Json, // one JSON object per line
 };
@@ -19,7 +20,7 @@ QString RowJson(const FileRow& row);
 // memory; entry results are printed one line each.
 class ConsoleView final : public IArchiveView
 {
-public:
+  public:
     ConsoleView(Console& console, ListFormat format);
 
     void showWindow() override { m_opened = true; }
@@ -46,7 +47,7 @@ public:
     int entriesFailed() const { return m_failed; }
     int entriesRefused() const { return m_refused; }
 
-private:
+  private:
     Console& m_console;
     ListFormat m_format;
     std::int64_t m_rows = 0;

@@ -32,7 +32,7 @@ void OnCancelSignal(int)
 // Echo off for the life of the object.
 class HiddenInput final
 {
-public:
+  public:
     explicit HiddenInput(bool hide)
     {
         if (!hide || tcgetattr(STDIN_FILENO, &g_savedTerminal) != 0)
@@ -103,7 +103,8 @@ std::optional<QString> ReadTerminalLine(bool hideInput)
             continue;
         }
         if (got <= 0)
-            return line.empty() ? std::nullopt : std::optional<QString>(QString::fromLocal8Bit(line));
+            return line.empty() ? std::nullopt
+                                : std::optional<QString>(QString::fromLocal8Bit(line));
         if (c == '\n')
             break;
         line.push_back(c);

@@ -13,10 +13,10 @@ namespace {
 // times start-up with it.
 class FirstPaintExit final : public QObject
 {
-public:
+  public:
     explicit FirstPaintExit(QWidget* window) : m_window(window) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType() &&
@@ -32,7 +32,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     QWidget* m_window;
     bool m_done = false;
 };

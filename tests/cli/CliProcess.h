@@ -55,7 +55,8 @@ struct TerminalRun : CliRun
 };
 
 inline TerminalRun RunCliOnTerminal(const QStringList& arguments, const QByteArray& question,
-                                    const QByteArray& typed, const QString& workingFolder = QString())
+                                    const QByteArray& typed,
+                                    const QString& workingFolder = QString())
 {
     TerminalRun run;
     int master = -1;
@@ -72,12 +73,14 @@ inline TerminalRun RunCliOnTerminal(const QStringList& arguments, const QByteArr
     QByteArray err;
     QElapsedTimer clock;
     clock.start();
-    while (!err.contains(question) && clock.elapsed() < 10000 && process.state() == QProcess::Running) {
+    while (!err.contains(question) && clock.elapsed() < 10000 &&
+           process.state() == QProcess::Running) {
         process.waitForReadyRead(100);
         err += process.readAllStandardError();
     }
     run.asked = err.contains(question);
-    if (run.asked && ::write(master, typed.constData(), static_cast<size_t>(typed.size())) != typed.size())
+    if (run.asked &&
+        ::write(master, typed.constData(), static_cast<size_t>(typed.size())) != typed.size())
         run.asked = false;
     if (!process.waitForFinished(30000))
         process.kill();

@@ -35,7 +35,8 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 QStringList FilesBelow(const QString& folder)
 {
     QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         files << QDir(folder).relativeFilePath(it.next());
     files.sort();
@@ -48,7 +49,7 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
-private:
+  private:
     // Extraction and test work only with an engine that writes; until then
     // the cases that need one say so instead of failing.
     bool engineExtracts()
@@ -58,7 +59,7 @@ private:
         return QFile::exists(dest.filePath(QStringLiteral("readme.txt")));
     }
 
-private slots:
+  private slots:
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -67,32 +68,42 @@ private slots:
 
         const QString basic = Fixture("basic.rar");
         QTest::newRow("nothing") << QStringList{} << 2 << "no command given";
-        QTest::newRow("unknown command") << QStringList{"frobnicate", basic} << 2 << "unknown command 'frobnicate'";
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate", basic} << 2 << "unknown command 'frobnicate'";
         QTest::newRow("no archive") << QStringList{"list"} << 2 << "no archive given";
-        QTest::newRow("unknown option") << QStringList{"list", "--bogus", basic} << 2 << "unknown option '--bogus'";
-        QTest::newRow("json outside list") << QStringList{"test", "--json", basic} << 2 << "--json is for list only";
+        QTest::newRow("unknown option")
+            << QStringList{"list", "--bogus", basic} << 2 << "unknown option '--bogus'";
+        QTest::newRow("json outside list")
+            << QStringList{"test", "--json", basic} << 2 << "--json is for list only";
         QTest::newRow("overwrite outside extract")
-            << QStringList{"list", "--overwrite", "never", basic} << 2 << "--overwrite is for extract only";
+            << QStringList{"list", "--overwrite", "never", basic} << 2
+            << "--overwrite is for extract only";
         QTest::newRow("bad overwrite word")
             << QStringList{"x", basic, "--overwrite", "sometimes"} << 2 << "not 'sometimes'";
-        QTest::newRow("overwrite without its word") << QStringList{"x", basic, "--overwrite"} << 2 << "--overwrite needs";
+        QTest::newRow("overwrite without its word")
+            << QStringList{"x", basic, "--overwrite"} << 2 << "--overwrite needs";
         QTest::newRow("ask without a terminal")
             << QStringList{"x", "--overwrite=ask", basic} << 2 << "needs a terminal";
-        QTest::newRow("-p without password") << QStringList{"list", basic, "-p"} << 2 << "-p needs a password";
+        QTest::newRow("-p without password")
+            << QStringList{"list", basic, "-p"} << 2 << "-p needs a password";
         QTest::newRow("both password sources")
             << QStringList{"-p", "a", "--password-file", basic, "list", basic} << 2 << "not both";
         QTest::newRow("password file missing")
-            << QStringList{"list", "--password-file", "/nonexistent/pw", basic} << 2 << "cannot read the password file";
-        QTest::newRow("extra argument to list") << QStringList{"list", basic, "extra"} << 2 << "unexpected argument 'extra'";
+            << QStringList{"list", "--password-file", "/nonexistent/pw", basic} << 2
+            << "cannot read the password file";
+        QTest::newRow("extra argument to list")
+            << QStringList{"list", basic, "extra"} << 2 << "unexpected argument 'extra'";
         QTest::newRow("extra argument to extract")
             << QStringList{"x", basic, "dest", "more"} << 2 << "unexpected argument 'more'";
-        QTest::newRow("archive missing")
-            << QStringList{"l", "/nonexistent/a.rar"} << 1 << "marrowick-cli: Cannot open /nonexistent/a.rar";
-        QTest::newRow("archive is a folder") << QStringList{"t", MARROWICK_TEST_DATA} << 1 << "Cannot open";
-        QTest::newRow("not an archive")
-            << QStringList{"l", Fixture("make-fixtures.sh")} << 1 << Fixture("make-fixtures.sh") + " is not RAR archive";
+        QTest::newRow("archive missing") << QStringList{"l", "/nonexistent/a.rar"} << 1
+                                         << "marrowick-cli: Cannot open /nonexistent/a.rar";
+        QTest::newRow("archive is a folder")
+            << QStringList{"t", MARROWICK_TEST_DATA} << 1 << "Cannot open";
+        QTest::newRow("not an archive") << QStringList{"l", Fixture("make-fixtures.sh")} << 1
+                                        << Fixture("make-fixtures.sh") + " is not RAR archive";
         QTest::newRow("help wins over errors") << QStringList{"--help", "frobnicate"} << 0 << "";
-        QTest::newRow("archive after --") << QStringList{"list", "--", "-nonexistent.rar"} << 1 << "Cannot open -nonexistent.rar";
+        QTest::newRow("archive after --")
+            << QStringList{"list", "--", "-nonexistent.rar"} << 1 << "Cannot open -nonexistent.rar";
     }
     void usage()
     {
@@ -113,7 +124,8 @@ private slots:
         const CliRun help = RunCli({"-h"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage: marrowick-cli COMMAND"));
-        for (const char* word : {"list, l", "test, t", "extract, x", "--overwrite", "--password-file", "Exit status"})
+        for (const char* word :
+             {"list, l", "test, t", "extract, x", "--overwrite", "--password-file", "Exit status"})
             QVERIFY2(help.out.contains(word), word);
 
         const CliRun version = RunCli({"--version"});
@@ -139,14 +151,14 @@ private slots:
                            "Total  7 Files "};
         QTest::newRow("unicode names")
             << "unicode.rar" << QStringList{}
-            << QStringList{"Ünïcödé.txt\t1\t1\t 100%\t8CDC1683", "Ελληνικά.txt\t1\t1\t 100%\t62D277AF",
+            << QStringList{"Ünïcödé.txt\t1\t1\t 100%\t8CDC1683",
+                           "Ελληνικά.txt\t1\t1\t 100%\t62D277AF",
                            "日本語.txt\t1\t1\t 100%\tFBDB2615", "Total  3 Files "};
         QTest::newRow("beyond 4 GiB")
             << "zeros5g.rar" << QStringList{}
             << QStringList{"zeros5g.bin\t5,368,709,120\t216,000\t 0%\t193838C3", "Total  1 Files "};
         QTest::newRow("encrypted headers, password given")
-            << "encrypted-headers.rar" << QStringList{"-p", "secret"}
-            << QStringList{};
+            << "encrypted-headers.rar" << QStringList{"-p", "secret"} << QStringList{};
     }
     void listText()
     {
@@ -180,7 +192,8 @@ private slots:
             QJsonParseError error;
             const QJsonObject entry = QJsonDocument::fromJson(line.toUtf8(), &error).object();
             QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(line));
-            QCOMPARE(entry.keys(), (QStringList{"crc32", "encrypted", "folder", "mtime", "name", "packed", "size"}));
+            QCOMPARE(entry.keys(), (QStringList{"crc32", "encrypted", "folder", "mtime", "name",
+                                                "packed", "size"}));
             names << entry["name"].toString();
             const bool folder = entry["folder"].toBool();
             QCOMPARE(entry["encrypted"].toBool(), !folder);
@@ -210,8 +223,8 @@ private slots:
             << QStringList{"list", Fixture("encrypted-headers.rar")}
             << "the archive needs a password and there is no terminal to ask on" << true;
         QTest::newRow("encrypted headers, wrong password")
-            << QStringList{"list", "-p", "wrong", Fixture("encrypted-headers.rar")} << "wrong password"
-            << true;
+            << QStringList{"list", "-p", "wrong", Fixture("encrypted-headers.rar")}
+            << "wrong password" << true;
         QTest::newRow("flipped header byte")
             << QStringList{"list", Fixture("flipped-header.rar")} << "marrowick-cli: " << false;
     }
@@ -233,12 +246,14 @@ private slots:
         QTemporaryDir folder;
         const QString file = folder.filePath("pw");
         WriteFile(file, "secret\r\n");
-        const CliRun run = RunCli({"list", "--password-file", file, Fixture("encrypted-headers.rar")});
+        const CliRun run =
+            RunCli({"list", "--password-file", file, Fixture("encrypted-headers.rar")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.outLines().last(), QStringLiteral("Total  7 Files "));
 
         WriteFile(file, "\n");
-        const CliRun empty = RunCli({"list", "--password-file=" + file, Fixture("encrypted-headers.rar")});
+        const CliRun empty =
+            RunCli({"list", "--password-file=" + file, Fixture("encrypted-headers.rar")});
         QCOMPARE(empty.status, 2);
         QVERIFY(empty.err.contains("is empty"));
     }
@@ -247,8 +262,9 @@ private slots:
     // password is used and never echoed back.
     void passwordPromptOnTerminal()
     {
-        const TerminalRun run = RunCliOnTerminal({"list", Fixture("encrypted-headers.rar")},
-                                                 "Enter password for the encrypted file:", "secret\n");
+        const TerminalRun run =
+            RunCliOnTerminal({"list", Fixture("encrypted-headers.rar")},
+                             "Enter password for the encrypted file:", "secret\n");
         QVERIFY2(run.asked, qPrintable(run.err));
         QCOMPARE(run.status, 0);
         QCOMPARE(run.outLines().value(7), QStringLiteral("Total  7 Files "));
@@ -262,7 +278,8 @@ private slots:
         QTest::addColumn<QByteArray>("readmeAfter");
         QTest::newRow("no keeps everything") << QByteArray("n\n") << 1 << QByteArray("mine");
         QTest::newRow("yes replaces") << QByteArray("y\n") << 0 << QByteArray("hello\n");
-        QTest::newRow("Enter is the default, yes") << QByteArray("\n") << 0 << QByteArray("hello\n");
+        QTest::newRow("Enter is the default, yes")
+            << QByteArray("\n") << 0 << QByteArray("hello\n");
     }
     void overwriteQuestionOnTerminal()
     {
@@ -273,8 +290,8 @@ private slots:
         QFETCH(QByteArray, readmeAfter);
         QTemporaryDir dest;
         WriteFile(dest.filePath("readme.txt"), "mine");
-        const TerminalRun run =
-            RunCliOnTerminal({"x", Fixture("basic.rar"), dest.path()}, "File(s) Exist, Replace ?", answer);
+        const TerminalRun run = RunCliOnTerminal({"x", Fixture("basic.rar"), dest.path()},
+                                                 "File(s) Exist, Replace ?", answer);
         QVERIFY2(run.asked, qPrintable(run.err));
         QCOMPARE(run.status, status);
         QCOMPARE(ReadFile(dest.filePath("readme.txt")), readmeAfter);
@@ -286,8 +303,10 @@ private slots:
     {
         const CliRun run = RunCli({"list", Fixture("commented.rar")});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.outLines(), (QStringList{"readme.txt\t6\t6\t 100%\t363A3020", "Total  1 Files "}));
-        QVERIFY2(run.err.contains(QStringLiteral("Archive comment line 1\nline 2 é")), qPrintable(run.err));
+        QCOMPARE(run.outLines(),
+                 (QStringList{"readme.txt\t6\t6\t 100%\t363A3020", "Total  1 Files "}));
+        QVERIFY2(run.err.contains(QStringLiteral("Archive comment line 1\nline 2 é")),
+                 qPrintable(run.err));
     }
 
     void testEntries_data()
@@ -296,16 +315,20 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stdoutHas");
 
-        QTest::newRow("sound archive") << QStringList{"t", Fixture("basic.rar")} << 0
-                                       << "docs/sub/deep.txt\tOK\n";
-        QTest::newRow("solid archive") << QStringList{"test", Fixture("solid.rar")} << 0 << "readme.txt\tOK\n";
-        QTest::newRow("multi-volume") << QStringList{"t", Fixture("multivolume.part1.rar")} << 0
-                                      << "random.bin\tOK\n";
-        QTest::newRow("flipped data byte") << QStringList{"t", Fixture("flipped-data.rar")} << 1 << "readme.txt\t";
+        QTest::newRow("sound archive")
+            << QStringList{"t", Fixture("basic.rar")} << 0 << "docs/sub/deep.txt\tOK\n";
+        QTest::newRow("solid archive")
+            << QStringList{"test", Fixture("solid.rar")} << 0 << "readme.txt\tOK\n";
+        QTest::newRow("multi-volume")
+            << QStringList{"t", Fixture("multivolume.part1.rar")} << 0 << "random.bin\tOK\n";
+        QTest::newRow("flipped data byte")
+            << QStringList{"t", Fixture("flipped-data.rar")} << 1 << "readme.txt\t";
         QTest::newRow("encrypted, right password")
-            << QStringList{"t", "-p", "secret", Fixture("encrypted-files.rar")} << 0 << "readme.txt\tOK\n";
+            << QStringList{"t", "-p", "secret", Fixture("encrypted-files.rar")} << 0
+            << "readme.txt\tOK\n";
         QTest::newRow("encrypted, wrong password")
-            << QStringList{"t", "-p", "wrong", Fixture("encrypted-files.rar")} << 1 << "readme.txt\t";
+            << QStringList{"t", "-p", "wrong", Fixture("encrypted-files.rar")} << 1
+            << "readme.txt\t";
     }
     void testEntries()
     {
@@ -341,7 +364,8 @@ private slots:
         const CliRun run = RunCli({"extract", Fixture("basic.rar"), dest});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
-        QCOMPARE(FilesBelow(dest), (QStringList{"docs/a1200.txt", "docs/empty.txt", "docs/sub/deep.txt", "readme.txt"}));
+        QCOMPARE(FilesBelow(dest), (QStringList{"docs/a1200.txt", "docs/empty.txt",
+                                                "docs/sub/deep.txt", "readme.txt"}));
         QCOMPARE(ReadFile(dest + "/readme.txt"), QByteArray("hello\n"));
         QVERIFY(QFileInfo(dest + "/empty-folder").isDir());
         QVERIFY(run.out.contains("readme.txt\tOK\n"));
@@ -360,8 +384,10 @@ private slots:
         QTest::addColumn<QByteArray>("readmeAfter");
 
         QTest::newRow("default keeps") << QStringList{} << 1 << QByteArray("mine");
-        QTest::newRow("never keeps") << QStringList{"--overwrite", "never"} << 1 << QByteArray("mine");
-        QTest::newRow("always replaces") << QStringList{"--overwrite=always"} << 0 << QByteArray("hello\n");
+        QTest::newRow("never keeps")
+            << QStringList{"--overwrite", "never"} << 1 << QByteArray("mine");
+        QTest::newRow("always replaces")
+            << QStringList{"--overwrite=always"} << 0 << QByteArray("hello\n");
     }
     void existingFilesWithoutTerminal()
     {
@@ -387,7 +413,8 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::newRow("encrypted files, no terminal") << "encrypted-files.rar" << QStringList{};
         QTest::newRow("encrypted headers, no terminal") << "encrypted-headers.rar" << QStringList{};
-        QTest::newRow("encrypted files, wrong password") << "encrypted-files.rar" << QStringList{"-p", "nope"};
+        QTest::newRow("encrypted files, wrong password")
+            << "encrypted-files.rar" << QStringList{"-p", "nope"};
     }
     void encryptedWithoutPasswordWritesNothing()
     {
@@ -397,7 +424,8 @@ private slots:
         QFETCH(QStringList, options);
         QTemporaryDir dest;
         WriteFile(dest.filePath("readme.txt"), "mine");
-        const CliRun run = RunCli(QStringList{"x", "--overwrite", "always", Fixture(archive), dest.path()} + options);
+        const CliRun run = RunCli(
+            QStringList{"x", "--overwrite", "always", Fixture(archive), dest.path()} + options);
         QCOMPARE(run.status, 1);
         QCOMPARE(FilesBelow(dest.path()), QStringList{"readme.txt"});
         QCOMPARE(ReadFile(dest.filePath("readme.txt")), QByteArray("mine"));
@@ -408,7 +436,8 @@ private slots:
         if (!engineExtracts())
             QSKIP("this engine does not extract yet");
         QTemporaryDir dest;
-        const CliRun run = RunCli({"x", "-p", "secret", Fixture("encrypted-headers.rar"), dest.path()});
+        const CliRun run =
+            RunCli({"x", "-p", "secret", Fixture("encrypted-headers.rar"), dest.path()});
         QCOMPARE(run.status, 0);
         QCOMPARE(ReadFile(dest.filePath("docs/a1200.txt")), QByteArray(1200, 'a'));
     }
@@ -442,8 +471,9 @@ private slots:
         QCOMPARE(process.exitCode(), 130);
         QVERIFY(process.readAllStandardError().contains("marrowick-cli: cancelled"));
         QVERIFY(!process.readAllStandardOutput().contains("\tOK"));
-        QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{});
+        QCOMPARE(
+            QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{});
     }
 };
 

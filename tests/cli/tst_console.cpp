@@ -14,18 +14,25 @@ class TestConsole : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void escapeControls_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "docs/a b.txt" << "docs/a b.txt";
-        QTest::newRow("non-ASCII kept") << "Ünï/日本語.txt" << "Ünï/日本語.txt";
-        QTest::newRow("tab and line end") << "a\tb\nc" << "a\\x09b\\x0ac";
-        QTest::newRow("terminal escape") << "x\x1b[2Jy" << "x\\x1b[2Jy";
-        QTest::newRow("delete") << "a\x7f" << "a\\x7f";
-        QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b" << "a\\u009bb";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("plain") << "docs/a b.txt"
+                               << "docs/a b.txt";
+        QTest::newRow("non-ASCII kept") << "Ünï/日本語.txt"
+                                        << "Ünï/日本語.txt";
+        QTest::newRow("tab and line end") << "a\tb\nc"
+                                          << "a\\x09b\\x0ac";
+        QTest::newRow("terminal escape") << "x\x1b[2Jy"
+                                         << "x\\x1b[2Jy";
+        QTest::newRow("delete") << "a\x7f"
+                                << "a\\x7f";
+        QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b"
+                                    << "a\\u009bb";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void escapeControls()
     {
@@ -44,8 +51,8 @@ private slots:
         QTest::newRow("file") << "a.txt" << Q_UINT64_C(1200) << Q_UINT64_C(600) << 0xABCDEFu
                               << "a.txt\t1,200\t600\t 50%\tABCDEF";
         QTest::newRow("empty file") << "e" << Q_UINT64_C(0) << Q_UINT64_C(0) << 0u << "e\t\t\t\t0";
-        QTest::newRow("stored, packed larger") << "s" << Q_UINT64_C(3) << Q_UINT64_C(40) << 0xFFFFFFFFu
-                                               << "s\t3\t40\t 1333%\tFFFFFFFF";
+        QTest::newRow("stored, packed larger") << "s" << Q_UINT64_C(3) << Q_UINT64_C(40)
+                                               << 0xFFFFFFFFu << "s\t3\t40\t 1333%\tFFFFFFFF";
         QTest::newRow("tab in name stays one field")
             << "a\tb" << Q_UINT64_C(1) << Q_UINT64_C(1) << 1u << "a\\x09b\t1\t1\t 100%\t1";
     }
@@ -70,7 +77,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qint64>("mtime");
         QTest::addColumn<QString>("mtimeShown");
-        QTest::newRow("quotes and backslash") << "a\"b\\c" << Q_INT64_C(1704164645) << "2024-01-02T03:04:05Z";
+        QTest::newRow("quotes and backslash")
+            << "a\"b\\c" << Q_INT64_C(1704164645) << "2024-01-02T03:04:05Z";
         QTest::newRow("control characters") << "x\ny\x01" << Q_INT64_C(0) << "";
         QTest::newRow("unicode") << "日本語/Ünï" << Q_INT64_C(1) << "1970-01-01T00:00:01Z";
     }
@@ -109,14 +117,22 @@ private slots:
         QTest::addColumn<QString>("archive");
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("password");
-        QTest::newRow("options after") << QStringList{"x", "a.rar", "out", "-p", "pw"} << int(Command::Extract)
-                                       << "a.rar" << "out" << "pw";
-        QTest::newRow("options before") << QStringList{"--password=p=w", "test", "a.rar"} << int(Command::Test)
-                                        << "a.rar" << "" << "p=w";
-        QTest::newRow("dash-led names after --") << QStringList{"l", "--", "-a.rar"} << int(Command::List)
-                                                 << "-a.rar" << "" << "";
+        QTest::newRow("options after")
+            << QStringList{"x", "a.rar", "out", "-p", "pw"} << int(Command::Extract) << "a.rar"
+            << "out"
+            << "pw";
+        QTest::newRow("options before")
+            << QStringList{"--password=p=w", "test", "a.rar"} << int(Command::Test) << "a.rar"
+            << ""
+            << "p=w";
+        QTest::newRow("dash-led names after --")
+            << QStringList{"l", "--", "-a.rar"} << int(Command::List) << "-a.rar"
+            << ""
+            << "";
         QTest::newRow("password that looks like an option")
-            << QStringList{"l", "-p", "--json", "a.rar"} << int(Command::List) << "a.rar" << "" << "--json";
+            << QStringList{"l", "-p", "--json", "a.rar"} << int(Command::List) << "a.rar"
+            << ""
+            << "--json";
     }
     void arguments()
     {

@@ -50,16 +50,19 @@ class TestCli : public QObject
     Q_OBJECT
 
   private:
-    // Extraction and test work only with an engine that writes; until then
-    // the cases that need one say so instead of failing.
+    // Extraction and test arrive with the engine's extract run; until it is
+    // part of the build these cases say so. Once it is, they must pass: a
+    // regression that writes nothing fails them rather than skipping them.
     bool engineExtracts()
     {
-        QTemporaryDir dest;
-        RunCli({QStringLiteral("x"), Fixture("basic.rar"), dest.path()});
-        return QFile::exists(dest.filePath(QStringLiteral("readme.txt")));
+#if __has_include("engine/ExtractRun.h")
+        return true;
+#else
+        return false;
+#endif
     }
 
-  private slots:
+private slots:
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");

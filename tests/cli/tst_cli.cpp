@@ -49,20 +49,7 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
-  private:
-    // Extraction and test arrive with the engine's extract run; until it is
-    // part of the build these cases say so. Once it is, they must pass: a
-    // regression that writes nothing fails them rather than skipping them.
-    bool engineExtracts()
-    {
-#if __has_include("engine/ExtractRun.h")
-        return true;
-#else
-        return false;
-#endif
-    }
-
-private slots:
+  private slots:
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -286,8 +273,6 @@ private slots:
     }
     void overwriteQuestionOnTerminal()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QFETCH(QByteArray, answer);
         QFETCH(int, status);
         QFETCH(QByteArray, readmeAfter);
@@ -335,8 +320,6 @@ private slots:
     }
     void testEntries()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not test entries yet");
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, stdoutHas);
@@ -350,8 +333,6 @@ private slots:
 
     void testWithoutPasswordOrTerminal()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not test entries yet");
         const CliRun run = RunCli({"t", Fixture("encrypted-files.rar")});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("no terminal to ask on"), qPrintable(run.err));
@@ -360,8 +341,6 @@ private slots:
 
     void extractIntoNewFolder()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QTemporaryDir folder;
         const QString dest = folder.filePath("made/on/demand");
         const CliRun run = RunCli({"extract", Fixture("basic.rar"), dest});
@@ -394,8 +373,6 @@ private slots:
     }
     void existingFilesWithoutTerminal()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QByteArray, readmeAfter);
@@ -421,8 +398,6 @@ private slots:
     }
     void encryptedWithoutPasswordWritesNothing()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QFETCH(QString, archive);
         QFETCH(QStringList, options);
         QTemporaryDir dest;
@@ -436,8 +411,6 @@ private slots:
 
     void extractWithPassword()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QTemporaryDir dest;
         const CliRun run =
             RunCli({"x", "-p", "secret", Fixture("encrypted-headers.rar"), dest.path()});
@@ -455,8 +428,6 @@ private slots:
     }
     void interruptCleansUp()
     {
-        if (!engineExtracts())
-            QSKIP("this engine does not extract yet");
         QFETCH(bool, extract);
         QFETCH(int, signal);
         QTemporaryDir dest;

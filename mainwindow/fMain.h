@@ -15,7 +15,7 @@ class QProgressBar;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
-class QTreeView;
+class QTableView;
 
 namespace marrowick {
 
@@ -78,7 +78,7 @@ public:
     void setUnrarApi(const UnrarApi* api) { m_api = api; }
 
     FileListModel* fileModel() const { return m_model; }
-    QTreeView* fileList() const { return m_lvFiles; }
+    QTableView* fileList() const { return m_lvFiles; }
     IUserPrompts& prompts() const { return *m_prompts; }
 
     QString panelText(int panel) const;
@@ -151,7 +151,7 @@ private:
     QToolBar* m_tbMenu = nullptr;
     QList<QAction*> m_buttons; // indices 1 to 5 at 0 to 4
 
-    QTreeView* m_lvFiles = nullptr;
+    QTableView* m_lvFiles = nullptr;
     FileListModel* m_model = nullptr;
 
     QStatusBar* m_sbStat = nullptr;

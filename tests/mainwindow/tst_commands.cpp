@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QMimeData>
-#include <QTreeView>
+#include <QTableView>
 #include <QtTest>
 
 using namespace marrowick;

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QTreeView>
+#include <QTableView>
 #include <QtTest>
 
 using namespace marrowick;
@@ -206,11 +206,11 @@ private slots:
         QCOMPARE(window.focusWidget(), window.fileList());
 
         // The list fills the width less the margins; columns 1 to 4 take 7/10.
-        QTreeView* list = window.fileList();
+        QTableView* list = window.fileList();
         QCOMPARE(list->width(), window.clientSize().width() - TwipsToPixels(60, dpi));
         const int w = TwipsToPixels(qRound(PixelsToTwips(list->width(), dpi) / 10), dpi);
-        QVERIFY(qAbs(list->header()->sectionSize(1) - w) <= 1);
-        QVERIFY(qAbs(list->header()->sectionSize(0) - TwipsToPixels(4 * qRound(PixelsToTwips(list->width(), dpi) / 10), dpi)) <= 1);
+        QVERIFY(qAbs(list->horizontalHeader()->sectionSize(1) - w) <= 1);
+        QVERIFY(qAbs(list->horizontalHeader()->sectionSize(0) - TwipsToPixels(4 * qRound(PixelsToTwips(list->width(), dpi) / 10), dpi)) <= 1);
     }
 
     void resizingKeepsCrcColumnAndSurvivesExtremes()
@@ -220,7 +220,7 @@ private slots:
         window.Form_Load(QString());
         window.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QHeaderView* header = window.fileList()->header();
+        QHeaderView* header = window.fileList()->horizontalHeader();
         const int crcWidth = header->sectionSize(4);
         const int nameWidth = header->sectionSize(0);
 

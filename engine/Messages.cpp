@@ -72,6 +72,11 @@ std::optional<QString> HeaderErrorText(std::int32_t code)
     }
 }
 
+QString MissingVolumeText(const QString& volume)
+{
+    return QStringLiteral("The next volume of the archive is missing: ") + volume;
+}
+
 void ShowErrorBox(IUserPrompts& prompts, const QString& text)
 {
     prompts.showErrorBox(text);

@@ -20,6 +20,10 @@ std::optional<QString> ProcessErrorText(std::int32_t code);
 // end of the archive (and for 0, which does not end it).
 std::optional<QString> HeaderErrorText(std::int32_t code);
 
+// The text for a multi-volume set whose next volume is not there; the
+// name is the path the library looked for.
+QString MissingVolumeText(const QString& volume);
+
 // The error box: the text, a critical icon, OK, title "Error".
 void ShowErrorBox(IUserPrompts& prompts, const QString& text);
 // Show the open or entry text for the code, when the table has one.

@@ -1,10 +1,13 @@
 #include "engine/modRAR.h"
 
 #include "engine/ArchiveView.h"
+#include "engine/ExtractRun.h"
 #include "engine/Formats.h"
 #include "engine/HeaderFields.h"
 #include "engine/Messages.h"
+#include "engine/RunCallback.h"
 #include "engine/RunPacer.h"
+#include "engine/RunStatus.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
 
@@ -20,98 +23,13 @@ namespace {
 
 constexpr unsigned int kCommentBufferSize = 16384;
 constexpr int kLockPanel = 1;
-constexpr int kStatusPanel = 2;
 constexpr int kTotalsPanel = 3;
+// RedirName of the header record: the target of a link or file copy.
+constexpr std::size_t kRedirNameSize = 1024;
 
 QString ProductName()
 {
     return QStringLiteral("Marrowick");
-}
-
-// Answers the library's questions during a run. The library calls back
-// through a C function; UnrarCallback turns its user data back into this.
-class CallbackTarget final
-{
-public:
-    CallbackTarget(RunContext& context, QString& password)
-        : m_context(context), m_password(password)
-    {
-    }
-
-    int handle(RarUInt message, RarLParam p1, RarLParam p2)
-    {
-        switch (message) {
-        case UCM_PROCESSDATA:
-            // Extraction and test take their data here (see processEntry).
-            return m_context.view.cancelRequested() ? -1 : 1;
-        case UCM_NEEDPASSWORDW:
-            return needPassword(reinterpret_cast<wchar_t*>(p1), static_cast<std::size_t>(p2));
-        case UCM_NEEDPASSWORD:
-            // Asked only when the wide request got no password: no second prompt.
-            return -1;
-        case UCM_CHANGEVOLUMEW:
-            return changeVolume(WideField(reinterpret_cast<const wchar_t*>(p1), 1024), p2);
-        case UCM_CHANGEVOLUME:
-            return changeVolume(NarrowField(reinterpret_cast<const char*>(p1), 1024), p2);
-        default:
-            return -1;
-        }
-    }
-
-    bool passwordCancelled() const { return m_passwordCancelled; }
-    const QString& missingVolume() const { return m_missingVolume; }
-
-private:
-    // Archives with encrypted headers need the password before anything can
-    // be read, in every mode.
-    int needPassword(wchar_t* buffer, std::size_t size)
-    {
-        if (!buffer || size == 0 || m_passwordCancelled)
-            return -1;
-        if (m_password.isEmpty()) {
-            const std::optional<QString> typed =
-                m_context.prompts.askPassword(QStringLiteral("Enter password for the encrypted file:"),
-                                              QStringLiteral("Enter password"));
-            if (!typed || typed->isEmpty()) {
-                m_passwordCancelled = true;
-                return -1;
-            }
-            m_password = *typed;
-        }
-        std::wstring wide = m_password.toStdWString();
-        if (wide.size() >= size)
-            wide.resize(size - 1);
-        std::wmemcpy(buffer, wide.c_str(), wide.size() + 1);
-        return 1;
-    }
-
-    int changeVolume(const QString& name, RarLParam mode)
-    {
-        if (mode == RAR_VOL_NOTIFY)
-            return 1;
-        // RAR_VOL_ASK: the next volume is not where it should be. Stop rather
-        // than loop; the run reports the library's result.
-        m_missingVolume = name;
-        return -1;
-    }
-
-    RunContext& m_context;
-    QString& m_password;
-    bool m_passwordCancelled = false;
-    QString m_missingVolume;
-};
-
-int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2)
-{
-    auto* target = reinterpret_cast<CallbackTarget*>(userData);
-    if (!target)
-        return -1;
-    // Nothing may unwind through the library's own frames.
-    try {
-        return target->handle(message, p1, p2);
-    } catch (...) {
-        return -1;
-    }
 }
 
 // Keeps runStarted/runFinished paired whatever way the run ends.
@@ -155,7 +73,7 @@ public:
     ArchiveRun(std::int32_t mode, const QString& archivePath, QString& password,
                RunContext& context, const UnrarApi& api)
         : m_mode(mode), m_archivePath(archivePath), m_context(context), m_view(context.view),
-          m_api(api), m_callback(context, password)
+          m_api(api), m_callback(context, password), m_status(context.view)
     {
     }
 
@@ -174,7 +92,7 @@ public:
         open.CmtBufSize = kCommentBufferSize;
         // Installed before the open: encrypted headers ask for the password there.
         open.Callback = &UnrarCallback;
-        open.UserData = reinterpret_cast<RarLParam>(&m_callback);
+        open.UserData = m_callback.userData();
 
         OpenArchive archive(m_api, m_api.RAROpenArchiveEx(&open));
         if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
@@ -183,14 +101,21 @@ public:
                               m_archivePath);
             return;
         }
-        m_api.RARSetCallback(archive.handle(), &UnrarCallback,
-                             reinterpret_cast<RarLParam>(&m_callback));
+        m_api.RARSetCallback(archive.handle(), &UnrarCallback, m_callback.userData());
         m_handle = archive.handle();
+
+        std::unique_ptr<ExtractRun> work;
+        if (m_mode != OP_LIST)
+            work = std::make_unique<ExtractRun>(m_mode, m_archivePath, m_context, m_api,
+                                                m_callback, m_status, m_pacer);
 
         // One zeroed record for the whole run (14 KB: not on the stack of a
         // callback-heavy call chain).
         auto header = std::make_unique<RARHeaderDataEx>();
         std::memset(header.get(), 0, sizeof(RARHeaderDataEx));
+        std::vector<wchar_t> redirName(kRedirNameSize, L'\0');
+        header->RedirName = redirName.data();
+        header->RedirNameSize = kRedirNameSize;
         int headerResult = readHeader(*header);
 
         m_view.showWindow();
@@ -198,41 +123,76 @@ public:
             showEncrypted();
         if (m_mode == OP_LIST)
             m_view.clearRows();
+        // No to the overwrite question: the archive is closed, nothing written.
+        if (work && !work->prepare())
+            return;
 
-        RunPacer pacer;
+        bool stopped = false;
         while (headerResult == ERAR_SUCCESS) {
-            if (pacer.due()) {
+            if (m_pacer.due()) {
                 flushRows();
                 m_view.repaint();
                 m_view.processEvents();
+                if (work)
+                    work->reportProgress();
             }
             const FileRow row = RowFromHeader(*header);
             if (row.isEncrypted)
                 showEncrypted();
 
-            const int processResult = processEntry(row);
-            if (processResult != ERAR_SUCCESS) {
-                flushRows();
-                ShowProcessError(m_context.prompts, processResult);
-                setStatus(QStringLiteral("Ready"));
-                return;
+            if (work) {
+                // A failed entry does not stop the others; only a cancel, a
+                // cancelled password prompt or a missing volume does.
+                if (!work->process(m_handle, *header, row)) {
+                    stopped = true;
+                    break;
+                }
+            } else {
+                const int processResult = listEntry(row);
+                if (processResult != ERAR_SUCCESS) {
+                    flushRows();
+                    ShowProcessError(m_context.prompts, processResult);
+                    m_status.set(QStringLiteral("Ready"));
+                    return;
+                }
+                m_status.set(QStringLiteral("Processing"));
             }
-            setStatus(QStringLiteral("Processing"));
             headerResult = readHeader(*header);
         }
         flushRows();
 
-        setStatus(QStringLiteral("Ready"));
+        m_status.set(QStringLiteral("Ready"));
+        if (!m_callback.missingVolume().isEmpty()) {
+            ShowErrorBox(m_context.prompts, MissingVolumeText(m_callback.missingVolume()));
+            if (work)
+                work->reportRefusals();
+            return;
+        }
+        // Cancelled by the user: nothing more to say.
+        if (stopped)
+            return;
         if (m_mode == OP_LIST && open.CmtState == 1)
             ShowArchiveComment(m_context.prompts, WideField(comment.data(), comment.size()));
         if (!m_callback.passwordCancelled()) {
             if (const auto text = HeaderErrorText(headerResult))
                 ShowErrorBox(m_context.prompts, *text);
         }
-        m_view.setTitle(QString::fromStdWString(m_arcName) + QStringLiteral(" - ") + ProductName());
+        if (work)
+            work->reportOutcome();
+        // A test leaves the title as it was.
+        if (m_mode != OP_TEST)
+            m_view.setTitle(QString::fromStdWString(m_arcName) + QStringLiteral(" - ") +
+                            ProductName());
         archive.close();
         if (m_mode != OP_TEST && m_view.rowCount() > 0)
             m_view.showIconsForFiles();
+        if (work && work->allPassed(headerResult)) {
+            if (m_mode == OP_EXTRACT)
+                m_status.set(QStringLiteral("Success"));
+            else
+                m_context.prompts.showInformation(
+                    QStringLiteral("No errors found during test operation"), ProductName());
+        }
     }
 
 private:
@@ -252,22 +212,12 @@ private:
         return result;
     }
 
-    // The per-entry work of each mode. Returns the library's result for it.
-    int processEntry(const FileRow& row)
+    // List mode's work for an entry. Returns the library's result for it.
+    int listEntry(const FileRow& row)
     {
-        switch (m_mode) {
-        case OP_LIST:
-            m_rows.push_back(row);
-            ++m_listed;
-            return m_api.RARProcessFileW(m_handle, RAR_SKIP, nullptr, nullptr);
-        case OP_EXTRACT:
-        case OP_TEST:
-        default:
-            // NOT YET: extraction and test (safe writer, passwords, overwrite
-            // question) are built separately and plug in here. Until then
-            // these modes only skip, so nothing is ever written.
-            return m_api.RARProcessFileW(m_handle, RAR_SKIP, nullptr, nullptr);
-        }
+        m_rows.push_back(row);
+        ++m_listed;
+        return m_api.RARProcessFileW(m_handle, RAR_SKIP, nullptr, nullptr);
     }
 
     void flushRows()
@@ -288,26 +238,18 @@ private:
         m_view.setPanelText(kLockPanel, QStringLiteral("ENCRYPTED"));
     }
 
-    // The same text is not written again for every entry.
-    void setStatus(const QString& text)
-    {
-        if (m_status == text)
-            return;
-        m_status = text;
-        m_view.setPanelText(kStatusPanel, text);
-    }
-
     const std::int32_t m_mode;
     const QString& m_archivePath;
     RunContext& m_context;
     IArchiveView& m_view;
     const UnrarApi& m_api;
-    CallbackTarget m_callback;
+    RunCallback m_callback;
+    StatusPanel m_status;
+    RunPacer m_pacer;
     RarHandle m_handle = nullptr;
     std::vector<FileRow> m_rows;
     std::int64_t m_listed = 0;
     std::wstring m_arcName;
-    QString m_status;
     bool m_encryptedShown = false;
 };
 

@@ -60,30 +60,37 @@ RarHandle FakeUnrar::Open(RAROpenArchiveDataEx* data)
     }
     if (fake.openResult != 0)
         return nullptr;
-    fake.m_open = true;
-    fake.m_next = 0;
-    return &fake;
+    auto handle = std::make_unique<Handle>();
+    handle->fake = &fake;
+    handle->first = fake.m_handles.empty();
+    handle->open = true;
+    handle->callback = data->Callback;
+    handle->userData = data->UserData;
+    fake.m_handles.push_back(std::move(handle));
+    return fake.m_handles.back().get();
 }
 
 int FakeUnrar::Close(RarHandle archive)
 {
-    auto& fake = *static_cast<FakeUnrar*>(archive);
-    ++fake.closes;
-    fake.m_open = false;
+    auto& handle = *static_cast<Handle*>(archive);
+    ++handle.fake->closes;
+    handle.open = false;
     return 0;
 }
 
 int FakeUnrar::ReadHeader(RarHandle archive, RARHeaderDataEx* header)
 {
-    auto& fake = *static_cast<FakeUnrar*>(archive);
-    if (!fake.m_open)
+    auto& handle = *static_cast<Handle*>(archive);
+    FakeUnrar& fake = *handle.fake;
+    if (!handle.open)
         ++fake.callsAfterClose;
-    ++fake.headerReads;
+    if (handle.first)
+        ++fake.headerReads;
     if (fake.readDelayMicroseconds > 0)
         std::this_thread::sleep_for(std::chrono::microseconds(fake.readDelayMicroseconds));
-    if (fake.m_next >= fake.entries.size())
+    if (handle.next >= fake.entries.size())
         return fake.endResult;
-    const Entry& entry = fake.entries[fake.m_next++];
+    const Entry& entry = fake.entries[handle.next++];
 
     const std::size_t arcLength = std::min<std::size_t>(fake.arcName.size(), 1023);
     std::wmemcpy(header->ArcNameW, fake.arcName.c_str(), arcLength);
@@ -102,24 +109,46 @@ int FakeUnrar::ReadHeader(RarHandle archive, RARHeaderDataEx* header)
     header->PackSize = static_cast<unsigned int>(entry.packSize);
     header->PackSizeHigh = static_cast<unsigned int>(entry.packSize >> 32);
     if (entry.writesCrc)
-        fake.m_lastCrc = entry.crc;
-    header->FileCRC = fake.m_lastCrc;
+        handle.lastCrc = entry.crc;
+    header->FileCRC = handle.lastCrc;
     header->HashType = entry.writesCrc ? RAR_HASH_CRC32 : RAR_HASH_NONE;
     return 0;
 }
 
 int FakeUnrar::Process(RarHandle archive, int operation, wchar_t*, wchar_t*)
 {
-    auto& fake = *static_cast<FakeUnrar*>(archive);
-    if (!fake.m_open)
+    auto& handle = *static_cast<Handle*>(archive);
+    FakeUnrar& fake = *handle.fake;
+    if (!handle.open)
         ++fake.callsAfterClose;
-    fake.operations.push_back(operation);
-    return fake.m_next == 0 ? ERAR_BAD_DATA : fake.entries[fake.m_next - 1].processResult;
+    if (handle.first)
+        fake.operations.push_back(operation);
+    if (handle.next == 0)
+        return ERAR_BAD_DATA;
+    const Entry& entry = fake.entries[handle.next - 1];
+    if (operation == RAR_TEST && entry.dataSize > 0) {
+        std::vector<unsigned char> chunk(std::min<std::uint64_t>(entry.chunkSize, entry.dataSize));
+        for (std::uint64_t left = entry.dataSize; left > 0;) {
+            const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
+            if (fake.chunkDelayMicroseconds > 0)
+                std::this_thread::sleep_for(std::chrono::microseconds(fake.chunkDelayMicroseconds));
+            if (!handle.callback ||
+                handle.callback(UCM_PROCESSDATA, handle.userData,
+                                reinterpret_cast<RarLParam>(chunk.data()),
+                                static_cast<RarLParam>(size)) == -1)
+                return ERAR_UNKNOWN;
+            left -= size;
+        }
+    }
+    return entry.processResult;
 }
 
-void FakeUnrar::SetCallback(RarHandle archive, UNRARCALLBACK callback, RarLParam)
+void FakeUnrar::SetCallback(RarHandle archive, UNRARCALLBACK callback, RarLParam userData)
 {
-    static_cast<FakeUnrar*>(archive)->callbackSet = callback != nullptr;
+    auto& handle = *static_cast<Handle*>(archive);
+    handle.fake->callbackSet = callback != nullptr;
+    handle.callback = callback;
+    handle.userData = userData;
 }
 
 void FakeUnrar::SetPassword(RarHandle, char*) {}

@@ -3,6 +3,7 @@
 #include "engine/UnrarLibrary.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ public:
         // Fill all 1024 characters of FileNameW with no NUL after them.
         bool nameFillsField = false;
         int processResult = 0;
+        // Data handed to the callback, in chunks of at most chunkSize, when
+        // the entry is tested.
+        std::uint64_t dataSize = 0;
+        std::size_t chunkSize = 65536;
     };
 
     FakeUnrar();
@@ -47,6 +52,7 @@ public:
     // does for encrypted headers; no answer fails the open with 22.
     bool needsPassword = false;
     int readDelayMicroseconds = 0;
+    int chunkDelayMicroseconds = 0;
 
     // What the engine did.
     int opens = 0;
@@ -57,7 +63,7 @@ public:
     unsigned int commentBufferSize = 0;
     bool callbackAtOpen = false;
     bool callbackSet = false;
-    std::vector<int> operations;   // RARProcessFileW operations in order
+    std::vector<int> operations;   // RARProcessFileW operations of the first handle, in order
     int callsAfterClose = 0;
     std::wstring passwordReceived;
 
@@ -70,10 +76,20 @@ private:
     static void SetPassword(RarHandle archive, char* password);
     static int Version();
 
+    // Every open gets its own position, as with the real library.
+    struct Handle
+    {
+        FakeUnrar* fake = nullptr;
+        bool first = false;
+        std::size_t next = 0;
+        bool open = false;
+        unsigned int lastCrc = 0;
+        UNRARCALLBACK callback = nullptr;
+        RarLParam userData = 0;
+    };
+
     UnrarApi m_api;
-    std::size_t m_next = 0;
-    bool m_open = false;
-    unsigned int m_lastCrc = 0;
+    std::vector<std::unique_ptr<Handle>> m_handles;
 };
 
 } // namespace marrowick::test

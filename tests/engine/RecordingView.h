@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -41,6 +43,35 @@ public:
     void showIconsForFiles() override { log << QStringLiteral("icons"); }
     void runStarted() override { ++started; }
     void runFinished() override { ++finished; }
+    void setProgress(const QString& entry, std::uint64_t done, std::uint64_t total) override
+    {
+        ++progressReports;
+        progressEntry = entry;
+        progressDone = done;
+        progressTotal = total;
+        if (done >= cancelAtBytes)
+            cancel = true;
+    }
+    bool cancelRequested() const override
+    {
+        if (cancelAfterChecks == 0)
+            cancel = true;
+        else if (cancelAfterChecks > 0)
+            --cancelAfterChecks;
+        return cancel;
+    }
+    void entryFinished(const QString& name, int result, const QString& message) override
+    {
+        outcomes << QStringLiteral("%1=%2").arg(name).arg(result);
+        if (result != 0 && message.isEmpty())
+            outcomes << QStringLiteral("(no message)");
+    }
+    void entryRefused(const QString& name, const QString& reason) override
+    {
+        refused << name;
+        if (reason.isEmpty())
+            refused << QStringLiteral("(no reason)");
+    }
 
     QStringList names() const
     {
@@ -60,6 +91,19 @@ public:
     int batches = 0;
     int started = 0;
     int finished = 0;
+
+    // Extraction and test.
+    QStringList outcomes; // "name=result" per entry processed
+    QStringList refused;
+    int progressReports = 0;
+    QString progressEntry;
+    std::uint64_t progressDone = 0;
+    std::uint64_t progressTotal = 0;
+    // The user asks to stop once the progress reaches this many bytes.
+    std::uint64_t cancelAtBytes = std::numeric_limits<std::uint64_t>::max();
+    // Or once the run asked this many times whether to stop (-1: never).
+    mutable int cancelAfterChecks = -1;
+    mutable bool cancel = false;
 };
 
 // Answers from a script and records every message. Error boxes and the
@@ -75,8 +119,16 @@ public:
         errors << text;
         m_view.log << QStringLiteral("error");
     }
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    void showInformation(const QString&, const QString&) override {}
+    bool askYesNo(const QString& text, const QString& title) override
+    {
+        questions << text + QLatin1Char('|') + title;
+        return yes;
+    }
+    void showInformation(const QString& text, const QString& title) override
+    {
+        information << text + QLatin1Char('|') + title;
+        m_view.log << QStringLiteral("information");
+    }
     std::optional<QString> askPassword(const QString& prompt, const QString&) override
     {
         passwordPrompts << prompt;
@@ -91,7 +143,10 @@ public:
     QStringList errors;
     QStringList passwordPrompts;
     QStringList comments;
+    QStringList questions;   // "text|title"
+    QStringList information; // "text|title"
     std::optional<QString> password;
+    bool yes = true;
 
 private:
     RecordingView& m_view;

@@ -1,12 +1,12 @@
-// Hostile archives through the installed library and the writer: every case
-// checks that nothing outside the destination changed, that the user's files
+// Hostile archives extracted by ProcessArchive with the installed library:
+// every case checks that nothing outside the destination changed, that the user's files
 // are intact, that refused entries are reported, and that no temporary file
 // is left behind.
-#include "engine/SafeWriter.h"
+#include "engine/modRAR.h"
 
 #include "HostileRar.h"
+#include "RecordingView.h"
 #include "TreeSnapshot.h"
-#include "UnrarTestWalk.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +18,23 @@
 
 using namespace marrowick;
 using namespace marrowick::test;
+
+namespace {
+
+struct Extraction
+{
+    RecordingView view;
+    ScriptedPrompts prompts{view};
+    QString password;
+
+    void run(const QString& archive, const QString& dest)
+    {
+        RunContext context{view, prompts, nullptr, dest, OverwritePolicy::Always};
+        ProcessArchive(OP_EXTRACT, archive, password, context);
+    }
+};
+
+} // namespace
 
 class TestHostileArchives final : public QObject
 {
@@ -202,22 +219,26 @@ private slots:
         QVERIFY(!path.isEmpty());
         QVERIFY(prepare(setup));
 
-        SafeWriter writer(m_dest);
-        WalkOptions options;
-        options.password = password;
-        const WalkResult result = ExtractWithWriter(path, writer, options);
-        writer.finishRun();
-        QVERIFY(result.opened);
+        Extraction run;
+        run.password = password;
+        run.run(path, m_dest);
 
-        QStringList refusedNames;
-        for (const RefusedEntry& entry : writer.refusals()) {
-            refusedNames << entry.name;
-            QVERIFY(!entry.reason.isEmpty());
-        }
         for (QString& name : refused)
             name = expand(name);
-        QCOMPARE(refusedNames, refused);
+        QCOMPARE(run.view.refused, refused);
         QCOMPARE(destinationFiles(), files);
+        // Refusals end in one report naming each, never in "Success".
+        if (!refused.isEmpty()) {
+            QVERIFY(!run.prompts.errors.isEmpty());
+            const QString report = run.prompts.errors.last();
+            QVERIFY(report.startsWith(QLatin1String("These entries were not extracted:")));
+            for (const QString& name : refused)
+                QVERIFY2(report.contains(QLatin1Char('\n') + name + QLatin1String(": ")),
+                         qPrintable(report));
+            QCOMPARE(run.view.panels.value(2), QStringLiteral("Ready"));
+        } else if (QTest::currentDataTag() == QLatin1String("sound archive")) {
+            QCOMPARE(run.view.panels.value(2), QStringLiteral("Success"));
+        }
     }
 
     void modesAndTimes()
@@ -226,10 +247,7 @@ private slots:
         const QString path = makeArchive(QStringLiteral("plain.rar"),
                                          QStringLiteral("attr:0:0104777;attr:1:0102666"));
         QVERIFY(!path.isEmpty());
-        {
-            SafeWriter writer(m_dest);
-            ExtractWithWriter(path, writer);
-        }
+        Extraction().run(path, m_dest);
         ::umask(old);
         struct stat st = {};
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/AAAA.txt")).constData(), &st),
@@ -259,12 +277,10 @@ private slots:
         const mode_t old = ::umask(022);
         const QString path =
             makeArchive(QStringLiteral("folders.rar"), QStringLiteral("attr:1:") + attr);
-        {
-            SafeWriter writer(m_dest);
-            ExtractWithWriter(path, writer);
-            QVERIFY(writer.refusals().empty());
-        }
+        Extraction run;
+        run.run(path, m_dest);
         ::umask(old);
+        QCOMPARE(run.view.refused, QStringList());
         struct stat st = {};
         QCOMPARE(::lstat(QFile::encodeName(m_dest + QStringLiteral("/dir")).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), 0755);
@@ -280,26 +296,49 @@ private slots:
         QVERIFY(QDir().mkpath(real));
         QVERIFY(QFile::link(real, link));
         const QString path = makeArchive(QStringLiteral("plain.rar"), QString());
-        {
-            SafeWriter writer(link + QLatin1Char('/'));
-            ExtractWithWriter(path, writer);
-            QVERIFY(writer.refusals().empty());
-        }
+        Extraction run;
+        run.run(path, link + QLatin1Char('/'));
+        QCOMPARE(run.view.refused, QStringList());
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QFileInfo(link).symLinkTarget(), real);
         QCOMPARE(ReadFile(real + QStringLiteral("/dir/BBBB.txt")), QByteArray("inner\n"));
+    }
+
+    // A damaged entry fails alone; the walk goes on to the next.
+    void flippedByteFailsThatEntryOnly_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("extract") << int(OP_EXTRACT);
+        QTest::newRow("test") << int(OP_TEST);
+    }
+    void flippedByteFailsThatEntryOnly()
+    {
+        QFETCH(int, mode);
+        const QString path = makeArchive(QStringLiteral("plain.rar"), QStringLiteral("flip:0"));
+        QVERIFY(!path.isEmpty());
+        Extraction run;
+        RunContext context{run.view, run.prompts, nullptr, m_dest, OverwritePolicy::Always};
+        ProcessArchive(mode, path, run.password, context);
+        QCOMPARE(run.view.outcomes, QStringList({"AAAA.txt=12", "dir/BBBB.txt=0"}));
+        QCOMPARE(run.prompts.errors,
+                 QStringList{"CRC failed in encrypted file (wrong password?)"});
+        QCOMPARE(run.prompts.information, QStringList());
+        QCOMPARE(run.view.panels.value(2), QStringLiteral("Ready"));
+        QCOMPARE(destinationFiles(), mode == OP_EXTRACT ? QStringList{"dir/BBBB.txt=inner\n"}
+                                                        : QStringList());
     }
 
     void cancelMidEntry()
     {
         QVERIFY(prepare(QStringLiteral("file:AAAA.txt=original")));
         const QString path = makeArchive(QStringLiteral("plain.rar"), QString());
-        SafeWriter writer(m_dest);
-        WalkOptions options;
-        options.cancelAfterChunks = 0;
-        const WalkResult result = ExtractWithWriter(path, writer, options);
-        QVERIFY(result.cancelled);
-        QVERIFY(result.processResults.at(0) != 0);
+        Extraction run;
+        // Asked once before the first entry, then at its first data.
+        run.view.cancelAfterChecks = 1;
+        run.run(path, m_dest);
+        QVERIFY(run.view.cancel);
+        QCOMPARE(run.view.outcomes, QStringList());
+        QCOMPARE(run.view.panels.value(2), QStringLiteral("Ready"));
         QCOMPARE(TemporaryFilesUnder(m_dest), QStringList());
         QCOMPARE(destinationFiles(), QStringList{QStringLiteral("AAAA.txt=original")});
     }

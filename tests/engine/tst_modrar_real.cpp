@@ -269,19 +269,6 @@ private slots:
         QCOMPARE(run.view.names(), names);
         QCOMPARE(run.view.started, run.view.finished);
     }
-
-    void extractAndTestWriteNothingYet()
-    {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
-        Run run;
-        run.list(Fixture("basic.rar"), OP_EXTRACT);
-        run.list(Fixture("basic.rar"), OP_TEST);
-        QVERIFY(QDir::setCurrent(previous));
-        QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QVERIFY(run.view.rows.empty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestModRarReal)

@@ -1,0 +1,267 @@
+#include "engine/ExtractRun.h"
+
+#include "engine/ArchiveView.h"
+#include "engine/FileRow.h"
+#include "engine/HeaderFields.h"
+#include "engine/Messages.h"
+#include "engine/UserPrompts.h"
+#include "engine/modRAR.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <string>
+
+namespace marrowick {
+
+namespace {
+
+// How long the walk may spend up front reading headers only to learn the
+// archive's total size for the progress bar. An archive of a few large
+// entries is read in far less; one of a hundred thousand small entries is
+// not, and then the progress runs without a total rather than cost the user
+// a second reading of every header.
+constexpr auto kSurveyBudget = std::chrono::milliseconds(25);
+
+QString ProductName()
+{
+    return QStringLiteral("Marrowick");
+}
+
+bool FolderIsEmpty(const QString& folder)
+{
+    return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                QDir::System);
+}
+
+// Closes a handle of the survey on every way out.
+class SurveyHandle final
+{
+public:
+    SurveyHandle(const UnrarApi& api, RarHandle handle) : m_api(api), m_handle(handle) {}
+    ~SurveyHandle()
+    {
+        if (m_handle)
+            m_api.RARCloseArchive(m_handle);
+    }
+    SurveyHandle(const SurveyHandle&) = delete;
+    SurveyHandle& operator=(const SurveyHandle&) = delete;
+    RarHandle get() const { return m_handle; }
+
+private:
+    const UnrarApi& m_api;
+    RarHandle m_handle;
+};
+
+} // namespace
+
+ExtractRun::ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
+                       const UnrarApi& api, RunCallback& callback, StatusPanel& status,
+                       RunPacer& pacer)
+    : m_mode(mode), m_archivePath(archivePath), m_context(context), m_api(api),
+      m_callback(callback), m_status(status), m_pacer(pacer)
+{
+}
+
+ExtractRun::~ExtractRun()
+{
+    m_callback.setDataTarget(nullptr);
+}
+
+bool ExtractRun::prepare()
+{
+    bool check = false;
+    if (m_mode == OP_EXTRACT) {
+        m_writer = std::make_unique<SafeWriter>(m_context.extractFolder);
+        // Nothing can be in an entry's way in an empty folder: the common
+        // case needs no reading of the headers ahead of the walk.
+        check = m_context.overwrite == OverwritePolicy::Ask && !m_writer->root().isEmpty() &&
+                !FolderIsEmpty(m_writer->root());
+    }
+    const Survey found = survey(check);
+    m_total = found.complete ? found.total : 0;
+    if (check && found.destinationExists &&
+        !m_context.prompts.askYesNo(QStringLiteral("File(s) Exist, Replace ?"), ProductName()))
+        return false;
+    m_status.set(m_mode == OP_TEST ? QStringLiteral("Testing ") : QStringLiteral("Extracting "));
+    return true;
+}
+
+ExtractRun::Survey ExtractRun::survey(bool checkDestinations)
+{
+    Survey result;
+    // Its own callback: a volume missing here is the walk's to report, when
+    // it gets there. The password is shared, already asked for by the open.
+    RunCallback callback(m_context, m_callback.password());
+    const std::wstring widePath = m_archivePath.toStdWString();
+    RAROpenArchiveDataEx open;
+    std::memset(&open, 0, sizeof open);
+    open.ArcNameW = const_cast<wchar_t*>(widePath.c_str());
+    open.OpenMode = RAR_OM_LIST;
+    open.Callback = &UnrarCallback;
+    open.UserData = callback.userData();
+    SurveyHandle archive(m_api, m_api.RAROpenArchiveEx(&open));
+    if (!archive.get() || open.OpenResult != ERAR_SUCCESS) {
+        // Unknown is taken as "something is there": never replace unasked.
+        result.destinationExists = checkDestinations;
+        return result;
+    }
+    m_api.RARSetCallback(archive.get(), &UnrarCallback, callback.userData());
+
+    auto header = std::make_unique<RARHeaderDataEx>();
+    std::memset(header.get(), 0, sizeof(RARHeaderDataEx));
+    const auto deadline = std::chrono::steady_clock::now() + kSurveyBudget;
+    bool looking = checkDestinations;
+    int read = ERAR_SUCCESS;
+    while ((read = m_api.RARReadHeaderEx(archive.get(), header.get())) == ERAR_SUCCESS) {
+        const std::uint64_t size = Join64(header->UnpSize, header->UnpSizeHigh);
+        if (size != EntryHeader::UnknownSize)
+            result.total += size;
+        if (looking && !(header->Flags & RHDF_DIRECTORY) &&
+            m_writer->DestinationExists(
+                WideField(header->FileNameW, std::size(header->FileNameW)))) {
+            result.destinationExists = true;
+            looking = false;
+        }
+        if (m_api.RARProcessFileW(archive.get(), RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
+            break;
+        if (!looking && std::chrono::steady_clock::now() > deadline)
+            break;
+    }
+    result.complete = read == ERAR_END_ARCHIVE;
+    return result;
+}
+
+bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const FileRow& row)
+{
+    if (m_context.view.cancelRequested()) {
+        m_cancelled = true;
+        return false;
+    }
+    if (row.isEncrypted && !m_callback.ensurePassword())
+        return false;
+    ++m_entries;
+    m_entryName = row.name;
+    const std::uint64_t entryEnd =
+        m_done + (row.unpSize != EntryHeader::UnknownSize ? row.unpSize : 0);
+
+    int result = ERAR_SUCCESS;
+    bool processed = true;
+    if (m_writer) {
+        const EntryHeader entry = EntryHeaderFrom(header);
+        if (!entry.isFolder && m_context.overwrite == OverwritePolicy::Never &&
+            m_writer->DestinationExists(entry.name)) {
+            ++m_kept;
+            m_context.view.entryRefused(entry.name, QStringLiteral("File exists; kept"));
+            processed = false;
+        } else if (!m_writer->beginEntry(entry)) {
+            reportNewRefusals();
+            processed = false;
+        }
+    }
+    if (!processed) {
+        const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
+        if (skipped != ERAR_SUCCESS && !m_firstFailure)
+            m_firstFailure = skipped;
+        m_done = entryEnd;
+        return m_callback.missingVolume().isEmpty();
+    }
+
+    m_writeRefused = false;
+    m_callback.setDataTarget(this);
+    result = m_api.RARProcessFileW(handle, RAR_TEST, nullptr, nullptr);
+    m_callback.setDataTarget(nullptr);
+    if (m_cancelled) {
+        if (m_writer)
+            m_writer->abortEntry();
+        return false;
+    }
+    if (m_writer) {
+        m_writer->finishEntry(result);
+        reportNewRefusals();
+    }
+    m_done = entryEnd;
+    // A write the writer refused is on the refusal list already.
+    if (!m_writeRefused)
+        entryDone(row.name, result);
+    return m_callback.missingVolume().isEmpty();
+}
+
+bool ExtractRun::takeData(const unsigned char* data, std::size_t size)
+{
+    m_done += size;
+    if (m_pacer.due()) {
+        reportProgress();
+        m_context.view.processEvents();
+    }
+    if (m_context.view.cancelRequested()) {
+        m_cancelled = true;
+        return false;
+    }
+    if (m_writer && !m_writer->write(data, size)) {
+        m_writeRefused = true;
+        return false;
+    }
+    return true;
+}
+
+void ExtractRun::reportProgress()
+{
+    const std::uint64_t done = m_total != 0 ? std::min(m_done, m_total) : m_done;
+    m_context.view.setProgress(m_entryName, done, m_total);
+}
+
+void ExtractRun::reportNewRefusals()
+{
+    const auto& refusals = m_writer->refusals();
+    for (; m_refusalsReported < refusals.size(); ++m_refusalsReported)
+        m_context.view.entryRefused(refusals[m_refusalsReported].name,
+                                    refusals[m_refusalsReported].reason);
+}
+
+QString ExtractRun::failureText(int code) const
+{
+    if (const auto text = ProcessErrorText(code))
+        return *text;
+    return (m_mode == OP_TEST ? QStringLiteral("Test failed (error code %1)")
+                              : QStringLiteral("Extraction failed (error code %1)"))
+        .arg(code);
+}
+
+void ExtractRun::entryDone(const QString& name, int result)
+{
+    if (result == ERAR_SUCCESS) {
+        m_context.view.entryFinished(name, result, QString());
+        return;
+    }
+    if (!m_firstFailure)
+        m_firstFailure = result;
+    m_context.view.entryFinished(name, result, failureText(result));
+}
+
+void ExtractRun::reportOutcome()
+{
+    if (m_firstFailure)
+        ShowErrorBox(m_context.prompts, failureText(*m_firstFailure));
+    reportRefusals();
+}
+
+void ExtractRun::reportRefusals()
+{
+    if (!m_writer)
+        return;
+    m_writer->finishRun();
+    if (!m_writer->refusals().empty())
+        ShowErrorBox(m_context.prompts, RefusalReport(m_writer->refusals()));
+}
+
+bool ExtractRun::allPassed(int headerResult) const
+{
+    return headerResult == ERAR_END_ARCHIVE && m_entries > 0 && !m_firstFailure && !m_cancelled &&
+           m_kept == 0 && (!m_writer || m_writer->refusals().empty()) &&
+           m_callback.missingVolume().isEmpty();
+}
+
+} // namespace marrowick

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "engine/RunCallback.h"
+#include "engine/RunPacer.h"
+#include "engine/RunStatus.h"
+#include "engine/SafeWriter.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace marrowick {
+
+struct FileRow;
+
+// The extract and test side of one run. Every entry goes through the
+// library's test, so the library never writes a file itself: in extract mode
+// the data goes to the safe writer, in test mode nowhere.
+class ExtractRun final : public IEntryData
+{
+public:
+    ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
+               const UnrarApi& api, RunCallback& callback, StatusPanel& status, RunPacer& pacer);
+    ~ExtractRun() override;
+    ExtractRun(const ExtractRun&) = delete;
+    ExtractRun& operator=(const ExtractRun&) = delete;
+
+    // Before the first entry: the destination and the one overwrite question.
+    // False: the run ends here with nothing written.
+    bool prepare();
+    // One entry. False: the walk stops here (cancel, a cancelled password
+    // prompt, a missing volume).
+    bool process(RarHandle handle, const RARHeaderDataEx& header, const FileRow& row);
+    // Between entries, when the run's pacer is due.
+    void reportProgress();
+
+    // After a complete walk: the first failure's text and the refusals, in
+    // error boxes. Folder modes are set here.
+    void reportOutcome();
+    // After a walk cut short by a missing volume: only the refusals (the
+    // failures all come from the missing volume, which is reported).
+    void reportRefusals();
+    // True when every entry was written or tested, none failed or was refused
+    // or kept, and the walk was not cut short.
+    bool allPassed(int headerResult) const;
+
+    bool takeData(const unsigned char* data, std::size_t size) override;
+
+private:
+    struct Survey
+    {
+        std::uint64_t total = 0;
+        bool complete = false;
+        bool destinationExists = false;
+    };
+    Survey survey(bool mustFinish);
+    bool keepExisting(const QString& name);
+    void reportNewRefusals();
+    void entryDone(const QString& name, int result);
+    QString failureText(int code) const;
+
+    const std::int32_t m_mode;
+    const QString& m_archivePath;
+    RunContext& m_context;
+    const UnrarApi& m_api;
+    RunCallback& m_callback;
+    StatusPanel& m_status;
+    RunPacer& m_pacer;
+    std::unique_ptr<SafeWriter> m_writer;
+
+    QString m_entryName;
+    std::uint64_t m_total = 0;
+    std::uint64_t m_done = 0;
+    std::size_t m_refusalsReported = 0;
+    int m_entries = 0;
+    int m_kept = 0;
+    std::optional<int> m_firstFailure;
+    bool m_cancelled = false;
+    bool m_writeRefused = false;
+};
+
+} // namespace marrowick

@@ -1,0 +1,101 @@
+#include "engine/RunCallback.h"
+
+#include "engine/HeaderFields.h"
+#include "engine/UserPrompts.h"
+#include "engine/modRAR.h"
+
+#include <QFileInfo>
+
+#include <cwchar>
+#include <string>
+
+namespace marrowick {
+
+RunCallback::RunCallback(RunContext& context, QString& password)
+    : m_context(context), m_password(password)
+{
+}
+
+int RunCallback::handle(RarUInt message, RarLParam p1, RarLParam p2)
+{
+    switch (message) {
+    case UCM_PROCESSDATA:
+        if (!m_data)
+            return 1;
+        return m_data->takeData(reinterpret_cast<const unsigned char*>(p1),
+                                static_cast<std::size_t>(p2))
+                   ? 1
+                   : -1;
+    case UCM_NEEDPASSWORDW:
+        return needPassword(reinterpret_cast<wchar_t*>(p1), static_cast<std::size_t>(p2));
+    case UCM_NEEDPASSWORD:
+        // Asked only when the wide request got no password: no second prompt.
+        return -1;
+    case UCM_CHANGEVOLUMEW:
+        return changeVolume(WideField(reinterpret_cast<const wchar_t*>(p1), 1024), p2);
+    case UCM_CHANGEVOLUME:
+        return changeVolume(NarrowField(reinterpret_cast<const char*>(p1), 1024), p2);
+    default:
+        return -1;
+    }
+}
+
+bool RunCallback::ensurePassword()
+{
+    if (m_passwordCancelled)
+        return false;
+    if (!m_password.isEmpty())
+        return true;
+    const std::optional<QString> typed =
+        m_context.prompts.askPassword(QStringLiteral("Enter password for the encrypted file:"),
+                                      QStringLiteral("Enter password"));
+    if (!typed || typed->isEmpty()) {
+        m_passwordCancelled = true;
+        return false;
+    }
+    m_password = *typed;
+    return true;
+}
+
+// Archives with encrypted headers need the password before anything can be
+// read, in every mode; encrypted entries ask here when no password was set.
+int RunCallback::needPassword(wchar_t* buffer, std::size_t size)
+{
+    if (!buffer || size == 0 || !ensurePassword())
+        return -1;
+    std::wstring wide = m_password.toStdWString();
+    if (wide.size() >= size)
+        wide.resize(size - 1);
+    std::wmemcpy(buffer, wide.c_str(), wide.size() + 1);
+    return 1;
+}
+
+int RunCallback::changeVolume(const QString& name, RarLParam mode)
+{
+    if (mode == RAR_VOL_NOTIFY)
+        return 1;
+    // RAR_VOL_ASK: the library did not find the next volume. Let it look
+    // once more only when the file is there now; a volume it still cannot
+    // open would otherwise be asked for forever.
+    if (m_volumeRetried != name && QFileInfo::exists(name)) {
+        m_volumeRetried = name;
+        return 1;
+    }
+    m_missingVolume = name;
+    return -1;
+}
+
+int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2)
+{
+    auto* target = reinterpret_cast<RunCallback*>(userData);
+    if (!target)
+        return -1;
+    // Nothing may unwind through the library's own frames.
+    try {
+        return target->handle(message, p1, p2);
+    } catch (...) {
+        return -1;
+    }
+}
+
+} // namespace marrowick

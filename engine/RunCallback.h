@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/UnrarLibrary.h"
+
+#include <QString>
+
+#include <cstddef>
+
+namespace marrowick {
+
+struct RunContext;
+
+// Where the unpacked data of the entry being processed goes.
+class IEntryData
+{
+public:
+    virtual ~IEntryData() = default;
+    // False makes the library abandon the entry.
+    virtual bool takeData(const unsigned char* data, std::size_t size) = 0;
+};
+
+// Answers the library's questions during a run. The library calls back
+// through a C function; UnrarCallback turns its user data back into this.
+class RunCallback final
+{
+public:
+    RunCallback(RunContext& context, QString& password);
+
+    int handle(RarUInt message, RarLParam p1, RarLParam p2);
+
+    // The password prompt, when the password is still empty. False when the
+    // user cancelled it (or typed nothing): the run ends quietly then.
+    bool ensurePassword();
+
+    // Data of the entry in progress goes here; none: it is dropped.
+    void setDataTarget(IEntryData* target) { m_data = target; }
+
+    RarLParam userData() { return reinterpret_cast<RarLParam>(this); }
+    QString& password() { return m_password; }
+    bool passwordCancelled() const { return m_passwordCancelled; }
+    // The volume the library looked for and did not find; empty when none.
+    const QString& missingVolume() const { return m_missingVolume; }
+
+private:
+    int needPassword(wchar_t* buffer, std::size_t size);
+    int changeVolume(const QString& name, RarLParam mode);
+
+    RunContext& m_context;
+    QString& m_password;
+    IEntryData* m_data = nullptr;
+    bool m_passwordCancelled = false;
+    QString m_missingVolume;
+    QString m_volumeRetried;
+};
+
+int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2);
+
+} // namespace marrowick

@@ -3,6 +3,8 @@
 // whose header gives no size stops while a reserve is still free.
 #include "engine/FreeSpace.h"
 #include "engine/SafeWriter.h"
+#include "engine/modRAR.h"
+#include "RecordingView.h"
 #include "TreeSnapshot.h"
 
 #include <QDir>
@@ -140,6 +142,46 @@ private slots:
         QVERIFY(!writer.finishEntry(0));
         QCOMPARE(looks, 0);
         QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/f.txt")));
+    }
+
+    // Through the whole run with the installed library: the check comes
+    // before anything is written, and only extraction makes it.
+    void runAgainstFreeSpace_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<std::uint64_t>("free");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("fits") << "basic.rar" << int(OP_EXTRACT) << (1024 * MiB) << false;
+        QTest::newRow("does not fit") << "basic.rar" << int(OP_EXTRACT) << std::uint64_t(10) << true;
+        QTest::newRow("5 GB of zeros, 1 GB free") << "zeros5g.rar" << int(OP_EXTRACT) << (1024 * MiB) << true;
+        QTest::newRow("a test writes nothing") << "basic.rar" << int(OP_TEST) << std::uint64_t(0) << false;
+    }
+    void runAgainstFreeSpace()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(int, mode);
+        QFETCH(std::uint64_t, free);
+        QFETCH(bool, refused);
+        ScopedFreeSpaceProvider fake([&](const QString&) { return std::optional<std::uint64_t>(free); });
+        RecordingView view;
+        ScriptedPrompts prompts(view);
+        QString password;
+        RunContext context{view, prompts, nullptr, m_dest};
+        ProcessArchive(mode, QStringLiteral(MARROWICK_TEST_DATA "/") + fixture, password, context);
+
+        const bool said = prompts.errors.size() == 1 &&
+                          prompts.errors.front().contains(QStringLiteral("Not enough disk space"));
+        QCOMPARE(said, refused);
+        if (refused) {
+            QVERIFY(SnapshotTree(m_dest).isEmpty());
+            QVERIFY(view.panels.value(2) != QLatin1String("Success"));
+        } else if (mode == OP_EXTRACT) {
+            QCOMPARE(view.panels.value(2), QStringLiteral("Success"));
+        } else {
+            QVERIFY(prompts.information.join(u' ').contains(
+                QStringLiteral("No errors found during test operation")));
+        }
     }
 
 private:

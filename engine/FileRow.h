@@ -16,6 +16,7 @@ struct FileRow
     std::uint32_t crc = 0;
     bool isFolder = false;
     bool isEncrypted = false;
+    std::int64_t mtime = 0;  // seconds since 1970 UTC; 0 when the header has none
 };
 
 } // namespace marrowick

@@ -32,6 +32,12 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
     row.crc = header.HashType == RAR_HASH_CRC32 ? header.FileCRC : 0;
     row.isFolder = (header.Flags & RHDF_DIRECTORY) != 0;
     row.isEncrypted = (header.Flags & RHDF_ENCRYPTED) != 0;
+    // The library gives Windows file time: 100 ns units since 1601.
+    constexpr std::uint64_t kTicksPerSecond = 10000000;
+    constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
+    const std::uint64_t ticks = Join64(header.MtimeLow, header.MtimeHigh);
+    if (ticks / kTicksPerSecond > kSecondsFrom1601To1970)
+        row.mtime = static_cast<std::int64_t>(ticks / kTicksPerSecond - kSecondsFrom1601To1970);
     return row;
 }
 
@@ -47,6 +53,7 @@ void ClearEntryFields(RARHeaderDataEx& header)
     header.FileCRC = 0;
     header.HashType = RAR_HASH_NONE;
     header.RedirType = 0;
+    header.MtimeLow = header.MtimeHigh = 0;
 }
 
 } // namespace marrowick

@@ -353,6 +353,13 @@ void fMain::setupControls(bool keepPanelTexts)
 
 void fMain::showCentred()
 {
+    // A command-line run shows the window as soon as it has opened the
+    // archive; the window is placed once, then left where the user puts it.
+    if (m_placed) {
+        show();
+        return;
+    }
+    m_placed = true;
     ensurePolished();
     const QSize client(TwipsToPixels(ClientWidthTwips, this),
                        TwipsToPixels(ClientHeightTwips, this));
@@ -638,7 +645,7 @@ bool fMain::panelVisible(int panel) const
 void fMain::showWindow()
 {
     if (!isVisible())
-        show();
+        showCentred();
 }
 
 void fMain::processEvents()

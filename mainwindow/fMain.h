@@ -174,6 +174,7 @@ private:
     bool m_running = false;
     bool m_cancelRequested = false;
     bool m_closeAfterRun = false;
+    bool m_placed = false;
     int m_runsStarted = 0;
     // Enabled flags of the archive commands while a run has them locked.
     QList<bool> m_lockedStates;

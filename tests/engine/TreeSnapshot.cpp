@@ -49,4 +49,18 @@ bool WriteFile(const QString& path, const QByteArray& content)
            file.write(content) == content.size();
 }
 
+bool Sandbox::reset()
+{
+    if (!m_base.isValid())
+        return false;
+    QDir(base()).removeRecursively();
+    m_dest = base() + QStringLiteral("/dest");
+    m_outside = base() + QStringLiteral("/outside");
+    if (!QDir().mkpath(m_dest) || !QDir().mkpath(m_outside) ||
+        !WriteFile(m_outside + QStringLiteral("/sentinel"), "keep me"))
+        return false;
+    m_outsideBefore = SnapshotTree(m_outside);
+    return true;
+}
+
 } // namespace marrowick::test

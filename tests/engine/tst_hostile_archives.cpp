@@ -41,10 +41,9 @@ class TestHostileArchives final : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_base;
+    Sandbox m_box;
     QString m_dest;
     QString m_outside;
-    QMap<QString, QString> m_outsideBefore;
 
     QString expand(QString text) const
     {
@@ -73,7 +72,7 @@ private:
             else if (what == QLatin1String("flip"))
                 archive->flipDataByte(file);
         }
-        const QString path = m_base.path() + QStringLiteral("/archive.rar");
+        const QString path = m_box.base() + QStringLiteral("/archive.rar");
         return archive->save(path) ? path : QString();
     }
 
@@ -93,7 +92,7 @@ private:
                 continue;
             }
             const QString target =
-                m_base.path() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1);
+                m_box.base() + QLatin1Char('/') + what.section(QStringLiteral("->"), 1);
             const QString path =
                 m_dest + QLatin1Char('/') + what.section(QStringLiteral("->"), 0, 0);
             const bool made = kind == QLatin1String("hardlink")
@@ -123,20 +122,14 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(m_base.isValid());
-        QDir(m_base.path()).removeRecursively();
-        QDir().mkpath(m_base.path());
-        m_dest = m_base.path() + QStringLiteral("/dest");
-        m_outside = m_base.path() + QStringLiteral("/outside");
-        QVERIFY(QDir().mkpath(m_dest));
-        QVERIFY(QDir().mkpath(m_outside));
-        QVERIFY(WriteFile(m_outside + QStringLiteral("/sentinel"), "keep me"));
-        m_outsideBefore = SnapshotTree(m_outside);
+        QVERIFY(m_box.reset());
+        m_dest = m_box.dest();
+        m_outside = m_box.outside();
     }
     void cleanup()
     {
-        QCOMPARE(SnapshotTree(m_outside), m_outsideBefore);
-        QCOMPARE(TemporaryFilesUnder(m_base.path()), QStringList());
+        QCOMPARE(m_box.outsideNow(), m_box.outsideBefore());
+        QCOMPARE(m_box.leftovers(), QStringList());
     }
 
     void hostileArchive_data()
@@ -291,8 +284,8 @@ private slots:
     // neither deleted nor replaced.
     void destinationIsSymlink()
     {
-        const QString real = m_base.path() + QStringLiteral("/real");
-        const QString link = m_base.path() + QStringLiteral("/link");
+        const QString real = m_box.base() + QStringLiteral("/real");
+        const QString link = m_box.base() + QStringLiteral("/link");
         QVERIFY(QDir().mkpath(real));
         QVERIFY(QFile::link(real, link));
         const QString path = makeArchive(QStringLiteral("plain.rar"), QString());

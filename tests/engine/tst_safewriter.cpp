@@ -59,28 +59,21 @@ class TestSafeWriter final : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_base;
+    Sandbox m_box;
     QString m_dest;
     QString m_outside;
-    QMap<QString, QString> m_outsideBefore;
 
 private slots:
     void init()
     {
-        QVERIFY(m_base.isValid());
-        QDir(m_base.path()).removeRecursively();
-        QDir().mkpath(m_base.path());
-        m_dest = m_base.path() + QStringLiteral("/dest");
-        m_outside = m_base.path() + QStringLiteral("/outside");
-        QVERIFY(QDir().mkpath(m_dest));
-        QVERIFY(QDir().mkpath(m_outside));
-        QVERIFY(WriteFile(m_outside + QStringLiteral("/sentinel"), "keep me"));
-        m_outsideBefore = SnapshotTree(m_outside);
+        QVERIFY(m_box.reset());
+        m_dest = m_box.dest();
+        m_outside = m_box.outside();
     }
     void cleanup()
     {
-        QCOMPARE(SnapshotTree(m_outside), m_outsideBefore);
-        QCOMPARE(TemporaryFilesUnder(m_base.path()), QStringList());
+        QCOMPARE(m_box.outsideNow(), m_box.outsideBefore());
+        QCOMPARE(m_box.leftovers(), QStringList());
     }
 
     void validateEntryName_data()
@@ -372,7 +365,7 @@ private slots:
             else if (kind == QLatin1String("file"))
                 QVERIFY(WriteFile(path, "user"));
             else
-                QVERIFY(QFile::link(m_base.path() + QLatin1Char('/') +
+                QVERIFY(QFile::link(m_box.base() + QLatin1Char('/') +
                                         what.section(QStringLiteral("->"), 1),
                                     path));
         }
@@ -409,7 +402,7 @@ private slots:
         QVERIFY(WriteFile(m_dest + QStringLiteral("/file"), "x"));
         QVERIFY(QDir().mkpath(m_dest + QStringLiteral("/dir")));
         QVERIFY(WriteFile(m_dest + QStringLiteral("/dir/inner"), "x"));
-        QVERIFY(QFile::link(m_base.path() + QStringLiteral("/none"),
+        QVERIFY(QFile::link(m_box.base() + QStringLiteral("/none"),
                             m_dest + QStringLiteral("/dangling")));
         QVERIFY(QFile::link(m_outside + QStringLiteral("/sentinel"),
                             m_dest + QStringLiteral("/tosentinel")));
@@ -422,8 +415,8 @@ private slots:
     // symlink; the empty folder name means the current directory.
     void destinationRoot()
     {
-        const QString real = m_base.path() + QStringLiteral("/real");
-        const QString link = m_base.path() + QStringLiteral("/link");
+        const QString real = m_box.base() + QStringLiteral("/real");
+        const QString link = m_box.base() + QStringLiteral("/link");
         QVERIFY(QDir().mkpath(real));
         QVERIFY(QFile::link(real, link));
         {

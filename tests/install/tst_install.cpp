@@ -129,6 +129,10 @@ class TestInstall : public QObject
             << false;
         QTest::newRow("manual page")
             << Rel(MARROWICK_MANDIR, QStringLiteral("man1/marrowick.1.gz")) << false;
+        QTest::newRow("command-line tool")
+            << Rel(MARROWICK_BINDIR, QStringLiteral("marrowick-cli")) << true;
+        QTest::newRow("command-line manual page")
+            << Rel(MARROWICK_MANDIR, QStringLiteral("man1/marrowick-cli.1.gz")) << false;
         QTest::newRow("copyright")
             << Rel(MARROWICK_DATADIR, QStringLiteral("doc/marrowick/copyright")) << false;
     }

@@ -190,6 +190,16 @@ private slots:
         w.trigger("tbButton4");
         QCOMPARE(w.window.ExtractFolder(), out.path() + QLatin1Char('/'));
         QVERIFY(w.enabled("mnuextract")); // unlocked again after the run
+        QVERIFY(QFileInfo::exists(out.path() + QStringLiteral("/docs/sub/deep.txt")));
+        QCOMPARE(w.window.panelText(2), QStringLiteral("Success"));
+        QVERIFY(w.answers.errors.isEmpty());
+
+        // A second extraction into the same folder asks once; No writes nothing.
+        QFile::remove(out.path() + QStringLiteral("/readme.txt"));
+        w.answers.yesNo = {false};
+        w.trigger("mnuextract");
+        QCOMPARE(w.answers.questions, QStringList{QStringLiteral("File(s) Exist, Replace ?")});
+        QVERIFY(!QFileInfo::exists(out.path() + QStringLiteral("/readme.txt")));
     }
 
     void extractAfterCommandLineStartHasNoPresetFolder()
@@ -219,12 +229,21 @@ private slots:
         QVERIFY(w.window.rowCount() > 0);
         VerifyArchiveOpenState(w);
         QCOMPARE(w.window.FileDialog()->FileName(), Fixture("basic.rar"));
+        QCOMPARE(w.answers.information,
+                 QStringList{QStringLiteral("No errors found during test operation")});
 
         // Cancelled dialog after an earlier archive: the earlier one is tested,
         // and the dialog started empty.
         w.trigger("mnutest");
         QCOMPARE(w.files.startNames.last(), QString());
         QCOMPARE(w.window.ArchivePath(), Fixture("basic.rar"));
+        QCOMPARE(w.answers.information.size(), 2);
+
+        // A damaged archive does not pass.
+        w.files.answers = {Fixture("flipped-data.rar")};
+        w.trigger("mnutest");
+        QCOMPARE(w.answers.information.size(), 2);
+        QVERIFY(!w.answers.errors.isEmpty());
     }
 
     void dropsTakeTheFirstLowerCaseRarOnly()

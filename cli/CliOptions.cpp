@@ -1,0 +1,180 @@
+#include "cli/CliOptions.h"
+
+#include <QFile>
+
+namespace marrowick::cli {
+
+namespace {
+
+std::optional<Command> CommandNamed(const QString& word)
+{
+    if (word == QLatin1String("list") || word == QLatin1String("l"))
+        return Command::List;
+    if (word == QLatin1String("test") || word == QLatin1String("t"))
+        return Command::Test;
+    if (word == QLatin1String("extract") || word == QLatin1String("x"))
+        return Command::Extract;
+    return std::nullopt;
+}
+
+std::optional<OverwritePolicy> PolicyNamed(const QString& word)
+{
+    if (word == QLatin1String("ask"))
+        return OverwritePolicy::Ask;
+    if (word == QLatin1String("always"))
+        return OverwritePolicy::Always;
+    if (word == QLatin1String("never"))
+        return OverwritePolicy::Never;
+    return std::nullopt;
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const QStringList& arguments)
+{
+    ParsedArguments parsed;
+    CliOptions& options = parsed.options;
+    QStringList positional;
+    bool helpAsked = false;
+    bool versionAsked = false;
+    bool optionsEnded = false;
+
+    auto fail = [&parsed](const QString& text) {
+        parsed.error = text;
+        return parsed;
+    };
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QLatin1String("-")) {
+            positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        // --name=value and --name value are the same.
+        QString name = argument;
+        std::optional<QString> inlineValue;
+        if (argument.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = argument.indexOf(QLatin1Char('='));
+            if (equals > 0) {
+                name = argument.left(equals);
+                inlineValue = argument.mid(equals + 1);
+            }
+        }
+        auto value = [&](QString& out) {
+            if (inlineValue) {
+                out = *inlineValue;
+                return true;
+            }
+            if (i + 1 >= arguments.size())
+                return false;
+            out = arguments[++i];
+            return true;
+        };
+
+        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            helpAsked = true;
+        } else if (name == QLatin1String("-V") || name == QLatin1String("--version")) {
+            versionAsked = true;
+        } else if (name == QLatin1String("--json")) {
+            options.json = true;
+        } else if (name == QLatin1String("--overwrite")) {
+            QString word;
+            if (!value(word))
+                return fail(QStringLiteral("--overwrite needs ask, always or never"));
+            options.overwrite = PolicyNamed(word);
+            if (!options.overwrite)
+                return fail(
+                    QStringLiteral("--overwrite needs ask, always or never, not '%1'").arg(word));
+        } else if (name == QLatin1String("-p") || name == QLatin1String("--password")) {
+            QString word;
+            if (!value(word))
+                return fail(QStringLiteral("%1 needs a password").arg(name));
+            options.password = word;
+        } else if (name == QLatin1String("--password-file")) {
+            if (!value(options.passwordFile) || options.passwordFile.isEmpty())
+                return fail(QStringLiteral("--password-file needs a file name"));
+        } else {
+            return fail(QStringLiteral("unknown option '%1'").arg(argument));
+        }
+    }
+
+    if (helpAsked) {
+        options.command = Command::Help;
+        return parsed;
+    }
+    if (versionAsked) {
+        options.command = Command::Version;
+        return parsed;
+    }
+    if (positional.isEmpty())
+        return fail(QStringLiteral("no command given"));
+    const std::optional<Command> command = CommandNamed(positional.first());
+    if (!command)
+        return fail(QStringLiteral("unknown command '%1'").arg(positional.first()));
+    options.command = *command;
+    if (positional.size() < 2 || positional[1].isEmpty())
+        return fail(QStringLiteral("no archive given"));
+    options.archive = positional[1];
+    const qsizetype allowed = options.command == Command::Extract ? 3 : 2;
+    if (positional.size() > allowed)
+        return fail(QStringLiteral("unexpected argument '%1'").arg(positional[allowed]));
+    if (positional.size() == 3)
+        options.destination = positional[2];
+
+    if (options.json && options.command != Command::List)
+        return fail(QStringLiteral("--json is for list only"));
+    if (options.overwrite && options.command != Command::Extract)
+        return fail(QStringLiteral("--overwrite is for extract only"));
+    if (options.password && !options.passwordFile.isEmpty())
+        return fail(QStringLiteral("give -p or --password-file, not both"));
+    return parsed;
+}
+
+PasswordRead ReadPasswordFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {
+            QString(),
+            QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString())};
+    QByteArray line = file.readLine(64 * 1024);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    if (line.isEmpty())
+        return {QString(), QStringLiteral("the password file %1 is empty").arg(path)};
+    return {QString::fromUtf8(line), QString()};
+}
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage: marrowick-cli COMMAND [OPTIONS] ARCHIVE [DEST]\n"
+        "\n"
+        "Commands:\n"
+        "  list, l ARCHIVE        one line per entry: name, size, packed, ratio, CRC32\n"
+        "                         (tab-separated), then the totals line\n"
+        "  test, t ARCHIVE        test every entry; one line per entry\n"
+        "  extract, x ARCHIVE [DEST]\n"
+        "                         extract every entry into DEST (default: the current\n"
+        "                         folder, made when missing)\n"
+        "\n"
+        "Options:\n"
+        "  --json                 list: one JSON object per entry (name, size, packed,\n"
+        "                         crc32, encrypted, folder, mtime)\n"
+        "  --overwrite MODE       extract: ask, always or never replace existing files\n"
+        "                         (default: ask on a terminal, never otherwise)\n"
+        "  -p PASSWORD            password for encrypted entries or headers\n"
+        "  --password-file FILE   read the password from the first line of FILE\n"
+        "  -h, --help             show this help\n"
+        "  -V, --version          show the version\n"
+        "\n"
+        "Exit status: 0 all done, 1 the archive or an entry failed, was refused or\n"
+        "skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.\n");
+}
+
+} // namespace marrowick::cli

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/modRAR.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace marrowick::cli {
+
+// Exit statuses, as the man page documents them.
+enum ExitStatus : int
+{
+    EXIT_OK = 0,          // every entry listed, passed or written
+    EXIT_FAILED = 1,      // the archive or an entry failed, was refused or skipped
+    EXIT_USAGE = 2,       // the command line is wrong
+    EXIT_NO_LIBRARY = 3,  // the UnRAR library cannot be loaded
+    EXIT_CANCELLED = 130, // stopped by Ctrl+C (or SIGTERM, SIGHUP)
+};
+
+enum class Command
+{
+    List,
+    Test,
+    Extract,
+    Help,
+    Version
+};
+
+struct CliOptions
+{
+    Command command = Command::Help;
+    QString archive;
+    QString destination;                      // extract only; empty: current folder
+    bool json = false;                        // list only
+    std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
+    std::optional<QString> password;          // -p
+    QString passwordFile;                     // --password-file
+};
+
+struct ParsedArguments
+{
+    CliOptions options;
+    QString error; // empty when the arguments are usable
+};
+
+// The arguments after the program name. Options may stand before or after the
+// command; "--" ends them.
+ParsedArguments ParseArguments(const QStringList& arguments);
+
+// The first line of a password file, without its line end, or an error text.
+struct PasswordRead
+{
+    QString password;
+    QString error;
+};
+PasswordRead ReadPasswordFile(const QString& path);
+
+QString UsageText();
+
+} // namespace marrowick::cli

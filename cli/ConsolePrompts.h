@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/UserPrompts.h"
+
+namespace marrowick::cli {
+
+class Console;
+
+// The user's side of a run on a terminal. Error boxes become lines on stderr
+// with the window's texts; questions are asked on the terminal, and without
+// one they are answered "no" with a note saying what to pass instead.
+class ConsolePrompts final : public IUserPrompts
+{
+  public:
+    ConsolePrompts(Console& console, bool interactive);
+
+    void showErrorBox(const QString& text) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    void showInformation(const QString& text, const QString& title) override;
+    std::optional<QString> askPassword(const QString& prompt, const QString& title) override;
+    void showComment(const QString& text) override;
+
+    int errorsShown() const { return m_errors; }
+    // A password was needed and none could be had.
+    bool passwordMissing() const { return m_passwordMissing; }
+    // The user kept existing files (No to "File(s) Exist, Replace ?").
+    bool replaceDeclined() const { return m_replaceDeclined; }
+
+  private:
+    Console& m_console;
+    bool m_interactive;
+    int m_errors = 0;
+    bool m_passwordMissing = false;
+    bool m_replaceDeclined = false;
+};
+
+} // namespace marrowick::cli

@@ -1,0 +1,129 @@
+#include "cli/ConsoleView.h"
+
+#include "cli/Console.h"
+#include "cli/Terminal.h"
+#include "engine/Formats.h"
+
+#include <QDateTime>
+
+namespace marrowick::cli {
+
+namespace {
+
+QString JsonString(const QString& text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"':
+            quoted += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            quoted += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            quoted += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            quoted += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            quoted += QStringLiteral("\\r");
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
+                (c.unicode() >= 0x80 && c.unicode() < 0xa0))
+                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                quoted += c;
+        }
+    }
+    quoted += QLatin1Char('"');
+    return quoted;
+}
+
+QLatin1StringView Bool(bool value)
+{
+    return value ? QLatin1StringView("true") : QLatin1StringView("false");
+}
+
+} // namespace
+
+QString RowText(const FileRow& row)
+{
+    const QChar tab = QLatin1Char('\t');
+    return EscapeControls(row.name) + tab + FormatSize(row.unpSize) + tab +
+           FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
+           FormatCrc(row.crc);
+}
+
+QString RowJson(const FileRow& row)
+{
+    const QString mtime =
+        row.mtime == 0
+            ? QStringLiteral("null")
+            : JsonString(QDateTime::fromSecsSinceEpoch(row.mtime, Qt::UTC).toString(Qt::ISODate));
+    return QStringLiteral("{\"name\":") + JsonString(row.name) + QStringLiteral(",\"size\":") +
+           QString::number(row.unpSize) + QStringLiteral(",\"packed\":") +
+           QString::number(row.packSize) + QStringLiteral(",\"crc32\":\"") +
+           QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() +
+           QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
+           QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
+           mtime + QLatin1Char('}');
+}
+
+ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)
+{
+}
+
+void ConsoleView::appendRows(std::vector<FileRow>&& rows)
+{
+    // One write per batch: the engine hands over thousands of rows at a time.
+    QString text;
+    for (const FileRow& row : rows) {
+        text += m_format == ListFormat::Json ? RowJson(row) : RowText(row);
+        text += QLatin1Char('\n');
+    }
+    m_rows += static_cast<std::int64_t>(rows.size());
+    if (!CancelSignalled())
+        m_console.out(text.toUtf8());
+}
+
+void ConsoleView::setProgress(const QString& entry, std::uint64_t done, std::uint64_t total)
+{
+    m_console.progress(entry, done, total);
+}
+
+void ConsoleView::runFinished()
+{
+    m_console.clearProgress();
+}
+
+bool ConsoleView::cancelRequested() const
+{
+    return CancelSignalled() || m_console.outputBroken();
+}
+
+void ConsoleView::entryFinished(const QString& name, int result, const QString& message)
+{
+    QString outcome;
+    if (result == 0) {
+        ++m_passed;
+        outcome = QStringLiteral("OK");
+    } else {
+        ++m_failed;
+        outcome =
+            message.isEmpty() ? QStringLiteral("failed (error code %1)").arg(result) : message;
+    }
+    m_console.outLine(EscapeControls(name) + QLatin1Char('\t') + outcome);
+}
+
+void ConsoleView::entryRefused(const QString& name, const QString& reason)
+{
+    ++m_refused;
+    m_console.error(EscapeControls(name) + QStringLiteral(": ") + reason);
+}
+
+} // namespace marrowick::cli

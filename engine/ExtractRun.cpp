@@ -2,6 +2,7 @@
 
 #include "engine/ArchiveView.h"
 #include "engine/FileRow.h"
+#include "engine/FreeSpace.h"
 #include "engine/HeaderFields.h"
 #include "engine/Messages.h"
 #include "engine/UserPrompts.h"
@@ -82,6 +83,14 @@ bool ExtractRun::prepare()
     }
     const Survey found = survey(check);
     m_total = found.complete ? found.total : 0;
+    // Refused before anything is written rather than stopped by a full disk
+    // halfway. A survey cut short gives a lower bound, which still tells.
+    if (m_writer && !m_writer->root().isEmpty()) {
+        if (const auto text = CheckFreeSpace(m_writer->root(), found.total)) {
+            ShowErrorBox(m_context.prompts, *text);
+            return false;
+        }
+    }
     if (check && found.destinationExists &&
         !m_context.prompts.askYesNo(QStringLiteral("File(s) Exist, Replace ?"), ProductName()))
         return false;

@@ -1,5 +1,7 @@
 #include "engine/SafeWriter.h"
 
+#include "engine/FreeSpace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -24,6 +26,9 @@ constexpr mode_t FolderMode = 0755;
 constexpr mode_t FolderModeDuringRun = 0700;
 // Seconds between 1601-01-01 and 1970-01-01.
 constexpr std::int64_t FileTimeEpochOffset = 11644473600LL;
+// How much an entry of unknown size may write between two looks at the free
+// space left.
+constexpr std::uint64_t SpaceCheckInterval = 16ull << 20;
 
 QString ErrnoText(int error)
 {
@@ -226,6 +231,7 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
     abortEntry();
     m_entry = header;
     m_written = 0;
+    m_sinceSpaceCheck = 0;
     m_failed = false;
 
     if (m_rootFd < 0) {
@@ -338,6 +344,8 @@ bool SafeWriter::write(const void* data, std::size_t size)
         refuse(m_entry.name, QStringLiteral("More data than its stated size"));
         return false;
     }
+    if (m_entry.unpSize == EntryHeader::UnknownSize && !roomForUnknownSize(size))
+        return false;
     const char* bytes = static_cast<const char*>(data);
     std::size_t left = size;
     while (left > 0) {
@@ -354,6 +362,24 @@ bool SafeWriter::write(const void* data, std::size_t size)
     }
     m_written += size;
     return true;
+}
+
+// Nothing bounds an entry whose header gives no size, so it is watched as it
+// grows: it stops while a reserve is still free, before the disk is full for
+// every other program too.
+bool SafeWriter::roomForUnknownSize(std::size_t size)
+{
+    if (m_written != 0 && m_sinceSpaceCheck + size < SpaceCheckInterval) {
+        m_sinceSpaceCheck += size;
+        return true;
+    }
+    m_sinceSpaceCheck = 0;
+    const std::optional<std::uint64_t> free = FreeSpaceAt(m_root);
+    if (!free || *free >= FreeSpaceReserve + SpaceCheckInterval + size)
+        return true;
+    m_failed = true;
+    refuse(m_entry.name, QStringLiteral("Not enough disk space (its size is not stated)"));
+    return false;
 }
 
 bool SafeWriter::copyInto(int sourceFd)

@@ -140,6 +140,7 @@ private:
     void discardTemp();
     bool commitFile();
     bool copyInto(int sourceFd);
+    bool roomForUnknownSize(std::size_t size);
 
     QString m_root;
     int m_rootFd = -1;
@@ -154,6 +155,7 @@ private:
     int m_tempFd = -1;
     QByteArray m_tempName;
     std::uint64_t m_written = 0;
+    std::uint64_t m_sinceSpaceCheck = 0;
     bool m_failed = false;
     bool m_active = false;
     int m_copySourceFd = -1;

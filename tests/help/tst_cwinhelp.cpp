@@ -99,34 +99,6 @@ private slots:
         QCOMPARE(WinHelpErrorDescription(signedNumber), description);
     }
 
-    void freshInstance_data()
-    {
-        QTest::addColumn<int>("op");
-        QTest::newRow("RunMacro") << int(OpRunMacro);
-        QTest::newRow("Search") << int(OpSearch);
-        QTest::newRow("ShowContents") << int(OpShowContents);
-        QTest::newRow("ShowContext") << int(OpShowContext);
-        QTest::newRow("ShowFinder") << int(OpShowFinder);
-        QTest::newRow("ShowHelpOnHelp") << int(OpShowHelpOnHelp);
-        QTest::newRow("ShowSearch") << int(OpShowSearch);
-    }
-    void freshInstance()
-    {
-        QFETCH(int, op);
-        {
-            CWinHelp help;
-            QCOMPARE(help.FileName(), QString());
-            QCOMPARE(help.HWndOwner(), 0);
-            ComponentError error(0, {}, {});
-            QCOMPARE(RaisedBy([&] { Run(help, op); }, &error), WinHelpError::NotInitialized);
-            QCOMPARE(error.description(), QStringLiteral("Object not properly initialized"));
-            QCOMPARE(error.source(), ErrorSource(QStringLiteral("CWinHelp")));
-            // Closing nothing is not an error.
-            QCOMPARE(RaisedBy([&] { help.CloseFile(); }), std::nullopt);
-        }
-        QVERIFY(RecordingWinHelp::calls.empty());
-    }
-
     void fileNameChecks_data()
     {
         QTest::addColumn<QString>("name");
@@ -247,7 +219,26 @@ private slots:
         QWidget owner;
         const int hWnd = WindowHandle(&owner);
         {
+            CWinHelp neverInitialised; // nothing to quit on release
+        }
+        QVERIFY(RecordingWinHelp::calls.empty());
+        {
+            // Before a file is set every request is refused without asking the
+            // engine; closing nothing is no error.
             CWinHelp help;
+            QCOMPARE(help.FileName(), QString());
+            QCOMPARE(help.HWndOwner(), 0);
+            ComponentError refused(0, {}, {});
+            if (op == OpCloseFile) {
+                QCOMPARE(RaisedBy([&] { Run(help, op); }), std::nullopt);
+            } else {
+                QCOMPARE(RaisedBy([&] { Run(help, op); }, &refused),
+                         WinHelpError::NotInitialized);
+                QCOMPARE(refused.description(), QStringLiteral("Object not properly initialized"));
+                QCOMPARE(refused.source(), ErrorSource(QStringLiteral("CWinHelp")));
+            }
+            QVERIFY(RecordingWinHelp::calls.empty());
+
             help.Init(m_guide, hWnd);
             Run(help, op);
             QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));

@@ -55,8 +55,7 @@ struct TerminalRun : CliRun
 };
 
 inline TerminalRun RunCliOnTerminal(const QStringList& arguments, const QByteArray& question,
-                                    const QByteArray& typed,
-                                    const QString& workingFolder = QString())
+                                    const QByteArray& typed)
 {
     TerminalRun run;
     int master = -1;
@@ -65,8 +64,6 @@ inline TerminalRun RunCliOnTerminal(const QStringList& arguments, const QByteArr
         return run;
     QProcess process;
     process.setChildProcessModifier([slave] { dup2(slave, STDIN_FILENO); });
-    if (!workingFolder.isEmpty())
-        process.setWorkingDirectory(workingFolder);
     process.start(QStringLiteral(MARROWICK_CLI), arguments);
     process.waitForStarted();
     ::close(slave);

@@ -19,20 +19,11 @@ class TestConsole : public QObject
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "docs/a b.txt"
-                               << "docs/a b.txt";
-        QTest::newRow("non-ASCII kept") << "Ünï/日本語.txt"
-                                        << "Ünï/日本語.txt";
-        QTest::newRow("tab and line end") << "a\tb\nc"
-                                          << "a\\x09b\\x0ac";
-        QTest::newRow("terminal escape") << "x\x1b[2Jy"
-                                         << "x\\x1b[2Jy";
-        QTest::newRow("delete") << "a\x7f"
-                                << "a\\x7f";
-        QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b"
-                                    << "a\\u009bb";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("non-ASCII and blanks kept") << "Ünï/日本語 a.txt" << "Ünï/日本語 a.txt";
+        QTest::newRow("tab and line end") << "a\tb\nc" << "a\\x09b\\x0ac";
+        QTest::newRow("terminal escape") << "x\x1b[2Jy" << "x\\x1b[2Jy";
+        QTest::newRow("delete") << "a\x7f" << "a\\x7f";
+        QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b" << "a\\u009bb";
     }
     void escapeControls()
     {
@@ -48,9 +39,6 @@ class TestConsole : public QObject
         QTest::addColumn<quint64>("packed");
         QTest::addColumn<quint32>("crc");
         QTest::addColumn<QString>("line");
-        QTest::newRow("file") << "a.txt" << Q_UINT64_C(1200) << Q_UINT64_C(600) << 0xABCDEFu
-                              << "a.txt\t1,200\t600\t 50%\tABCDEF";
-        QTest::newRow("empty file") << "e" << Q_UINT64_C(0) << Q_UINT64_C(0) << 0u << "e\t\t\t\t0";
         QTest::newRow("stored, packed larger") << "s" << Q_UINT64_C(3) << Q_UINT64_C(40)
                                                << 0xFFFFFFFFu << "s\t3\t40\t 1333%\tFFFFFFFF";
         QTest::newRow("tab in name stays one field")
@@ -80,7 +68,6 @@ class TestConsole : public QObject
         QTest::newRow("quotes and backslash")
             << "a\"b\\c" << Q_INT64_C(1704164645) << "2024-01-02T03:04:05Z";
         QTest::newRow("control characters") << "x\ny\x01" << Q_INT64_C(0) << "";
-        QTest::newRow("unicode") << "日本語/Ünï" << Q_INT64_C(1) << "1970-01-01T00:00:01Z";
     }
     void rowJson()
     {
@@ -117,21 +104,14 @@ class TestConsole : public QObject
         QTest::addColumn<QString>("archive");
         QTest::addColumn<QString>("destination");
         QTest::addColumn<QString>("password");
-        QTest::newRow("options after")
-            << QStringList{"x", "a.rar", "out", "-p", "pw"} << int(Command::Extract) << "a.rar"
-            << "out"
-            << "pw";
-        QTest::newRow("options before")
-            << QStringList{"--password=p=w", "test", "a.rar"} << int(Command::Test) << "a.rar"
-            << ""
-            << "p=w";
-        QTest::newRow("dash-led names after --")
-            << QStringList{"l", "--", "-a.rar"} << int(Command::List) << "-a.rar"
-            << ""
-            << "";
+        QTest::newRow("options after") << QStringList{"x", "a.rar", "out", "-p", "pw"}
+                                       << int(Command::Extract) << "a.rar" << "out" << "pw";
+        QTest::newRow("options before") << QStringList{"--password=p=w", "test", "a.rar"}
+                                        << int(Command::Test) << "a.rar" << "" << "p=w";
+        QTest::newRow("dash-led names after --") << QStringList{"l", "--", "-a.rar"}
+                                                 << int(Command::List) << "-a.rar" << "" << "";
         QTest::newRow("password that looks like an option")
-            << QStringList{"l", "-p", "--json", "a.rar"} << int(Command::List) << "a.rar"
-            << ""
+            << QStringList{"l", "-p", "--json", "a.rar"} << int(Command::List) << "a.rar" << ""
             << "--json";
     }
     void arguments()

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -54,64 +53,6 @@ private slots:
         showAndActivate(window);
         QCOMPARE(QApplication::focusWidget(), window.cmdOK());
         QCOMPARE(window.frameGeometry().center(), owner.frameGeometry().center());
-    }
-
-    void keysClose_data()
-    {
-        QTest::addColumn<bool>("focusOnText");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::newRow("Esc on OK") << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
-        QTest::newRow("Esc on text") << true << int(Qt::Key_Escape) << int(QDialog::Rejected);
-        QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Space on OK") << false << int(Qt::Key_Space) << int(QDialog::Accepted);
-    }
-    void keysClose()
-    {
-        QFETCH(bool, focusOnText);
-        QFETCH(int, key);
-        QFETCH(int, result);
-        fComment window;
-        window.setComment(QStringLiteral("some comment"));
-        showAndActivate(window);
-        QWidget* target = window.cmdOK();
-        if (focusOnText) {
-            window.txtComment()->setFocus();
-            target = window.txtComment();
-        }
-        QTest::keyClick(target, Qt::Key(key));
-        QTRY_VERIFY(!window.isVisible());
-        QCOMPARE(window.result(), result);
-    }
-
-    void typingChangesNothing()
-    {
-        fComment window;
-        const QString text = QStringLiteral("keep me\nas I am");
-        window.setComment(text);
-        showAndActivate(window);
-        window.txtComment()->setFocus();
-        QTest::keyClicks(window.txtComment(), QStringLiteral("xyz"));
-        QTest::keyClick(window.txtComment(), Qt::Key_Delete);
-        QTest::keyClick(window.txtComment(), Qt::Key_Backspace);
-        QTest::keyClick(window.txtComment(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window.txtComment()->toPlainText(), text);
-        QVERIFY(window.isVisible());
-        // Selecting for copying still works.
-        window.txtComment()->selectAll();
-        QCOMPARE(window.txtComment()->textCursor().selectedText().size(), text.size());
-    }
-
-    void longTextWrapsAndScrolls()
-    {
-        fComment window;
-        QString text = QString(500, QLatin1Char('w')) + QLatin1Char('\n');
-        for (int i = 0; i < 200; ++i)
-            text += QStringLiteral("line %1\n").arg(i);
-        window.setComment(text);
-        showAndActivate(window);
-        QCOMPARE(window.txtComment()->horizontalScrollBar()->maximum(), 0);
-        QVERIFY(window.txtComment()->verticalScrollBar()->maximum() > 0);
     }
 
     void showCommentWindowIsModalAndFresh()

@@ -36,29 +36,15 @@ private slots:
         QCOMPARE(VersionLine(major, minor, patch), expected);
     }
 
-    void windowShowsProjectVersion()
-    {
-        frmAbout about(nullptr, [](const QUrl&) { return true; });
-        QCOMPARE(about.Label2->text(),
-                 QStringLiteral("Version ") + QStringLiteral(MARROWICK_VERSION_STRING));
-    }
-
     void centreOffset_data()
     {
         QTest::addColumn<double>("difference");
         QTest::addColumn<int>("offset");
         QTest::newRow("odd difference drops the half") << 15.0 << 7;
         QTest::newRow("negative drops toward zero") << -15.0 << -7;
-        QTest::newRow("even") << 16.0 << 8;
-        QTest::newRow("zero") << 0.0 << 0;
         QTest::newRow("half rounds down to even") << 14.5 << 7;
         QTest::newRow("half rounds up to even") << 15.5 << 8;
-        QTest::newRow("another half to even") << 2.5 << 1;
         QTest::newRow("negative half to even") << -16.5 << -8;
-        QTest::newRow("fraction below half") << 15.4 << 7;
-        QTest::newRow("one twip") << 1.0 << 0;
-        QTest::newRow("minus one twip") << -1.0 << 0;
-        QTest::newRow("a real screen") << 19200.0 - 4770.0 << 7215;
         QTest::newRow("beyond int clamps") << 1e12 << INT_MAX;
         QTest::newRow("below int clamps") << -1e12 << INT_MIN;
         QTest::newRow("not a number") << std::nan("") << 0;
@@ -75,6 +61,8 @@ private slots:
         frmAbout about(nullptr, [](const QUrl&) { return true; });
         QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.Label2->text(),
+                 QStringLiteral("Version ") + QStringLiteral(MARROWICK_VERSION_STRING));
         const QSize client(TwipsToPixels(4680, &about), TwipsToPixels(3090, &about));
         QCOMPARE(about.size(), client);
         QCOMPARE(about.minimumSize(), client);
@@ -100,7 +88,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("Esc") << int(Qt::Key_Escape);
         QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
     }
     void keysDoNotClose()
     {
@@ -115,17 +102,6 @@ private slots:
         // The close button still works.
         QVERIFY(about.close());
         QVERIFY(!about.isVisible());
-    }
-
-    void closeButtonEndsModalRun()
-    {
-        frmAbout about(nullptr, [](const QUrl&) { return true; });
-        QTimer::singleShot(0, &about, [&about] {
-            QTest::keyClick(&about, Qt::Key_Escape);
-            QVERIFY(about.isVisible());
-            about.close();
-        });
-        QCOMPARE(about.exec(), int(QDialog::Rejected));
     }
 
     void linkOpensWebsite()

@@ -103,6 +103,14 @@ private slots:
         // The same file reuses its window.
         QCOMPARE(WinHelpA(0, m_guide, HELP_FINDER, std::int32_t(0)), 1);
         QCOMPARE(HelpViewer::find(m_guide), viewer);
+
+        QPointer<HelpViewer> closing = viewer;
+        QCOMPARE(WinHelpA(0, m_guide, HELP_QUIT, std::int32_t(0)), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull());
+        QCOMPARE(HelpViewer::find(m_guide), nullptr);
+        // Quitting what is not open is no failure.
+        QCOMPARE(WinHelpA(0, m_guide, HELP_QUIT, QString()), 1);
     }
 
     void contextNumber_data()
@@ -145,11 +153,6 @@ private slots:
         QTest::keyClicks(viewer->searchField(), QStringLiteral("dra"));
         QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("drag and drop")));
         QVERIFY(!viewer->browser()->toPlainText().contains(QStringLiteral("password")));
-
-        // The empty keyword lists them all.
-        QCOMPARE(WinHelpA(0, m_guide, HELP_PARTIALKEY, QString()), 1);
-        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("password")));
-        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("drag and drop")));
     }
 
     void otherRequests()
@@ -158,18 +161,6 @@ private slots:
         QCOMPARE(HelpViewer::find(m_guide)->page(), HelpViewer::Page::HelpOnHelp);
         QCOMPARE(WinHelpA(0, m_guide, HELP_COMMAND, QStringLiteral("Back()")), 0);
         QCOMPARE(WinHelpA(0, m_guide, 0x9999u, std::int32_t(0)), 0);
-    }
-
-    void quitCloses()
-    {
-        QCOMPARE(WinHelpA(0, m_guide, HELP_CONTENTS, std::int32_t(0)), 1);
-        QPointer<HelpViewer> viewer = HelpViewer::find(m_guide);
-        QCOMPARE(WinHelpA(0, m_guide, HELP_QUIT, std::int32_t(0)), 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(viewer.isNull());
-        QCOMPARE(HelpViewer::find(m_guide), nullptr);
-        // Quitting what is not open is no failure.
-        QCOMPARE(WinHelpA(0, m_guide, HELP_QUIT, QString()), 1);
     }
 
     void unreadableFile()
@@ -191,19 +182,6 @@ private slots:
             QVERIFY(html.contains(QStringLiteral("href=\"#%1\"").arg(TopicAnchor(topic.context))));
         }
         QCOMPARE(numbers, QList<int>({10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}));
-
-        // Every message the program can show is explained.
-        const QStringList messages{
-            "Not enough memory", "&lt;archive&gt;: archive header broken",
-            "&lt;archive&gt; is not RAR archive", "Cannot open &lt;archive&gt;",
-            "CRC failed in encrypted file (wrong password?)", "Bad volume",
-            "Unknown archive format", "Volume open error", "File create error",
-            "File close error", "Read error", "Write error", "File header broken",
-            "Missing argument(s)!", "Invalid Argument(s)!", "File(s) Exist, Replace ?",
-            "No errors found during test operation",
-            "Marrowick Documentation is not available."};
-        for (const QString& message : messages)
-            QVERIFY2(html.contains(message), qPrintable(message));
     }
 };
 

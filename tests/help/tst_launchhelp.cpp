@@ -75,23 +75,28 @@ private slots:
         QCOMPARE(ProgramHelp()->FileName(), QString());
     }
 
-    void fileShowsContents()
+    void fileShowsContentsAndReleaseQuits_data()
     {
-        LaunchHelp(nullptr, m_withFile.path(), recorder());
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("folder") << "";
+        QTest::newRow("folder with trailing slash") << "/";
+    }
+    void fileShowsContentsAndReleaseQuits()
+    {
+        QFETCH(QString, suffix);
+        LaunchHelp(nullptr, m_withFile.path() + suffix, recorder());
         QVERIFY(m_boxes.empty());
         QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
         const auto& call = RecordingWinHelp::calls.front();
         QCOMPARE(call.command, unsigned(HELP_CONTENTS));
         QCOMPARE(call.owner, 0);
-        QCOMPARE(call.file, m_guide);
+        QCOMPARE(suffix.isEmpty() ? call.file : QDir::cleanPath(call.file), m_guide);
         QCOMPARE(std::get<std::int32_t>(call.data), 0);
-    }
 
-    void folderWithTrailingSlash()
-    {
-        LaunchHelp(nullptr, m_withFile.path() + QLatin1Char('/'), recorder());
-        QCOMPARE(RecordingWinHelp::calls.size(), size_t(1));
-        QCOMPARE(QDir::cleanPath(RecordingWinHelp::calls.front().file), m_guide);
+        ReleaseProgramHelp();
+        QCOMPARE(ProgramHelp(), nullptr);
+        QCOMPARE(RecordingWinHelp::calls.size(), size_t(2));
+        QCOMPARE(RecordingWinHelp::calls.back().command, unsigned(HELP_QUIT));
     }
 
     void secondLaunchClosesTheFirst_data()
@@ -130,15 +135,6 @@ private slots:
             QCOMPARE(e.description(), QStringLiteral("Call to WinHelp failed"));
         }
         QVERIFY(m_boxes.empty());
-    }
-
-    void releaseSendsQuit()
-    {
-        LaunchHelp(nullptr, m_withFile.path(), recorder());
-        ReleaseProgramHelp();
-        QCOMPARE(ProgramHelp(), nullptr);
-        QCOMPARE(RecordingWinHelp::calls.size(), size_t(2));
-        QCOMPARE(RecordingWinHelp::calls.back().command, unsigned(HELP_QUIT));
     }
 };
 

@@ -115,10 +115,8 @@ private slots:
         const QIcon image = provider.iconForName(QStringLiteral("b.png"), false);
         const QIcon folder = provider.iconForName(QStringLiteral("docs"), true);
         const QIcon unknown = provider.iconForName(QStringLiteral("x.qqqzzz"), false);
-        QVERIFY(!text.isNull());
-        QVERIFY(!image.isNull());
-        QVERIFY(!folder.isNull());
-        QVERIFY(!unknown.isNull());
+        for (const QIcon& icon : {text, image, folder, unknown})
+            QVERIFY(!icon.isNull());
         QVERIFY(text.cacheKey() != image.cacheKey());
         QVERIFY(text.cacheKey() != folder.cacheKey());
         QVERIFY(image.cacheKey() != folder.cacheKey());

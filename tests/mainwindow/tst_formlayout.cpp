@@ -82,7 +82,6 @@ private slots:
         QTest::newRow("0.5") << 0.5f << 0.f;
         QTest::newRow("1.5") << 1.5f << 2.f;
         QTest::newRow("2.5") << 2.5f << 2.f;
-        QTest::newRow("2.6") << 2.6f << 3.f;
         QTest::newRow("-0.5") << -0.5f << -0.f;
         QTest::newRow("-1.5") << -1.5f << -2.f;
     }

@@ -2,6 +2,7 @@
 
 #include "engine/ArchiveView.h"
 #include "engine/UserPrompts.h"
+#include "engine/modRAR.h"
 
 #include <QMap>
 #include <QString>
@@ -150,6 +151,28 @@ public:
 
 private:
     RecordingView& m_view;
+};
+
+// An archive of tests/data.
+inline QString Fixture(const QString& name)
+{
+    return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
+}
+
+// One ProcessArchive call seen through a recording view and scripted answers.
+struct EngineRun
+{
+    RecordingView view;
+    ScriptedPrompts prompts{view};
+    QString password;
+
+    void process(std::int32_t mode, const QString& archive, const QString& dest = QString(),
+                 OverwritePolicy overwrite = OverwritePolicy::Ask, const UnrarApi* api = nullptr)
+    {
+        RunContext context{view, prompts, api, dest, overwrite};
+        ProcessArchive(mode, archive, password, context);
+    }
+    QString status() const { return view.panels.value(2); }
 };
 
 } // namespace marrowick::test

@@ -25,18 +25,14 @@ FakeUnrar::Entry File(const wchar_t* name, int processResult = 0, std::uint64_t 
     return entry;
 }
 
-struct Run
+struct Run : EngineRun
 {
     FakeUnrar fake;
-    RecordingView view;
-    ScriptedPrompts prompts{view};
-    QString password;
     QTemporaryDir dest;
 
     void run(std::int32_t mode, OverwritePolicy overwrite = OverwritePolicy::Ask)
     {
-        RunContext context{view, prompts, &fake.api(), dest.path(), overwrite};
-        ProcessArchive(mode, QStringLiteral("/fake/archive.rar"), password, context);
+        process(mode, QStringLiteral("/fake/archive.rar"), dest.path(), overwrite, &fake.api());
     }
     QStringList written() const
     {

@@ -16,24 +16,13 @@ using namespace marrowick::test;
 
 namespace {
 
-QString Fixture(const QString& name)
+struct Run : EngineRun
 {
-    return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
-}
-
-struct Run
-{
-    RecordingView view;
-    ScriptedPrompts prompts{view};
-    QString password;
-
     void run(std::int32_t mode, const QString& path, const QString& dest,
              OverwritePolicy overwrite = OverwritePolicy::Ask)
     {
-        RunContext context{view, prompts, nullptr, dest, overwrite};
-        ProcessArchive(mode, path, password, context);
+        process(mode, path, dest, overwrite);
     }
-    QString status() const { return view.panels.value(2); }
 };
 
 // What a folder holds: "dir/" for folders, "file=content" for small files,

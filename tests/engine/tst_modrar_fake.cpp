@@ -28,17 +28,13 @@ FakeUnrar::Entry File(const wchar_t* name, std::uint64_t size, unsigned int crc,
     return entry;
 }
 
-struct Run
+struct Run : EngineRun
 {
     FakeUnrar fake;
-    RecordingView view;
-    ScriptedPrompts prompts{view};
-    QString password;
 
     void list(std::int32_t mode = OP_LIST)
     {
-        RunContext context{view, prompts, &fake.api(), QString()};
-        ProcessArchive(mode, kArchive, password, context);
+        process(mode, kArchive, QString(), OverwritePolicy::Ask, &fake.api());
     }
 };
 

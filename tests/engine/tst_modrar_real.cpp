@@ -17,22 +17,9 @@ using namespace marrowick::test;
 
 namespace {
 
-QString Fixture(const QString& name)
+struct Run : EngineRun
 {
-    return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
-}
-
-struct Run
-{
-    RecordingView view;
-    ScriptedPrompts prompts{view};
-    QString password;
-
-    void list(const QString& path, std::int32_t mode = OP_LIST)
-    {
-        RunContext context{view, prompts, nullptr, QString()};
-        ProcessArchive(mode, path, password, context);
-    }
+    void list(const QString& path, std::int32_t mode = OP_LIST) { process(mode, path); }
     // keyedCrc: an encrypted file's checksum changes with every new salt, so
     // only its presence is compared.
     QStringList cells(bool keyedCrc = false) const

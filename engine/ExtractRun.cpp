@@ -56,6 +56,11 @@ private:
     RarHandle m_handle;
 };
 
+bool ReaderEnded(int result)
+{
+    return result == ERAR_READER_FAILED || result == ERAR_READER_CANCELLED;
+}
+
 } // namespace
 
 ExtractRun::ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
@@ -172,6 +177,8 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     }
     if (!processed) {
         const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
+        if (ReaderEnded(skipped))
+            return false;
         if (skipped != ERAR_SUCCESS && !m_firstFailure)
             m_firstFailure = skipped;
         m_done = entryEnd;
@@ -182,7 +189,9 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     m_callback.setDataTarget(this);
     result = m_api.RARProcessFileW(handle, RAR_TEST, nullptr, nullptr);
     m_callback.setDataTarget(nullptr);
-    if (m_cancelled) {
+    // The reader gone (crashed, or cancelled inside a library call): the
+    // entry in flight is discarded like a cancelled one.
+    if (m_cancelled || ReaderEnded(result)) {
         if (m_writer)
             m_writer->abortEntry();
         return false;

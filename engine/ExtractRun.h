@@ -47,6 +47,7 @@ public:
     bool allPassed(int headerResult) const;
 
     bool takeData(const unsigned char* data, std::size_t size) override;
+    bool wantsBytes() const override { return m_writer != nullptr; }
 
 private:
     struct Survey

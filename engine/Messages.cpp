@@ -2,6 +2,7 @@
 
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
+#include "engine/modRAR.h"
 
 namespace marrowick {
 
@@ -65,11 +66,24 @@ std::optional<QString> HeaderErrorText(std::int32_t code)
         return QStringLiteral("The archive's headers are encrypted and no password was given");
     case ERAR_BAD_PASSWORD:
         return QStringLiteral("Wrong password: the archive's headers cannot be read");
+    case ERAR_ARCHIVE_CUT:
+        return QStringLiteral("Unexpected end of archive");
     default:
         // Anything else also cut the listing short: say so rather than let a
         // partial list pass for the whole archive.
         return QStringLiteral("Reading the archive's file headers failed (error code %1)").arg(code);
     }
+}
+
+QString ReaderFailureText(std::int32_t mode, const QString& archiveName, const QString& entry,
+                          const QString& reason)
+{
+    const QString what = entry.isEmpty() ? archiveName : entry + QStringLiteral(" in ") + archiveName;
+    const QString nothingMore = mode == OP_EXTRACT ? QStringLiteral("extracted")
+                                : mode == OP_TEST  ? QStringLiteral("tested")
+                                                   : QStringLiteral("listed");
+    return QStringLiteral("The UnRAR library failed while reading %1 (%2). Nothing more was %3.")
+        .arg(what, reason, nothingMore);
 }
 
 QString MissingVolumeText(const QString& volume)

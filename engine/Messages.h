@@ -24,6 +24,11 @@ std::optional<QString> HeaderErrorText(std::int32_t code);
 // name is the path the library looked for.
 QString MissingVolumeText(const QString& volume);
 
+// The archive reader failed (crashed, or broke off): what was being read and
+// why, and that the run stopped there. mode is OP_LIST, OP_EXTRACT or OP_TEST.
+QString ReaderFailureText(std::int32_t mode, const QString& archiveName, const QString& entry,
+                          const QString& reason);
+
 // The error box: the text, a critical icon, OK, title "Error".
 void ShowErrorBox(IUserPrompts& prompts, const QString& text);
 // Show the open or entry text for the code, when the table has one.

@@ -1,5 +1,6 @@
 #include "engine/RunCallback.h"
 
+#include "engine/ArchiveView.h"
 #include "engine/HeaderFields.h"
 #include "engine/UserPrompts.h"
 #include "engine/modRAR.h"
@@ -35,6 +36,17 @@ int RunCallback::handle(RarUInt message, RarLParam p1, RarLParam p2)
         return changeVolume(WideField(reinterpret_cast<const wchar_t*>(p1), 1024), p2);
     case UCM_CHANGEVOLUME:
         return changeVolume(NarrowField(reinterpret_cast<const char*>(p1), 1024), p2);
+    case UCM_READER_IDLE:
+        m_context.view.processEvents();
+        return m_context.view.cancelRequested() ? -1 : 1;
+    case UCM_READER_PLAN:
+        return m_plan;
+    case UCM_READER_WANTBYTES:
+        return m_data && m_data->wantsBytes() ? 1 : 0;
+    case UCM_READER_FAILED:
+        if (p1)
+            m_readerFailure = *reinterpret_cast<const QString*>(p1);
+        return 0;
     default:
         return -1;
     }

@@ -17,6 +17,8 @@ public:
     virtual ~IEntryData() = default;
     // False makes the library abandon the entry.
     virtual bool takeData(const unsigned char* data, std::size_t size) = 0;
+    // False when only the sizes matter (a test): the bytes need not travel.
+    virtual bool wantsBytes() const { return true; }
 };
 
 // Answers the library's questions during a run. The library calls back
@@ -32,6 +34,10 @@ public:
     // user cancelled it (or typed nothing): the run ends quietly then.
     bool ensurePassword();
 
+    // A run that does the same to every entry says so (RAR_SKIP, RAR_TEST):
+    // the reader then streams the entries without waiting to be asked.
+    void planEveryEntry(int operation) { m_plan = operation; }
+
     // Data of the entry in progress goes here; none: it is dropped.
     void setDataTarget(IEntryData* target) { m_data = target; }
 
@@ -40,6 +46,8 @@ public:
     bool passwordCancelled() const { return m_passwordCancelled; }
     // The volume the library looked for and did not find; empty when none.
     const QString& missingVolume() const { return m_missingVolume; }
+    // Why the archive reader failed; empty while it has not.
+    const QString& readerFailure() const { return m_readerFailure; }
 
 private:
     int needPassword(wchar_t* buffer, std::size_t size);
@@ -51,6 +59,8 @@ private:
     bool m_passwordCancelled = false;
     QString m_missingVolume;
     QString m_volumeRetried;
+    QString m_readerFailure;
+    int m_plan = -1;
 };
 
 int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2);

@@ -30,8 +30,25 @@ enum : std::int32_t {
     UNRAR_ERROR_SYMBOL = 453,  // "Specified DLL function not found": a function is missing
 };
 
+// What the reader process adds to the library's callback messages: the
+// program's callback answers them as it answers the library's own.
+enum : unsigned int {
+    UCM_READER_IDLE = 0x4D520001, // waiting: let events run; -1 to cancel the run
+    UCM_READER_PLAN,              // the operation for every entry, or -1 when chosen one by one
+    UCM_READER_WANTBYTES,         // 1 when the entry's data is needed, 0 when only its size
+    UCM_READER_FAILED,            // P1: const QString*, why the reader failed
+};
+
+// Results the reader adds to the library's.
+enum : int {
+    ERAR_READER_FAILED = 0x4D52,  // the reader crashed or broke the protocol
+    ERAR_READER_CANCELLED,        // the user cancelled while the reader worked
+    ERAR_ARCHIVE_CUT,             // the library saw the end, but the archive stops early
+};
+
 // Every function of the UnRAR library the engine calls. Tests give the engine
-// a table of their own; the program uses InstalledUnrar().
+// a table of their own; the program uses InstalledUnrar(), whose functions run
+// the library in the reader process.
 struct UnrarApi
 {
     RarHandle (*RAROpenArchiveEx)(RAROpenArchiveDataEx* archiveData) = nullptr;
@@ -44,13 +61,15 @@ struct UnrarApi
     int (*RARGetDllVersion)() = nullptr;
 };
 
-// Loads the named library and resolves every function of UnrarApi, or throws
-// ComponentError (UNRAR_ERROR_LOAD or UNRAR_ERROR_SYMBOL). The library stays
-// loaded for the life of the process.
+// Loads the named library into this process and resolves every function of
+// UnrarApi, or throws ComponentError (UNRAR_ERROR_LOAD or UNRAR_ERROR_SYMBOL).
+// The library stays loaded for the life of the process.
 UnrarApi LoadUnrar(const char* fileName);
 
-// The system's libunrar.so.5, loaded on first use and kept. Throws
-// ComponentError when it cannot be loaded; a later call tries again.
+// The system's libunrar.so.5 as the reader process runs it: every archive
+// handle is a reader of its own. The first call starts one reader to check
+// that the library loads there, and throws ComponentError when it does not
+// (or when the reader cannot be started); a later call tries again.
 const UnrarApi& InstalledUnrar();
 
 } // namespace marrowick

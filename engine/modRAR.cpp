@@ -94,9 +94,13 @@ public:
         open.Callback = &UnrarCallback;
         open.UserData = m_callback.userData();
 
+        if (m_mode == OP_TEST)
+            m_callback.planEveryEntry(RAR_TEST);
         OpenArchive archive(m_api, m_api.RAROpenArchiveEx(&open));
         if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
-            if (!m_callback.passwordCancelled())
+            if (!m_callback.readerFailure().isEmpty())
+                showReaderFailure();
+            else if (!m_callback.passwordCancelled() && open.OpenResult != ERAR_READER_CANCELLED)
                 ShowOpenError(m_context.prompts, static_cast<std::int32_t>(open.OpenResult),
                               m_archivePath);
             return;
@@ -139,6 +143,7 @@ public:
             const FileRow row = RowFromHeader(*header);
             if (row.isEncrypted)
                 showEncrypted();
+            m_inFlight = row.name;
 
             if (work) {
                 // A failed entry does not stop the others; only a cancel, a
@@ -149,6 +154,11 @@ public:
                 }
             } else {
                 const int processResult = listEntry(row);
+                if (processResult == ERAR_READER_FAILED || processResult == ERAR_READER_CANCELLED ||
+                    m_view.cancelRequested()) {
+                    stopped = true;
+                    break;
+                }
                 if (processResult != ERAR_SUCCESS) {
                     flushRows();
                     ShowProcessError(m_context.prompts, processResult);
@@ -157,11 +167,18 @@ public:
                 }
                 m_status.set(QStringLiteral("Processing"));
             }
+            m_inFlight.clear();
             headerResult = readHeader(*header);
         }
         flushRows();
 
         m_status.set(QStringLiteral("Ready"));
+        if (!m_callback.readerFailure().isEmpty()) {
+            showReaderFailure();
+            if (work)
+                work->reportRefusals();
+            return;
+        }
         if (!m_callback.missingVolume().isEmpty()) {
             ShowErrorBox(m_context.prompts, MissingVolumeText(m_callback.missingVolume()));
             if (work)
@@ -169,13 +186,17 @@ public:
             return;
         }
         // Cancelled by the user: nothing more to say.
-        if (stopped)
+        if (stopped || headerResult == ERAR_READER_CANCELLED)
             return;
         if (m_mode == OP_LIST && open.CmtState == 1)
             ShowArchiveComment(m_context.prompts, WideField(comment.data(), comment.size()));
         if (!m_callback.passwordCancelled()) {
-            if (const auto text = HeaderErrorText(headerResult))
+            if (const auto text = HeaderErrorText(headerResult)) {
+                // A cut archive also says so where the user looks last.
+                if (headerResult == ERAR_ARCHIVE_CUT)
+                    m_status.set(*text);
                 ShowErrorBox(m_context.prompts, *text);
+            }
         }
         if (work)
             work->reportOutcome();
@@ -229,6 +250,14 @@ private:
         m_view.setPanelText(kTotalsPanel, TotalsText(m_listed));
     }
 
+    void showReaderFailure()
+    {
+        const QString text = ReaderFailureText(m_mode, m_archivePath, m_inFlight,
+                                               m_callback.readerFailure());
+        m_status.set(QStringLiteral("Ready"));
+        ShowErrorBox(m_context.prompts, text);
+    }
+
     void showEncrypted()
     {
         if (m_encryptedShown)
@@ -250,6 +279,7 @@ private:
     std::vector<FileRow> m_rows;
     std::int64_t m_listed = 0;
     std::wstring m_arcName;
+    QString m_inFlight; // the entry being worked on, for a failure's message
     bool m_encryptedShown = false;
 };
 

@@ -1,0 +1,113 @@
+#pragma once
+
+// The frames between the program and marrowick-reader, the process that runs
+// the UnRAR library. Plain C++ and POSIX only: the reader links no Qt.
+//
+// A frame is a 32-bit type, a 32-bit payload length (both little-endian, as
+// the machine is) and the payload. Numbers are 32 or 64 bits, wide texts a
+// 32-bit count and that many 32-bit characters. The program trusts nothing
+// the reader sends: every reading below is bounds-checked and a frame that
+// does not parse ends the run as if the reader had crashed.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace marrowick::reader {
+
+enum class Frame : std::uint32_t {
+    // Program to reader.
+    Open = 1,        // openMode, commentSize, path
+    Read = 2,        // (none): read the next header
+    Process = 3,     // operation, wantBytes: one entry, then read the next header
+    Walk = 4,        // operation, wantBytes: every entry in turn, unasked
+    Reply = 5,       // answer, text: to AskPassword or AskVolume
+    Abort = 6,       // (none): abandon the entry in progress
+    SetPassword = 7, // bytes
+
+    // Reader to program.
+    Hello = 20,      // dllVersion, sandbox flags, load error text
+    Opened = 21,     // handle, openResult, flags, cmtState, comment
+    Header = 22,     // result, then a HeaderRecord when it is ERAR_SUCCESS
+    Data = 23,       // the bytes of the entry in progress
+    DataSize = 24,   // 64-bit count of bytes the program did not want
+    Result = 25,     // the library's result for the entry
+    AskPassword = 26,// buffer size in characters
+    AskVolume = 27,  // message (wide or 8-bit form), mode, wide name, 8-bit name
+};
+
+// The reader's descriptor of its end of the socket pair.
+constexpr int kSocketFd = 3;
+// No frame is larger; the reader splits its data to fit.
+constexpr std::uint32_t kMaxPayload = 1u << 20;
+constexpr std::uint32_t kMaxDataChunk = kMaxPayload - 64;
+// The library's fixed name fields hold at most this many characters.
+constexpr std::uint32_t kNameCapacity = 1024;
+constexpr std::uint32_t kMaxComment = 1u << 18;
+
+// What the sandbox could put in place (Hello's flags).
+enum SandboxFlags : std::uint32_t {
+    SandboxNoNewPrivs = 1,
+    SandboxSeccomp = 2,
+    SandboxLandlock = 4,
+};
+
+// One header of the library in the fields the program reads.
+struct HeaderRecord
+{
+    std::u32string arcName;
+    std::u32string fileName;
+    std::string narrowName; // only when fileName is empty
+    std::u32string redirName;
+    std::uint32_t flags = 0, packSize = 0, packSizeHigh = 0, unpSize = 0, unpSizeHigh = 0;
+    std::uint32_t hostOS = 0, fileCRC = 0, fileTime = 0, unpVer = 0, method = 0, fileAttr = 0;
+    std::uint32_t dictSize = 0, hashType = 0, redirType = 0, dirTarget = 0;
+    std::uint32_t mtimeLow = 0, mtimeHigh = 0, ctimeLow = 0, ctimeHigh = 0;
+    std::uint32_t atimeLow = 0, atimeHigh = 0;
+    unsigned char hash[32] = {};
+};
+
+class FrameWriter
+{
+public:
+    explicit FrameWriter(Frame type);
+    FrameWriter& u32(std::uint32_t value);
+    FrameWriter& u64(std::uint64_t value);
+    FrameWriter& text(const std::u32string& value);
+    FrameWriter& bytes(const void* data, std::size_t size);
+    FrameWriter& header(const HeaderRecord& record);
+    // The whole frame, its length filled in.
+    const std::vector<unsigned char>& finish();
+
+private:
+    std::vector<unsigned char> m_bytes;
+};
+
+// Reads one payload; every getter returns false once anything was missing or
+// out of bounds, and stays false.
+class FrameReader
+{
+public:
+    FrameReader(const unsigned char* data, std::size_t size) : m_data(data), m_size(size) {}
+    bool u32(std::uint32_t& value);
+    bool u64(std::uint64_t& value);
+    bool text(std::u32string& value, std::uint32_t maxLength);
+    bool bytes(std::string& value, std::uint32_t maxLength);
+    bool header(HeaderRecord& record, std::uint32_t maxRedirName);
+    // True when everything was read and nothing is left over.
+    bool done() const { return m_ok && m_at == m_size; }
+
+private:
+    bool take(void* out, std::size_t size);
+    const unsigned char* m_data;
+    std::size_t m_size;
+    std::size_t m_at = 0;
+    bool m_ok = true;
+};
+
+// Writes all of a buffer to a descriptor, through interruptions. False when
+// the other end is gone.
+bool WriteAll(int fd, const void* data, std::size_t size);
+
+} // namespace marrowick::reader

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/UnrarLibrary.h"
+
+#include <cstdint>
+#include <string>
+
+namespace marrowick {
+
+// Loads the named library into this process and resolves every function of
+// UnrarApi. Returns an empty text on success; otherwise what went wrong, with
+// code set to UNRAR_ERROR_LOAD or UNRAR_ERROR_SYMBOL. Plain C++: the reader
+// process, which links no Qt, loads the library through this.
+std::string OpenUnrar(const char* fileName, UnrarApi& api, std::uint32_t& code);
+
+} // namespace marrowick

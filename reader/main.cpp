@@ -1,0 +1,403 @@
+// marrowick-reader: runs the UnRAR library for one archive run of the
+// program, in a process of its own, so that whatever the library does with a
+// hostile archive stays here. It loads the library, locks itself down, opens
+// the archive read-only and answers the program's requests over the socket it
+// was given as descriptor 3. It never writes a file: entry data goes back to
+// the program, which does all writing itself.
+#include "engine/ReaderProtocol.h"
+#include "engine/UnrarSymbols.h"
+#include "reader/Sandbox.h"
+
+#include <chrono>
+#include <clocale>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <cwchar>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+using namespace marrowick;
+using namespace marrowick::reader;
+
+namespace {
+
+std::u32string Wide(const wchar_t* text, std::size_t capacity)
+{
+    const std::size_t length = wcsnlen(text, capacity);
+    return std::u32string(reinterpret_cast<const char32_t*>(text), length);
+}
+
+std::string Narrow(const std::u32string& wide)
+{
+    std::wstring w(wide.begin(), wide.end());
+    std::mbstate_t state{};
+    const wchar_t* from = w.c_str();
+    const std::size_t size = std::wcsrtombs(nullptr, &from, 0, &state);
+    if (size == static_cast<std::size_t>(-1))
+        return std::string();
+    std::string result(size, '\0');
+    from = w.c_str();
+    state = std::mbstate_t{};
+    std::wcsrtombs(result.data(), &from, size, &state);
+    return result;
+}
+
+std::string Folder(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+class Server
+{
+public:
+    explicit Server(const UnrarApi& api) : m_api(api) {}
+
+    int run()
+    {
+        Frame type;
+        std::vector<unsigned char> payload;
+        while (receive(type, payload)) {
+            FrameReader in(payload.data(), payload.size());
+            std::uint32_t a = 0, b = 0;
+            switch (type) {
+            case Frame::Open: {
+                std::u32string path;
+                if (m_handle || !in.u32(a) || !in.u32(b) || !in.text(path, PATH_MAX) || !in.done())
+                    return 2;
+                open(a, b, path);
+                break;
+            }
+            case Frame::Read:
+                if (!m_handle || !in.done())
+                    return 2;
+                readHeader();
+                break;
+            case Frame::Process:
+                if (!m_handle || !in.u32(a) || !in.u32(b) || !in.done())
+                    return 2;
+                send(FrameWriter(Frame::Result).u32(static_cast<std::uint32_t>(process(a, b))));
+                readHeader();
+                break;
+            case Frame::Walk:
+                if (!m_handle || !in.u32(a) || !in.u32(b) || !in.done())
+                    return 2;
+                while (readHeader() == ERAR_SUCCESS)
+                    send(FrameWriter(Frame::Result).u32(static_cast<std::uint32_t>(process(a, b))));
+                break;
+            case Frame::SetPassword: {
+                std::string password;
+                if (!m_handle || !in.bytes(password, kNameCapacity) || !in.done())
+                    return 2;
+                m_api.RARSetPassword(m_handle, password.data());
+                break;
+            }
+            default:
+                return 2;
+            }
+            flush();
+        }
+        return 0;
+    }
+
+    void hello(int version, std::uint32_t code, const std::string& error)
+    {
+        std::u32string text(error.begin(), error.end());
+        send(FrameWriter(Frame::Hello).u32(static_cast<std::uint32_t>(version)).u32(code).text(text));
+        flush();
+    }
+
+private:
+    static int Callback(unsigned int message, long userData, long p1, long p2)
+    {
+        return reinterpret_cast<Server*>(userData)->callback(message, p1, p2);
+    }
+
+    int callback(unsigned int message, long p1, long p2)
+    {
+        switch (message) {
+        case UCM_PROCESSDATA:
+            return takeData(reinterpret_cast<const unsigned char*>(p1), static_cast<std::size_t>(p2));
+        case UCM_NEEDPASSWORDW: {
+            auto* buffer = reinterpret_cast<wchar_t*>(p1);
+            const auto size = static_cast<std::size_t>(p2);
+            if (!buffer || size == 0)
+                return -1;
+            send(FrameWriter(Frame::AskPassword).u32(static_cast<std::uint32_t>(std::min<std::size_t>(size, kNameCapacity))));
+            std::u32string password;
+            const int answer = reply(password);
+            if (answer != 1)
+                return -1;
+            if (password.size() >= size)
+                password.resize(size - 1);
+            std::copy(password.begin(), password.end(), buffer);
+            buffer[password.size()] = L'\0';
+            return 1;
+        }
+        case UCM_CHANGEVOLUMEW:
+        case UCM_CHANGEVOLUME: {
+            // Both forms go to the program, which answers them as the library
+            // asks them; the wide one is asked first.
+            std::u32string wide;
+            std::string narrow;
+            if (message == UCM_CHANGEVOLUMEW)
+                wide = Wide(reinterpret_cast<const wchar_t*>(p1), kNameCapacity);
+            else
+                narrow.assign(reinterpret_cast<const char*>(p1),
+                              strnlen(reinterpret_cast<const char*>(p1), kNameCapacity));
+            if (message == UCM_CHANGEVOLUMEW && p2 == RAR_VOL_NOTIFY)
+                m_volume = Narrow(wide);
+            send(FrameWriter(Frame::AskVolume)
+                     .u32(message)
+                     .u32(static_cast<std::uint32_t>(p2))
+                     .text(wide)
+                     .u32(static_cast<std::uint32_t>(narrow.size()))
+                     .bytes(narrow.data(), narrow.size()));
+            std::u32string ignored;
+            return reply(ignored);
+        }
+        default:
+            // The 8-bit password request comes only when the wide one got no
+            // password: there is none to give.
+            return -1;
+        }
+    }
+
+    int takeData(const unsigned char* data, std::size_t size)
+    {
+        if (m_aborted || abortRequested())
+            return -1;
+        if (!m_wantBytes) {
+            send(FrameWriter(Frame::DataSize).u64(size));
+            return 1;
+        }
+        while (size > 0) {
+            const std::size_t chunk = std::min<std::size_t>(size, kMaxDataChunk);
+            send(FrameWriter(Frame::Data).bytes(data, chunk));
+            data += chunk;
+            size -= chunk;
+        }
+        return 1;
+    }
+
+    // The program may abandon the entry in progress while data flows.
+    bool abortRequested()
+    {
+        pollfd ready{kSocketFd, POLLIN, 0};
+        if (poll(&ready, 1, 0) <= 0)
+            return false;
+        Frame type;
+        std::vector<unsigned char> payload;
+        if (!receive(type, payload) || type != Frame::Abort)
+            _exit(2);
+        m_aborted = true;
+        return true;
+    }
+
+    void open(std::uint32_t mode, std::uint32_t commentSize, const std::u32string& path)
+    {
+        const std::string narrowPath = Narrow(path);
+        std::vector<std::string> folders{Folder(narrowPath)};
+        if (char* real = realpath(narrowPath.c_str(), nullptr)) {
+            folders.push_back(Folder(real));
+            std::free(real);
+        }
+        m_volume = narrowPath;
+        const std::uint32_t sandbox = EnterSandbox(folders);
+
+        commentSize = std::min(commentSize, kMaxComment);
+        std::vector<wchar_t> comment(commentSize + 1, L'\0');
+        std::wstring widePath(path.begin(), path.end());
+        RAROpenArchiveDataEx data;
+        std::memset(&data, 0, sizeof data);
+        data.ArcNameW = widePath.data();
+        data.OpenMode = mode == RAR_OM_LIST ? RAR_OM_LIST : RAR_OM_EXTRACT;
+        data.CmtBufW = commentSize ? comment.data() : nullptr;
+        data.CmtBufSize = commentSize;
+        data.Callback = &Server::Callback;
+        data.UserData = reinterpret_cast<long>(this);
+        m_handle = m_api.RAROpenArchiveEx(&data);
+        if (m_handle)
+            m_api.RARSetCallback(m_handle, &Server::Callback, reinterpret_cast<long>(this));
+        const std::uint32_t cmtLength =
+            data.CmtState == 1 ? static_cast<std::uint32_t>(wcsnlen(comment.data(), commentSize)) : 0;
+        send(FrameWriter(Frame::Opened)
+                 .u32(m_handle ? 1 : 0)
+                 .u32(data.OpenResult)
+                 .u32(data.Flags)
+                 .u32(data.CmtState)
+                 .u32(data.CmtSize)
+                 .u32(sandbox)
+                 .text(Wide(comment.data(), cmtLength)));
+        if (!m_handle) {
+            flush();
+            _exit(0);
+        }
+    }
+
+    int readHeader()
+    {
+        RARHeaderDataEx& h = *m_header;
+        h.FileName[0] = '\0';
+        h.FileNameW[0] = L'\0';
+        h.RedirName = m_redirName;
+        h.RedirNameSize = kNameCapacity;
+        m_redirName[0] = L'\0';
+        int result = m_api.RARReadHeaderEx(m_handle, &h);
+        FrameWriter out(Frame::Header);
+        out.u32(static_cast<std::uint32_t>(result));
+        if (result == ERAR_SUCCESS) {
+            HeaderRecord r;
+            r.arcName = Wide(h.ArcNameW, std::size(h.ArcNameW));
+            r.fileName = Wide(h.FileNameW, std::size(h.FileNameW));
+            if (r.fileName.empty())
+                r.narrowName.assign(h.FileName, strnlen(h.FileName, sizeof h.FileName));
+            if (h.RedirType != 0)
+                r.redirName = Wide(m_redirName, kNameCapacity);
+            r.flags = h.Flags;
+            r.packSize = h.PackSize;
+            r.packSizeHigh = h.PackSizeHigh;
+            r.unpSize = h.UnpSize;
+            r.unpSizeHigh = h.UnpSizeHigh;
+            r.hostOS = h.HostOS;
+            r.fileCRC = h.FileCRC;
+            r.fileTime = h.FileTime;
+            r.unpVer = h.UnpVer;
+            r.method = h.Method;
+            r.fileAttr = h.FileAttr;
+            r.dictSize = h.DictSize;
+            r.hashType = h.HashType;
+            r.redirType = h.RedirType;
+            r.dirTarget = h.DirTarget;
+            r.mtimeLow = h.MtimeLow;
+            r.mtimeHigh = h.MtimeHigh;
+            r.ctimeLow = h.CtimeLow;
+            r.ctimeHigh = h.CtimeHigh;
+            r.atimeLow = h.AtimeLow;
+            r.atimeHigh = h.AtimeHigh;
+            std::memcpy(r.hash, h.Hash, sizeof r.hash);
+            out.header(r);
+        }
+        send(out);
+        return result;
+    }
+
+    int process(std::uint32_t operation, std::uint32_t wantBytes)
+    {
+        // The library only tests here: it never writes a file itself.
+        if (operation != RAR_SKIP && operation != RAR_TEST)
+            return ERAR_ECREATE;
+        m_wantBytes = wantBytes != 0;
+        m_aborted = false;
+        return m_api.RARProcessFileW(m_handle, static_cast<int>(operation), nullptr, nullptr);
+    }
+
+    int reply(std::u32string& text)
+    {
+        flush();
+        Frame type;
+        std::vector<unsigned char> payload;
+        std::uint32_t answer = 0;
+        if (!receive(type, payload))
+            _exit(0);
+        FrameReader in(payload.data(), payload.size());
+        if (type != Frame::Reply || !in.u32(answer) || !in.text(text, kNameCapacity) || !in.done())
+            _exit(2);
+        return static_cast<int>(answer);
+    }
+
+    bool receive(Frame& type, std::vector<unsigned char>& payload)
+    {
+        flush();
+        std::uint32_t head[2];
+        if (!readAll(head, sizeof head) || head[1] > kMaxPayload)
+            return false;
+        type = static_cast<Frame>(head[0]);
+        payload.resize(head[1]);
+        return readAll(payload.data(), payload.size());
+    }
+
+    static bool readAll(void* into, std::size_t size)
+    {
+        auto* at = static_cast<unsigned char*>(into);
+        while (size > 0) {
+            const ssize_t got = ::read(kSocketFd, at, size);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                return false;
+            at += got;
+            size -= static_cast<std::size_t>(got);
+        }
+        return true;
+    }
+
+    // Frames are gathered and sent in batches: a listing sends one header
+    // per entry, and a write each would cost the program a wake-up each.
+    void send(FrameWriter& frame)
+    {
+        const auto& bytes = frame.finish();
+        m_out.insert(m_out.end(), bytes.begin(), bytes.end());
+        const auto now = std::chrono::steady_clock::now();
+        if (m_out.size() >= 64 * 1024 || now - m_lastFlush > std::chrono::milliseconds(5))
+            flush();
+    }
+    void send(FrameWriter&& frame) { send(frame); }
+
+    void flush()
+    {
+        m_lastFlush = std::chrono::steady_clock::now();
+        if (m_out.empty())
+            return;
+        if (!WriteAll(kSocketFd, m_out.data(), m_out.size()))
+            _exit(0); // the program has gone: nothing left to do
+        m_out.clear();
+    }
+
+    const UnrarApi& m_api;
+    RarHandle m_handle = nullptr;
+    std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
+    wchar_t m_redirName[kNameCapacity + 1] = {};
+    std::string m_volume;
+    std::vector<unsigned char> m_out;
+    std::chrono::steady_clock::time_point m_lastFlush;
+    bool m_wantBytes = false;
+    bool m_aborted = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Ends with the program, whatever way the program ends.
+    prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
+    if (argc < 2 || getppid() != static_cast<pid_t>(std::atol(argv[1])))
+        return 1;
+    close_range(kSocketFd + 1, ~0U, 0);
+    signal(SIGPIPE, SIG_IGN);
+    // What the library needs from outside the archive's folder is read now,
+    // before the sandbox: the locale for its text conversions, the time zone
+    // for the entries' times.
+    std::setlocale(LC_ALL, "");
+    tzset();
+
+    UnrarApi api;
+    std::uint32_t code = 0;
+    const std::string error = OpenUnrar("libunrar.so.5", api, code);
+    Server server(api);
+    server.hello(error.empty() ? api.RARGetDllVersion() : 0, code, error);
+    if (!error.empty())
+        return 0;
+    return server.run();
+}

@@ -2,8 +2,14 @@
 
 #include "dialogs/fComment.h"
 
-#include <QInputDialog>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace marrowick {
 
@@ -27,10 +33,36 @@ void QtPrompts::showInformation(const QString& text, const QString& title)
 
 std::optional<QString> QtPrompts::askPassword(const QString& prompt, const QString& title)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_owner, title, prompt, QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    // Held by a QPointer, as QInputDialog does: the owner may go away while the
+    // dialog runs its own event loop, and takes the dialog with it.
+    QPointer<QDialog> dialog = new QDialog(m_owner);
+    dialog->setWindowTitle(title);
+    auto* label = new QLabel(prompt, dialog);
+    auto* edit = new QLineEdit(dialog);
+    edit->setEchoMode(QLineEdit::Password);
+    label->setBuddy(edit);
+    // Long passphrases are easier to get right when they can be read back.
+    auto* show = new QCheckBox(QStringLiteral("&Show password"), dialog);
+    QObject::connect(show, &QCheckBox::toggled, edit, [edit](bool on) {
+        edit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(show);
+    layout->addWidget(buttons);
+
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return std::nullopt;
+    const QString text = edit->text();
+    delete dialog;
+    if (!accepted)
         return std::nullopt;
     return text;
 }

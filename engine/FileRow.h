@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <deque>
 
 namespace marrowick {
 
@@ -18,5 +19,9 @@ struct FileRow
     bool isEncrypted = false;
     std::int64_t mtime = 0;  // seconds since 1970 UTC; 0 when the header has none
 };
+
+// The rows of a listing in stored order. Appending never moves the rows
+// already kept: a list of a million entries grows without copying itself.
+using FileRowList = std::deque<FileRow>;
 
 } // namespace marrowick

@@ -109,7 +109,7 @@ quint16 FileIconProvider::slotFor(const FileRow& row)
     return slot;
 }
 
-void FileIconProvider::assign(const std::vector<FileRow>& rows, std::vector<QIcon>& table,
+void FileIconProvider::assign(const FileRowList& rows, std::vector<QIcon>& table,
                               std::vector<quint16>& rowSlots)
 {
     rowSlots.clear();

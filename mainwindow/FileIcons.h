@@ -19,7 +19,7 @@ public:
     FileIconProvider();
 
     // Fills the per-row slots for every row and returns the table they index.
-    void assign(const std::vector<FileRow>& rows, std::vector<QIcon>& table,
+    void assign(const FileRowList& rows, std::vector<QIcon>& table,
                 std::vector<quint16>& rowSlots);
 
     QIcon iconForName(const QString& name, bool isFolder);

@@ -70,11 +70,8 @@ void FileListModel::appendRows(std::vector<FileRow>&& rows)
         return;
     const int first = static_cast<int>(m_rows.size());
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    if (m_rows.empty())
-        m_rows = std::move(rows);
-    else
-        m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
-                      std::make_move_iterator(rows.end()));
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
     endInsertRows();
 }
 

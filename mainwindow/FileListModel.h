@@ -31,7 +31,7 @@ public:
     void appendRows(std::vector<FileRow>&& rows);
     void clear();
     const FileRow& row(int index) const { return m_rows[static_cast<size_t>(index)]; }
-    const std::vector<FileRow>& rows() const { return m_rows; }
+    const FileRowList& rows() const { return m_rows; }
 
     // One icon per row, given as an index into a shared table of icons, so rows
     // of the same type share one picture. An empty table removes the icons.
@@ -45,7 +45,7 @@ public:
     QString cellText(int row, int column) const;
 
 private:
-    std::vector<FileRow> m_rows;
+    FileRowList m_rows;
     std::vector<QIcon> m_iconTable;
     std::vector<quint16> m_rowIcons;
     QLocale m_locale;

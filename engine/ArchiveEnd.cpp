@@ -41,12 +41,15 @@ constexpr unsigned Rar4NextVolume = 0x0001;
 constexpr unsigned Rar4SplitAfter = 0x0002; // file and service: continued in the next volume
 
 // RAR 5 blocks.
+constexpr u64 Rar5Main = 1;
 constexpr u64 Rar5Encryption = 4;
 constexpr u64 Rar5End = 5;
 constexpr u64 Rar5HasExtra = 0x01;
 constexpr u64 Rar5HasData = 0x02;
 constexpr u64 Rar5SplitAfter = 0x10;
 constexpr u64 Rar5NextVolume = 0x01;
+constexpr u64 Rar5Locator = 1;       // a record of the main header's extra area
+constexpr u64 Rar5HasQuickOpen = 0x01; // ... which gives the quick-open record's offset
 // Encrypted RAR 5 headers: a 16-byte IV, then the header in whole AES blocks.
 constexpr u64 AesBlock = 16;
 // rar keeps the recovery record in the clear even when the headers are
@@ -223,20 +226,41 @@ ArchiveEnd EncryptedRar5(ByteSource& in, u64 start)
 }
 
 // At the end of the file on a block boundary: whole, as `unrar t` says, but
-// not after a signature alone or an entry that goes on in the next volume.
-ArchiveEnd EndsOnBlock(u64 blocks, bool continued)
+// not after a signature alone, nor when something still to come was announced
+// (an entry that goes on in the next volume, a quick-open record).
+ArchiveEnd EndsOnBlock(u64 blocks, bool announced)
 {
-    return blocks == 0 || continued ? ArchiveEnd::Cut : ArchiveEnd::Whole;
+    return blocks == 0 || announced ? ArchiveEnd::Cut : ArchiveEnd::Whole;
+}
+
+// The quick-open record's offset from the main header's extra area; 0 when
+// there is none. `unrar t` reads that record first, so a copy that ends
+// before it is cut, even on a block boundary.
+u64 QuickOpenOffset(const unsigned char* extra, const unsigned char* end)
+{
+    while (extra < end) {
+        u64 size = 0, type = 0, flags = 0, offset = 0;
+        if (!Vint(extra, end, size) || size > static_cast<u64>(end - extra))
+            return 0;
+        const unsigned char* next = extra + size;
+        if (Vint(extra, next, type) && type == Rar5Locator)
+            return Vint(extra, next, flags) && (flags & Rar5HasQuickOpen) && Vint(extra, next, offset)
+                       ? offset
+                       : 0;
+        extra = next;
+    }
+    return 0;
 }
 
 ArchiveEnd Rar5(ByteSource& in, u64 pos)
 {
     std::vector<unsigned char> header;
     bool continued = false;
+    u64 quickOpen = 0; // where it starts in the file
     for (u64 blocks = 0; blocks < MaxBlocks; ++blocks) {
         const u64 left = in.size() - pos;
         if (left == 0)
-            return EndsOnBlock(blocks, continued);
+            return EndsOnBlock(blocks, continued || (quickOpen != 0 && quickOpen >= in.size()));
         // CRC32, then the header size in at most 3 bytes (headers stay under 2 MiB).
         unsigned char first[7];
         const std::size_t got = std::min<u64>(left, sizeof first);
@@ -275,7 +299,12 @@ ArchiveEnd Rar5(ByteSource& in, u64 pos)
         }
         if (type == Rar5Encryption)
             return EncryptedRar5(in, next);
-        continued = (flags & Rar5SplitAfter) != 0;
+        if (type == Rar5Main && extra <= static_cast<u64>(end - q)) {
+            const u64 offset = QuickOpenOffset(end - extra, end);
+            if (offset != 0)
+                quickOpen = offset < in.size() - pos ? pos + offset : in.size(); // from this header
+        }
+        continued = continued || (flags & Rar5SplitAfter) != 0;
         pos = next + data;
     }
     return ArchiveEnd::Whole;
@@ -326,7 +355,7 @@ ArchiveEnd Rar4(ByteSource& in, u64 pos)
             return (flags & Rar4NextVolume) ? ArchiveEnd::Cut : ArchiveEnd::Whole;
         if (type == Rar4Main && (flags & Rar4HeadersEncrypted))
             return ArchiveEnd::Whole; // each header behind a salt, in AES blocks: nothing to go by
-        continued = entry && (flags & Rar4SplitAfter);
+        continued = continued || (entry && (flags & Rar4SplitAfter));
         pos = next + data;
     }
     return ArchiveEnd::Whole;

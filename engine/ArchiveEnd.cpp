@@ -34,8 +34,8 @@ constexpr unsigned Rar4Main = 0x73;
 constexpr unsigned Rar4File = 0x74;
 constexpr unsigned Rar4Service = 0x7A;
 constexpr unsigned Rar4End = 0x7B;
-constexpr unsigned Rar4LongBlock = 0x8000;    // a data size follows the header size
-constexpr unsigned Rar4LargeFile = 0x0100;    // file and service: high 32 bits of the data size
+constexpr unsigned Rar4LongBlock = 0x8000; // a data size follows the header size
+constexpr unsigned Rar4LargeFile = 0x0100; // file and service: high 32 bits of the data size
 constexpr unsigned Rar4HeadersEncrypted = 0x0080;
 constexpr unsigned Rar4NextVolume = 0x0001;
 constexpr unsigned Rar4SplitAfter = 0x0002; // file and service: continued in the next volume
@@ -48,7 +48,7 @@ constexpr u64 Rar5HasExtra = 0x01;
 constexpr u64 Rar5HasData = 0x02;
 constexpr u64 Rar5SplitAfter = 0x10;
 constexpr u64 Rar5NextVolume = 0x01;
-constexpr u64 Rar5Locator = 1;       // a record of the main header's extra area
+constexpr u64 Rar5Locator = 1;         // a record of the main header's extra area
 constexpr u64 Rar5HasQuickOpen = 0x01; // ... which gives the quick-open record's offset
 // Encrypted RAR 5 headers: a 16-byte IV, then the header in whole AES blocks.
 constexpr u64 AesBlock = 16;
@@ -60,7 +60,7 @@ constexpr u64 RecoveryLengthAt = 12;
 
 class ByteSource
 {
-public:
+  public:
     virtual ~ByteSource() = default;
     u64 size() const { return m_size; }
     // Copies count bytes at offset; the caller keeps the range inside size().
@@ -73,17 +73,17 @@ public:
     }
     bool failed() const { return m_failed; }
 
-protected:
+  protected:
     virtual bool readBytes(u64 offset, unsigned char* out, std::size_t count) = 0;
     u64 m_size = 0;
 
-private:
+  private:
     bool m_failed = false;
 };
 
 class MemorySource final : public ByteSource
 {
-public:
+  public:
     MemorySource(const unsigned char* data, std::size_t size) : m_data(data) { m_size = size; }
     bool readBytes(u64 offset, unsigned char* out, std::size_t count) override
     {
@@ -92,14 +92,14 @@ public:
         return true;
     }
 
-private:
+  private:
     const unsigned char* m_data;
 };
 
 // Reads through a window, so a walk over many small headers costs few calls.
 class FileSource final : public ByteSource
 {
-public:
+  public:
     explicit FileSource(int fd, u64 size) : m_fd(fd), m_window(Chunk) { m_size = size; }
     bool readBytes(u64 offset, unsigned char* out, std::size_t count) override
     {
@@ -117,7 +117,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool readAt(u64 offset, unsigned char* out, std::size_t count)
     {
         while (count > 0) {
@@ -157,7 +157,10 @@ std::uint32_t Crc32(const unsigned char* data, std::size_t size)
     return crc ^ 0xFFFFFFFFu;
 }
 
-unsigned Le16(const unsigned char* p) { return p[0] | unsigned(p[1]) << 8; }
+unsigned Le16(const unsigned char* p)
+{
+    return p[0] | unsigned(p[1]) << 8;
+}
 
 std::uint32_t Le32(const unsigned char* p)
 {
@@ -244,7 +247,8 @@ u64 QuickOpenOffset(const unsigned char* extra, const unsigned char* end)
             return 0;
         const unsigned char* next = extra + size;
         if (Vint(extra, next, type) && type == Rar5Locator)
-            return Vint(extra, next, flags) && (flags & Rar5HasQuickOpen) && Vint(extra, next, offset)
+            return Vint(extra, next, flags) && (flags & Rar5HasQuickOpen) &&
+                           Vint(extra, next, offset)
                        ? offset
                        : 0;
         extra = next;
@@ -409,7 +413,9 @@ ArchiveEnd Check(ByteSource& in)
 
 ArchiveEnd CheckArchiveEnd(int fd)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0)
         return ArchiveEnd::Whole;
     FileSource in(fd, static_cast<u64>(st.st_size));

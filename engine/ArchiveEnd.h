@@ -27,7 +27,11 @@
 // already had its say about those.
 namespace marrowick {
 
-enum class ArchiveEnd { Whole, Cut };
+enum class ArchiveEnd
+{
+    Whole,
+    Cut
+};
 
 // Reads through pread on an open, read-only descriptor; the offset of the
 // descriptor is left alone.

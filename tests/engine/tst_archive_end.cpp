@@ -63,7 +63,7 @@ class TestArchiveEnd : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cutCopies_data()
     {
         QTest::addColumn<QByteArray>("archive");
@@ -72,7 +72,8 @@ private slots:
         // AES blocks only, so a copy that ends on one may go either way.
         QTest::addColumn<QList<int>>("aesFrom");
 
-        const struct {
+        const struct
+        {
             const char* name;
             QList<int> accepted;
             QList<int> aesFrom = {};
@@ -127,7 +128,8 @@ private slots:
             if (!whole && std::any_of(aesFrom.begin(), aesFrom.end(),
                                       [n](int from) { return n > from && (n - from) % 16 == 0; }))
                 continue;
-            QVERIFY2(CheckArchiveEnd(bytes, std::size_t(n)) == (whole ? ArchiveEnd::Whole : ArchiveEnd::Cut),
+            QVERIFY2(CheckArchiveEnd(bytes, std::size_t(n)) ==
+                         (whole ? ArchiveEnd::Whole : ArchiveEnd::Cut),
                      qPrintable(QStringLiteral("cut to %1 bytes").arg(n)));
         }
     }

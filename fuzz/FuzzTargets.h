@@ -18,5 +18,7 @@ int FileDialogText(const std::uint8_t* data, std::size_t size);
 int EntryName(const std::uint8_t* data, std::size_t size);
 // Arbitrary bytes as an archive: listed and tested with the real library.
 int ArchiveBytes(const std::uint8_t* data, std::size_t size);
+// Arbitrary bytes through the archive-end walk, in memory and from a file.
+int ArchiveEndCheck(const std::uint8_t* data, std::size_t size);
 
 } // namespace marrowick::fuzz

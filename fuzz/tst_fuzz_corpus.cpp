@@ -22,6 +22,7 @@ constexpr Named Targets[] = {
     {"filedialog", &marrowick::fuzz::FileDialogText},
     {"entryname", &marrowick::fuzz::EntryName},
     {"archive", &marrowick::fuzz::ArchiveBytes},
+    {"archiveend", &marrowick::fuzz::ArchiveEndCheck},
 };
 
 } // namespace

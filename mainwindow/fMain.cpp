@@ -214,6 +214,9 @@ void fMain::buildMenus()
             openEntry(m_lvFiles->currentIndex().row());
     });
     connect(m_extractSelected, &QAction::triggered, this, &fMain::extractSelected_Click);
+    // The menu turns it off while nothing can be extracted; its key stays on
+    // (the command checks again).
+    connect(m_rowMenu, &QMenu::aboutToHide, this, [this] { m_extractSelected->setEnabled(true); });
 
     connect(m_mnuopen, &QAction::triggered, this, &fMain::mnuopen_Click);
     connect(m_mnuclose, &QAction::triggered, this, &fMain::mnuclose_Click);

@@ -120,11 +120,15 @@ ParsedArguments ParseArguments(const QStringList& arguments)
     if (positional.size() < 2 || positional[1].isEmpty())
         return fail(QStringLiteral("no archive given"));
     options.archive = positional[1];
-    const qsizetype allowed = options.command == Command::Extract ? 3 : 2;
-    if (positional.size() > allowed)
-        return fail(QStringLiteral("unexpected argument '%1'").arg(positional[allowed]));
-    if (positional.size() == 3)
+    if (options.command != Command::Extract && positional.size() > 2)
+        return fail(QStringLiteral("unexpected argument '%1'").arg(positional[2]));
+    if (positional.size() >= 3)
         options.destination = positional[2];
+    // Extract: the entries to extract, by their names in the archive.
+    options.names = positional.mid(3);
+    for (const QString& name : std::as_const(options.names))
+        if (name.isEmpty())
+            return fail(QStringLiteral("an entry name is empty"));
 
     if (options.json && options.command != Command::List)
         return fail(QStringLiteral("--json is for list only"));
@@ -153,15 +157,16 @@ PasswordRead ReadPasswordFile(const QString& path)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: marrowick-cli COMMAND [OPTIONS] ARCHIVE [DEST]\n"
+        "Usage: marrowick-cli COMMAND [OPTIONS] ARCHIVE [DEST [NAME...]]\n"
         "\n"
         "Commands:\n"
         "  list, l ARCHIVE        one line per entry: name, size, packed, ratio, CRC32\n"
         "                         (tab-separated), then the totals line\n"
         "  test, t ARCHIVE        test every entry; one line per entry\n"
-        "  extract, x ARCHIVE [DEST]\n"
-        "                         extract every entry into DEST (default: the current\n"
-        "                         folder, made when missing)\n"
+        "  extract, x ARCHIVE [DEST [NAME...]]\n"
+        "                         extract every entry, or only the named ones (a\n"
+        "                         folder's name takes what lies below it), into DEST\n"
+        "                         (default: the current folder, made when missing)\n"
         "\n"
         "Options:\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"

@@ -33,6 +33,7 @@ struct CliOptions
     Command command = Command::Help;
     QString archive;
     QString destination;                      // extract only; empty: current folder
+    QStringList names;                        // extract only; empty: every entry
     bool json = false;                        // list only
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p

@@ -67,7 +67,7 @@ ExtractRun::ExtractRun(std::int32_t mode, const QString& archivePath, RunContext
                        const UnrarApi& api, RunCallback& callback, StatusPanel& status,
                        RunPacer& pacer)
     : m_mode(mode), m_archivePath(archivePath), m_context(context), m_api(api),
-      m_callback(callback), m_status(status), m_pacer(pacer)
+      m_callback(callback), m_status(status), m_pacer(pacer), m_selection(context.selection)
 {
 }
 
@@ -130,12 +130,14 @@ ExtractRun::Survey ExtractRun::survey(bool checkDestinations)
     bool looking = checkDestinations;
     int read = ERAR_SUCCESS;
     while ((read = m_api.RARReadHeaderEx(archive.get(), header.get())) == ERAR_SUCCESS) {
+        const QString name = WideField(header->FileNameW, std::size(header->FileNameW));
+        // Only the entries asked for count towards the total and the question.
+        const bool wanted = m_selection.wants(name);
         const std::uint64_t size = Join64(header->UnpSize, header->UnpSizeHigh);
-        if (size != EntryHeader::UnknownSize)
+        if (wanted && size != EntryHeader::UnknownSize)
             result.total += size;
-        if (looking && !(header->Flags & RHDF_DIRECTORY) &&
-            m_writer->DestinationExists(
-                WideField(header->FileNameW, std::size(header->FileNameW)))) {
+        if (wanted && looking && !(header->Flags & RHDF_DIRECTORY) &&
+            m_writer->DestinationExists(name)) {
             result.destinationExists = true;
             looking = false;
         }
@@ -154,6 +156,10 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
         m_cancelled = true;
         return false;
     }
+    // Not asked for: passed over without a password, a test or a word (the
+    // library still decodes what a solid archive needs for the next ones).
+    if (!m_selection.take(row.name))
+        return skip(handle);
     if (row.isEncrypted && !m_callback.ensurePassword())
         return false;
     ++m_entries;
@@ -176,13 +182,8 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
         }
     }
     if (!processed) {
-        const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
-        if (ReaderEnded(skipped))
-            return false;
-        if (skipped != ERAR_SUCCESS && !m_firstFailure)
-            m_firstFailure = skipped;
         m_done = entryEnd;
-        return m_callback.missingVolume().isEmpty();
+        return skip(handle);
     }
 
     m_writeRefused = false;
@@ -204,6 +205,16 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     // A write the writer refused is on the refusal list already.
     if (!m_writeRefused)
         entryDone(row.name, result);
+    return m_callback.missingVolume().isEmpty();
+}
+
+bool ExtractRun::skip(RarHandle handle)
+{
+    const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
+    if (ReaderEnded(skipped))
+        return false;
+    if (skipped != ERAR_SUCCESS && !m_firstFailure)
+        m_firstFailure = skipped;
     return m_callback.missingVolume().isEmpty();
 }
 
@@ -259,11 +270,15 @@ void ExtractRun::entryDone(const QString& name, int result)
     m_context.view.entryFinished(name, result, failureText(result));
 }
 
-void ExtractRun::reportOutcome()
+void ExtractRun::reportOutcome(int headerResult)
 {
     if (m_firstFailure)
         ShowErrorBox(m_context.prompts, failureText(*m_firstFailure));
     reportRefusals();
+    // Only a walk to the end knows that a name is not there.
+    if (headerResult == ERAR_END_ARCHIVE)
+        for (const QString& name : m_selection.unmatched())
+            ShowErrorBox(m_context.prompts, QStringLiteral("No entry named ") + name);
 }
 
 void ExtractRun::reportRefusals()
@@ -279,6 +294,7 @@ bool ExtractRun::allPassed(int headerResult) const
 {
     return headerResult == ERAR_END_ARCHIVE && m_entries > 0 && !m_firstFailure && !m_cancelled &&
            m_kept == 0 && (!m_writer || m_writer->refusals().empty()) &&
+           m_selection.unmatched().isEmpty() &&
            m_callback.missingVolume().isEmpty();
 }
 

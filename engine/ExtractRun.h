@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EntrySelection.h"
 #include "engine/RunCallback.h"
 #include "engine/RunPacer.h"
 #include "engine/RunStatus.h"
@@ -36,14 +37,16 @@ public:
     // Between entries, when the run's pacer is due.
     void reportProgress();
 
-    // After a complete walk: the first failure's text and the refusals, in
+    // After a walk: the first failure's text, the refusals and, when the walk
+    // reached the archive's end, the names asked for that matched nothing, in
     // error boxes. Folder modes are set here.
-    void reportOutcome();
+    void reportOutcome(int headerResult);
     // After a walk cut short by a missing volume: only the refusals (the
     // failures all come from the missing volume, which is reported).
     void reportRefusals();
-    // True when every entry was written or tested, none failed or was refused
-    // or kept, and the walk was not cut short.
+    // True when every entry asked for was written or tested, none failed or
+    // was refused or kept, every name asked for was found, and the walk was
+    // not cut short.
     bool allPassed(int headerResult) const;
 
     bool takeData(const unsigned char* data, std::size_t size) override;
@@ -58,6 +61,7 @@ private:
     };
     Survey survey(bool mustFinish);
     bool keepExisting(const QString& name);
+    bool skip(RarHandle handle);
     void reportNewRefusals();
     void entryDone(const QString& name, int result);
     QString failureText(int code) const;
@@ -70,6 +74,7 @@ private:
     StatusPanel& m_status;
     RunPacer& m_pacer;
     std::unique_ptr<SafeWriter> m_writer;
+    EntrySelection m_selection;
 
     QString m_entryName;
     std::uint64_t m_total = 0;

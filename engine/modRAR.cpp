@@ -94,7 +94,8 @@ public:
         open.Callback = &UnrarCallback;
         open.UserData = m_callback.userData();
 
-        if (m_mode == OP_TEST)
+        // A test of some entries only skips the others: chosen one by one.
+        if (m_mode == OP_TEST && m_context.selection.isEmpty())
             m_callback.planEveryEntry(RAR_TEST);
         OpenArchive archive(m_api, m_api.RAROpenArchiveEx(&open));
         if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
@@ -199,7 +200,7 @@ public:
             }
         }
         if (work)
-            work->reportOutcome();
+            work->reportOutcome(headerResult);
         // A test leaves the title as it was.
         if (m_mode != OP_TEST)
             m_view.setTitle(QString::fromStdWString(m_arcName) + QStringLiteral(" - ") +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -28,6 +29,10 @@ struct RunContext
     const UnrarApi* api = nullptr;   // nullptr: the installed library
     QString extractFolder;           // ExtractFolder, where extraction writes
     OverwritePolicy overwrite = OverwritePolicy::Ask;
+    // Extract and test: the entries to work on, by their names in the
+    // archive; a folder's name takes everything below it. Empty: every entry.
+    // A name no entry matched is reported as "No entry named NAME".
+    QStringList selection{};
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

@@ -20,7 +20,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDrag>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QTimer>
@@ -35,6 +42,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTableView>
+
+#include <algorithm>
 
 // The pictures are compiled into this static library; their registration
 // must be pulled in by hand or the linker drops it.
@@ -63,6 +72,30 @@ QPixmap RenderPicture(const QString& resource, int width, int height, qreal rati
     QPixmap pixmap = QIcon(resource).pixmap(QSize(width, height), ratio);
     return pixmap;
 }
+
+// The file list. A drag of its rows asks the window for the files first.
+class FileListView final : public QTableView
+{
+public:
+    FileListView(QWidget* parent, std::function<QMimeData*()> prepare)
+        : QTableView(parent), m_prepare(std::move(prepare))
+    {
+    }
+
+protected:
+    void startDrag(Qt::DropActions) override
+    {
+        QMimeData* data = m_prepare();
+        if (!data)
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(data);
+        drag->exec(Qt::CopyAction);
+    }
+
+private:
+    std::function<QMimeData*()> m_prepare;
+};
 
 } // namespace
 
@@ -97,7 +130,8 @@ private:
 };
 
 fMain::fMain(IUserPrompts* prompts, QWidget* parent)
-    : QMainWindow(parent), m_icons(std::make_unique<FileIconProvider>())
+    : QMainWindow(parent), m_icons(std::make_unique<FileIconProvider>()),
+      m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     InitMarrowickResources();
     setObjectName(QStringLiteral("fMain"));
@@ -164,6 +198,25 @@ void fMain::buildMenus()
     m_mnuabout = makeAction("mnuabout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
     m_mnuhlp->addAction(m_mnuhelp);
     m_mnuhlp->addAction(m_mnuabout);
+
+    // The row menu of the list; Extract Selected also answers its key
+    // anywhere in the window.
+    m_openEntry = makeAction("mnuopenentry", QStringLiteral("&Open"), QKeySequence());
+    m_extractSelected = makeAction("mnuextractselected", QStringLiteral("Extract &Selected To..."),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    addAction(m_extractSelected);
+    m_rowMenu = new QMenu(this);
+    m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
+    m_rowMenu->addAction(m_openEntry);
+    m_rowMenu->addAction(m_extractSelected);
+    connect(m_openEntry, &QAction::triggered, this, [this] {
+        if (m_lvFiles->currentIndex().isValid())
+            openEntry(m_lvFiles->currentIndex().row());
+    });
+    connect(m_extractSelected, &QAction::triggered, this, &fMain::extractSelected_Click);
+    // The menu turns it off while nothing can be extracted; its key stays on
+    // (the command checks again).
+    connect(m_rowMenu, &QMenu::aboutToHide, this, [this] { m_extractSelected->setEnabled(true); });
 
     connect(m_mnuopen, &QAction::triggered, this, &fMain::mnuopen_Click);
     connect(m_mnuclose, &QAction::triggered, this, &fMain::mnuclose_Click);
@@ -240,7 +293,7 @@ void fMain::buildList()
     m_model = new FileListModel(this);
     // A table view keeps no per-row structure, so a batch of new rows costs
     // the same whether the list holds a hundred rows or a million.
-    m_lvFiles = new QTableView(client);
+    m_lvFiles = new FileListView(client, [this] { return extractForDrag(); });
     m_lvFiles->setObjectName(QStringLiteral("lvFiles"));
     m_lvFiles->setModel(m_model);
     m_lvFiles->setShowGrid(false);
@@ -261,6 +314,19 @@ void fMain::buildList()
     m_lvFiles->setIconSize(QSize(16, 16));
     m_lvFiles->horizontalHeader()->setStretchLastSection(false);
     m_lvFiles->horizontalHeader()->setSectionsMovable(false);
+    // Sorted only when the user clicks a column: a listing shows the archive's order.
+    m_lvFiles->horizontalHeader()->setSectionsClickable(true);
+    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
+    connect(m_lvFiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &fMain::sortByHeader);
+    m_lvFiles->setDragEnabled(true);
+    m_lvFiles->setDragDropMode(QAbstractItemView::DragDrop);
+    m_lvFiles->setDefaultDropAction(Qt::CopyAction);
+    m_lvFiles->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_lvFiles, &QWidget::customContextMenuRequested, this, &fMain::showRowMenu);
+    // Double-click or Enter (or a single click where the desktop says so).
+    connect(m_lvFiles, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { openEntry(index.row()); });
     m_lvFiles->setFocus();
     setTabOrder(m_lvFiles, m_tbMenu);
 }
@@ -352,7 +418,7 @@ void fMain::setupControls(bool keepPanelTexts)
 
     // List: report view, no border, one row at a time, five columns.
     m_lvFiles->setFrameShape(QFrame::NoFrame);
-    m_lvFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lvFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lvFiles->horizontalHeader()->show();
 
@@ -432,6 +498,9 @@ void fMain::Form_Resize()
 void fMain::CloseArc()
 {
     m_model->clear();
+    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
+    // What was opened from the archive goes with it.
+    m_privateFolder.reset();
     m_panels[1]->setText(QStringLiteral("Ready "));
     m_panels[2]->setText(QString());
     m_panels[0]->hide();
@@ -459,16 +528,173 @@ void fMain::mnuexit_Click()
     close();
 }
 
-void fMain::mnuextract_Click()
+QString fMain::chooseExtractFolder()
 {
     QString start;
     if (!m_currentArchive.isEmpty())
         start = m_currentArchive.left(m_currentArchive.lastIndexOf(QLatin1Char('/')) + 1);
-    const QString folder =
-        BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
+    return BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
+}
+
+void fMain::mnuextract_Click()
+{
+    const QString folder = chooseExtractFolder();
     if (folder.isEmpty())
         return;
     ExtractRAR(AddBackslash(folder));
+}
+
+bool fMain::entriesReady() const
+{
+    // Listed by any way in (the command line too), and no run going on.
+    return !m_running && !m_archivePath.isEmpty() && m_model->rowCount() > 0;
+}
+
+QStringList fMain::selectedEntryNames() const
+{
+    QModelIndexList rows = m_lvFiles->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList names;
+    for (const QModelIndex& index : rows)
+        names << m_model->row(index.row()).name;
+    return names;
+}
+
+void fMain::extractSelected_Click()
+{
+    if (!entriesReady())
+        return;
+    const QStringList names = selectedEntryNames();
+    if (names.isEmpty()) {
+        m_panels[1]->setText(QStringLiteral("Select the entries to extract"));
+        return;
+    }
+    const QString folder = chooseExtractFolder();
+    if (folder.isEmpty())
+        return;
+    m_extractFolder = AddBackslash(folder);
+    runSelection(m_extractFolder, names, OverwritePolicy::Ask);
+}
+
+bool fMain::runSelection(const QString& folder, const QStringList& names,
+                         OverwritePolicy overwrite)
+{
+    m_refusedInRun.clear();
+    QString password;
+    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names};
+    try {
+        ProcessArchive(OP_EXTRACT, m_archivePath, password, context);
+    } catch (const ComponentError& error) {
+        showComponentError(error.number(), error.description());
+        return false;
+    }
+    return m_panels[1]->text() == QLatin1String("Success");
+}
+
+QString fMain::newPrivateRun()
+{
+    if (!m_privateFolder) {
+        // QTemporaryDir makes its folder with mode 0700: ours alone.
+        m_privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                          QStringLiteral("/marrowick-XXXXXX"));
+        if (!m_privateFolder->isValid()) {
+            m_privateFolder.reset();
+            return {};
+        }
+    }
+    // A folder of its own for every run: a file still open in another
+    // program from an earlier run is never replaced under it.
+    const QString folder = m_privateFolder->filePath(QString::number(++m_privateRuns));
+    return QDir().mkpath(folder) ? folder + QLatin1Char('/') : QString();
+}
+
+QString fMain::privateFolder() const
+{
+    return m_privateFolder ? m_privateFolder->path() : QString();
+}
+
+void fMain::openEntry(int row)
+{
+    if (!entriesReady() || row < 0 || row >= m_model->rowCount())
+        return;
+    const FileRow entry = m_model->row(row);
+    if (entry.isFolder) {
+        m_panels[1]->setText(QStringLiteral("Not opened: %1 is a folder").arg(entry.name));
+        return;
+    }
+    const QString folder = newPrivateRun();
+    if (folder.isEmpty()) {
+        m_panels[1]->setText(QStringLiteral("Not opened: no temporary folder"));
+        return;
+    }
+    const bool extracted = runSelection(folder, {entry.name}, OverwritePolicy::Always);
+    const QString file = folder + entry.name;
+    if (!extracted || !QFileInfo(file).isFile()) {
+        m_panels[1]->setText(m_refusedInRun.isEmpty()
+                                 ? QStringLiteral("Not opened: %1 was not extracted").arg(entry.name)
+                                 : QStringLiteral("Not opened: ") + m_refusedInRun.first());
+        return;
+    }
+    if (m_opener(QUrl::fromLocalFile(file)))
+        m_panels[1]->setText(QStringLiteral("Opened ") + entry.name);
+    else
+        m_panels[1]->setText(QStringLiteral("No application opens ") + entry.name);
+}
+
+QMimeData* fMain::extractForDrag()
+{
+    if (!entriesReady())
+        return nullptr;
+    const QStringList names = selectedEntryNames();
+    const QString folder = names.isEmpty() ? QString() : newPrivateRun();
+    if (folder.isEmpty() || !runSelection(folder, names, OverwritePolicy::Always))
+        return nullptr;
+    // A folder brings what is below it: its entries are not handed over again.
+    QList<QUrl> urls;
+    for (const QString& name : names) {
+        bool below = false;
+        for (const QString& other : names)
+            below = below || name.startsWith(other + QLatin1Char('/'));
+        if (!below && QFileInfo::exists(folder + name))
+            urls << QUrl::fromLocalFile(folder + name);
+    }
+    if (urls.isEmpty())
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
+void fMain::showRowMenu(const QPoint& position)
+{
+    const QModelIndex index = m_lvFiles->indexAt(position);
+    if (!index.isValid())
+        return;
+    // A click outside the selection selects that row alone, as file managers do.
+    if (!m_lvFiles->selectionModel()->isRowSelected(index.row(), {}))
+        m_lvFiles->selectionModel()->select(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_lvFiles->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    const bool ready = entriesReady();
+    m_openEntry->setEnabled(ready && !m_model->row(index.row()).isFolder);
+    m_extractSelected->setEnabled(ready);
+    m_rowMenu->popup(m_lvFiles->viewport()->mapToGlobal(position));
+}
+
+void fMain::sortByHeader(int column)
+{
+    if (m_running)
+        return;
+    // The first click sorts ascending, the next on the same column descending.
+    m_sortOrder = m_model->sortColumn() == column && m_sortOrder == Qt::AscendingOrder
+                      ? Qt::DescendingOrder
+                      : Qt::AscendingOrder;
+    m_model->sort(column, m_sortOrder);
+    QHeaderView* header = m_lvFiles->horizontalHeader();
+    header->setSortIndicator(column, m_sortOrder);
+    header->setSortIndicatorShown(true);
+    m_lvFiles->scrollTo(m_lvFiles->currentIndex());
 }
 
 void fMain::ExtractRAR(const QString& sPath)
@@ -526,6 +752,9 @@ void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& 
 
 void fMain::enterArchiveOpenState(const QString& fileName)
 {
+    // Files opened from another archive go when this one takes its place.
+    if (fileName != m_archivePath)
+        m_privateFolder.reset();
     setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
                    QStringLiteral(" - ") + ProductName);
     m_mnuextract->setEnabled(true);
@@ -569,7 +798,8 @@ bool fMain::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        const bool files = drag->mimeData()->hasUrls() && !m_running;
+        // Our own rows dragged back onto the list are not an archive to open.
+        const bool files = drag->mimeData()->hasUrls() && !m_running && drag->source() != m_lvFiles;
         drag->setDropAction(Qt::CopyAction);
         if (files)
             drag->accept();
@@ -676,6 +906,12 @@ void fMain::setTitle(const QString& title)
 void fMain::clearRows()
 {
     m_model->clear();
+    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
+}
+
+void fMain::entryRefused(const QString& name, const QString& reason)
+{
+    m_refusedInRun << name + QStringLiteral(": ") + reason;
 }
 
 int fMain::rowCount() const

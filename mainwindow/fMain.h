@@ -4,7 +4,9 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -16,6 +18,8 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class QTableView;
+class QTemporaryDir;
+class QUrl;
 
 namespace marrowick {
 
@@ -25,6 +29,11 @@ class FileListModel;
 class IUserPrompts;
 class StatusPanel;
 struct UnrarApi;
+enum class OverwritePolicy;
+
+// Hands an extracted entry to the desktop's application for its type; false
+// when none took it. QDesktopServices::openUrl by default.
+using EntryOpener = std::function<bool(const QUrl&)>;
 
 // The local files of a drop, in order; remote addresses and text are left out.
 QStringList DroppedLocalFiles(const QMimeData* data);
@@ -77,6 +86,19 @@ public:
     // Tests run the engine over a scripted library.
     void setUnrarApi(const UnrarApi* api) { m_api = api; }
 
+    // Open on a row (double-click, Enter, the row menu): the entry alone is
+    // extracted into the private folder and handed to the opener.
+    void openEntry(int row);
+    void setEntryOpener(EntryOpener opener) { m_opener = std::move(opener); }
+    // The names of the selected rows, in the list's order.
+    QStringList selectedEntryNames() const;
+    // A drag of the selected rows: they are extracted into the private folder
+    // first; null when that did not succeed (nothing to drop then).
+    QMimeData* extractForDrag();
+    // The program's own folder for opened and dragged entries (mode 0700),
+    // removed with the window or when the archive is closed; empty until used.
+    QString privateFolder() const;
+
     FileListModel* fileModel() const { return m_model; }
     QTableView* fileList() const { return m_lvFiles; }
     IUserPrompts& prompts() const { return *m_prompts; }
@@ -101,6 +123,7 @@ public:
     void runFinished() override;
     void setProgress(const QString& entry, std::uint64_t done, std::uint64_t total) override;
     bool cancelRequested() const override { return m_cancelRequested; }
+    void entryRefused(const QString& name, const QString& reason) override;
 
     // Asks a running operation to stop; it ends at the next entry or data block.
     void requestCancel();
@@ -124,6 +147,15 @@ private:
     void mnuexit_Click();
     void mnuextract_Click();
     void mnutest_Click();
+    void extractSelected_Click();
+    void showRowMenu(const QPoint& position);
+    void sortByHeader(int column);
+    QString chooseExtractFolder();
+    bool entriesReady() const;
+    // A run over the named entries only; false when it did not end in success.
+    bool runSelection(const QString& folder, const QStringList& names, OverwritePolicy overwrite);
+    // A new numbered folder in the private folder, with a trailing "/".
+    QString newPrivateRun();
     void mnuhelp_Click();
     void mnuabout_Click();
     void showComponentError(std::int32_t number, const QString& description);
@@ -165,6 +197,14 @@ private:
     QLabel* m_progressEntry = nullptr;
     QToolButton* m_cancelButton = nullptr;
     QAction* m_cancelAction = nullptr;
+    QAction* m_openEntry = nullptr;
+    QAction* m_extractSelected = nullptr;
+    QMenu* m_rowMenu = nullptr;
+    EntryOpener m_opener;
+    std::unique_ptr<QTemporaryDir> m_privateFolder;
+    int m_privateRuns = 0;
+    QStringList m_refusedInRun; // "name: reason" of the run going on
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 
     std::unique_ptr<cFileDialog> m_fileDialog;
     const UnrarApi* m_api = nullptr;

@@ -89,6 +89,11 @@ class TestCli : public QObject
             << QStringList{"t", MARROWICK_TEST_DATA} << 1 << "Cannot open";
         QTest::newRow("not an archive") << QStringList{"l", Fixture("make-fixtures.sh")} << 1
                                         << Fixture("make-fixtures.sh") + " is not RAR archive";
+        // Names after DEST: nothing is written for a name that matches nothing.
+        QTest::newRow("entry name matching nothing") << QStringList{"x", basic, MARROWICK_TEST_DATA,
+            "docs/nope"} << 1 << "marrowick-cli: No entry named docs/nope";
+        QTest::newRow("empty entry name")
+            << QStringList{"x", basic, MARROWICK_TEST_DATA, ""} << 2 << "an entry name is empty";
         QTest::newRow("help wins over errors") << QStringList{"--help", "frobnicate"} << 0 << "";
     }
     void usage()

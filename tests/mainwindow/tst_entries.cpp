@@ -1,0 +1,142 @@
+// Single entries from the window: open, extract the selected rows, sort.
+#include "dialogs/ModBrowse.h"
+#include "mainwindow/FileListModel.h"
+#include "mainwindow/fMain.h"
+#include "tests/mainwindow/ScriptedAnswers.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace marrowick;
+
+namespace {
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// A window with an archive listed; opened files are recorded, not shown.
+struct Window
+{
+    test::ScriptedAnswers answers;
+    fMain window{&answers};
+    QList<QUrl> opened;
+
+    explicit Window(const QString& archive)
+    {
+        window.Form_Load(QStringLiteral("L=" MARROWICK_TEST_DATA "/") + archive);
+        window.setEntryOpener([this](const QUrl& url) { return opened << url, true; });
+    }
+    void select(const QStringList& names)
+    {
+        QTableView* list = window.fileList();
+        for (int row = 0; row < window.fileModel()->rowCount(); ++row)
+            if (names.contains(window.fileModel()->row(row).name))
+                list->selectionModel()->select(window.fileModel()->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+};
+
+} // namespace
+
+class TestEntries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openWithEnter_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("content"); // of the opened file; empty: nothing opened
+        QTest::addColumn<QString>("status");
+        QTest::newRow("a file") << "basic.rar" << "docs/sub/deep.txt" << QByteArray("deep\n")
+                                << "Opened docs/sub/deep.txt";
+        QTest::newRow("a folder") << "basic.rar" << "docs" << QByteArray()
+                                  << "Not opened: docs is a folder";
+        QTest::newRow("a link") << "hostile/symlink.rar" << "l" << QByteArray() << "Not opened: l: ";
+    }
+    void openWithEnter()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, status);
+        Window w(archive);
+        w.select({entry});
+        QTableView* list = w.window.fileList();
+        list->setCurrentIndex(list->selectionModel()->selectedRows().value(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY2(w.window.panelText(2).startsWith(status), qPrintable(w.window.panelText(2)));
+        QCOMPARE(w.opened.size(), content.isEmpty() ? 0 : 1);
+        if (content.isEmpty())
+            return;
+        QCOMPARE(w.opened[0].toLocalFile().right(entry.size()), entry);
+        QCOMPARE(Read(w.opened[0].toLocalFile()), content);
+        const QString folder = w.window.privateFolder();
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFileInfo(folder).permissions() & others, QFile::Permissions());
+        w.window.CloseArc();
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // Extract Selected To... writes the selected rows only.
+    void extractSelected()
+    {
+        Window w(QStringLiteral("basic.rar"));
+        w.select({"readme.txt", "docs/sub/deep.txt"});
+        QTemporaryDir dest;
+        const FolderChooser previous =
+            SetFolderChooser([&](const FolderChooserRequest&) { return dest.path(); });
+        w.window.findChild<QAction*>(QStringLiteral("mnuextractselected"))->trigger();
+        SetFolderChooser(previous);
+        QStringList found;
+        for (QDirIterator it(dest.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            found << QDir(dest.path()).relativeFilePath(it.next());
+        found.sort();
+        QCOMPARE(found, (QStringList{"docs/sub/deep.txt", "readme.txt"}));
+        QCOMPARE(w.window.panelText(2), QStringLiteral("Success"));
+    }
+
+    void sortByClicks_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("as listed") << QList<int>{} << QStringList{"b10", "B2", "a", "c1"};
+        QTest::newRow("names, naturally") << QList<int>{0} << QStringList{"a", "B2", "b10", "c1"};
+        QTest::newRow("names, descending") << QList<int>{0, 0} << QStringList{"c1", "b10", "B2", "a"};
+        QTest::newRow("sizes as numbers") << QList<int>{1} << QStringList{"a", "B2", "c1", "b10"};
+        QTest::newRow("another column: ascending") << QList<int>{1, 1, 4}
+                                                   << QStringList{"c1", "B2", "a", "b10"};
+        QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "b10", "B2", "c1"};
+    }
+    void sortByClicks()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QStringList, names);
+        Window w(QStringLiteral("basic.rar"));
+        // name, size, packed, CRC; "a" has no ratio (nothing unpacked).
+        w.window.clearRows();
+        w.window.appendRows({{"b10", 100, 50, 0x20}, {"B2", 9, 9, 0xA}, {"a", 0, 0, 0x1F}, {"c1", 10, 20, 0x3}});
+        w.window.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QHeaderView* header = w.window.fileList()->horizontalHeader();
+        for (const int column : clicks)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, 3));
+        QStringList shown;
+        for (int row = 0; row < w.window.rowCount(); ++row)
+            shown << w.window.fileModel()->cellText(row, FileListModel::Name);
+        QCOMPARE(shown, names);
+        QCOMPARE(header->isSortIndicatorShown(), !clicks.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEntries)
+#include "tst_entries.moc"

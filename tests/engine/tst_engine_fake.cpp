@@ -1,0 +1,249 @@
+// ProcessArchive against a scripted library: result codes, record contents
+// and timings that real archives cannot give on demand.
+#include "FakeUnrar.h"
+#include "RecordingView.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace marrowick;
+using namespace marrowick::test;
+
+namespace {
+
+FakeUnrar::Entry File(const wchar_t* name, int processResult = 0, std::uint64_t size = 10)
+{
+    FakeUnrar::Entry entry;
+    entry.name = name;
+    entry.unpSize = entry.packSize = entry.dataSize = size;
+    entry.processResult = processResult;
+    return entry;
+}
+
+struct Run : EngineRun
+{
+    FakeUnrar fake;
+    QTemporaryDir dest;
+
+    void run(std::int32_t mode, OverwritePolicy overwrite = OverwritePolicy::Ask)
+    {
+        process(mode, "/fake/archive.rar", dest.path(), overwrite, &fake.api());
+    }
+    QStringList written() const { return QDir(dest.path()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+} // namespace
+
+class TestEngineFake : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listedFields()
+    {
+        Run run;
+        FakeUnrar::Entry folder = File(L"docs");
+        folder.flags = RHDF_DIRECTORY;
+        folder.writesCrc = false; // the library hands over the previous CRC here
+        FakeUnrar::Entry huge = File(L"docs/\u00fc\u65e5.bin", 0, 5368709120ULL);
+        huge.crc = 0xDEADBEEF;
+        FakeUnrar::Entry full = File(L"abcdefgh/");
+        full.nameFillsField = true;
+        run.fake.entries = {huge, folder, full, File(L"next")};
+        run.run(OP_LIST);
+
+        QCOMPARE(run.view.rows.size(), std::size_t(4));
+        QCOMPARE(run.view.rows[0].name, QString::fromUtf8("docs/\xc3\xbc\xe6\x97\xa5.bin"));
+        QCOMPARE(run.view.rows[0].unpSize, 5368709120ULL);
+        QCOMPARE(run.view.rows[0].crc, 0xDEADBEEFu);
+        QVERIFY(run.view.rows[1].isFolder);
+        QCOMPARE(run.view.rows[1].crc, 0u);
+        QCOMPARE(run.view.rows[2].name.size(), 1024);
+        QCOMPARE(run.view.rows[3].name, QStringLiteral("next"));
+        QCOMPARE(run.view.panels.value(3), QStringLiteral("Total  4 Files "));
+        QCOMPARE(run.fake.operations, std::vector<int>(4, RAR_SKIP));
+        QCOMPARE(run.fake.closes, 1);
+        QCOMPARE(run.fake.callsAfterClose, 0);
+    }
+
+    // Whatever the library answers, a listing ends once, shows what it read,
+    // and says what went wrong (or nothing for codes without a text).
+    void listingEndings_data()
+    {
+        QTest::addColumn<unsigned>("open");
+        QTest::addColumn<int>("process");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("errors");
+        const QStringList all{"one", "two", "three"};
+        const QString arc = "/fake/archive.rar";
+        // clang-format off
+        QTest::newRow("end") << 0u << 0 << 10 << all << QStringList();
+        QTest::newRow("entry 12") << 0u << 12 << 10 << QStringList{"one", "two"}
+                                  << QStringList{"CRC failed in encrypted file (wrong password?)"};
+        QTest::newRow("entry 11") << 0u << 11 << 10 << QStringList{"one", "two"} << QStringList();
+        QTest::newRow("header 12") << 0u << 0 << 12 << all << QStringList{"File header broken"};
+        QTest::newRow("header 21") << 0u << 0 << 21 << all
+            << QStringList{"Reading the archive's file headers failed (error code 21)"};
+        QTest::newRow("open 13") << 13u << 0 << 10 << QStringList{"old"} << QStringList{arc + " is not RAR archive"};
+        QTest::newRow("open 14") << 14u << 0 << 10 << QStringList{"old"} << QStringList();
+        // clang-format on
+    }
+    void listingEndings()
+    {
+        QFETCH(unsigned, open);
+        QFETCH(int, process);
+        QFETCH(int, end);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, errors);
+        Run run;
+        run.view.rows = {FileRow{"old", 1, 1, 1, false, false}};
+        run.fake.openResult = open;
+        run.fake.endResult = end;
+        run.fake.entries = {File(L"one"), File(L"two", process), File(L"three")};
+        run.run(OP_LIST);
+        QCOMPARE(run.view.names(), names);
+        QCOMPARE(run.prompts.errors, errors);
+        // A listing cut short names no archive and gives no icons.
+        QCOMPARE(run.view.log.contains("icons"), process == 0 && open == 0);
+        QCOMPARE(run.fake.closes, open == 0 ? 1 : 0);
+        QCOMPARE(run.view.finished, 1);
+    }
+
+    void comment_data()
+    {
+        QTest::addColumn<unsigned>("state");
+        QTest::addColumn<QString>("buffer");
+        QTest::addColumn<QStringList>("shown");
+        const QChar nul(0);
+        QTest::newRow("cut at first NUL") << 1u << QString("a\r\nb") + nul + "c" << QStringList{"a\r\nb"};
+        QTest::newRow("too large") << 20u << QString(16384, 'x') << QStringList();
+        QTest::newRow("fills the buffer") << 1u << QString(16384, 'y') << QStringList{QString(16384, 'y')};
+    }
+    void comment()
+    {
+        QFETCH(unsigned, state);
+        QFETCH(QString, buffer);
+        QFETCH(QStringList, shown);
+        Run run;
+        run.fake.cmtState = state;
+        run.fake.comment = buffer.toStdWString();
+        run.fake.entries = {File(L"one")};
+        run.run(OP_LIST);
+        QCOMPARE(run.prompts.comments, shown);
+    }
+
+    // A failed entry does not stop the others; the first failure speaks for
+    // the run, and a run with a failure never says it passed.
+    void extractAndTestFailures_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QStringList>("errors");
+        const int x = OP_EXTRACT, t = OP_TEST;
+        // clang-format off
+        QTest::newRow("extract, sound") << x << 0 << 10 << QStringList();
+        QTest::newRow("test, sound") << t << 0 << 10 << QStringList();
+        QTest::newRow("extract, code with a text") << x << 16 << 10 << QStringList{"File create error"};
+        QTest::newRow("test, code without one") << t << 23 << 10 << QStringList{"Test failed (error code 23)"};
+        QTest::newRow("extract, broken header") << x << 0 << 12 << QStringList{"File header broken"};
+        QTest::newRow("test, other header code") << t << 0 << 18
+            << QStringList{"Reading the archive's file headers failed (error code 18)"};
+        // clang-format on
+    }
+    void extractAndTestFailures()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, code);
+        QFETCH(int, end);
+        QFETCH(QStringList, errors);
+        Run run;
+        run.fake.entries = {File(L"a"), File(L"b", code), File(L"c")};
+        run.fake.endResult = end;
+        run.run(mode);
+        QCOMPARE(run.fake.operations, std::vector<int>(3, RAR_TEST));
+        QCOMPARE(run.view.outcomes, QStringList({"a=0", QStringLiteral("b=%1").arg(code), "c=0"}));
+        QCOMPARE(run.prompts.errors, errors);
+        QCOMPARE(run.passed(), errors.isEmpty());
+        const QStringList written = mode == OP_TEST ? QStringList() : code ? QStringList{"a", "c"} : QStringList{"a", "b", "c"};
+        QCOMPARE(run.written(), written);
+        QCOMPARE(run.fake.callsAfterClose, 0);
+    }
+
+    // Only the second entry is encrypted: the prompt comes before it.
+    void laterEncryptedEntry_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<std::optional<QString>>("typed");
+        QTest::addColumn<int>("processed");
+        QTest::newRow("extract, typed") << int(OP_EXTRACT) << std::optional<QString>("secret") << 3;
+        QTest::newRow("test, cancelled") << int(OP_TEST) << std::optional<QString>() << 1;
+    }
+    void laterEncryptedEntry()
+    {
+        QFETCH(int, mode);
+        QFETCH(std::optional<QString>, typed);
+        QFETCH(int, processed);
+        Run run;
+        run.fake.entries = {File(L"plain"), File(L"locked1"), File(L"locked2")};
+        run.fake.entries[1].flags = run.fake.entries[2].flags = RHDF_ENCRYPTED;
+        run.prompts.password = typed;
+        run.run(mode);
+        QCOMPARE(run.prompts.passwordPrompts, QStringList{"Enter password for the encrypted file:"});
+        QCOMPARE(int(run.fake.operations.size()), processed);
+        QCOMPARE(run.view.panels.value(1), QStringLiteral("ENCRYPTED"));
+        QCOMPARE(run.passed(), typed.has_value());
+        QCOMPARE(run.prompts.errors, QStringList());
+    }
+
+    // A single long entry: the window hears of it while it runs, at a
+    // bounded rate, with the archive's whole size as the total.
+    void progressDuringOneLongEntry()
+    {
+        Run run;
+        run.fake.entries = {File(L"big", 0, 16 << 20), File(L"small")};
+        run.fake.chunkDelayMicroseconds = 1000; // 256 chunks, about a quarter second
+        QElapsedTimer timer;
+        timer.start();
+        run.run(OP_TEST);
+        const qint64 elapsed = timer.elapsed();
+        QCOMPARE(run.view.progressTotal, std::uint64_t(16 << 20) + 10);
+        QCOMPARE(run.view.progressEntry, QStringLiteral("big"));
+        QVERIFY2(run.view.progressReports >= 3, qPrintable(QString::number(run.view.progressReports)));
+        QVERIFY2(run.view.progressReports <= elapsed / 20 + 1,
+                 qPrintable(QStringLiteral("%1 in %2 ms").arg(run.view.progressReports).arg(elapsed)));
+        QVERIFY(run.view.eventPumps >= run.view.progressReports);
+    }
+
+    // Reading every header ahead costs too much on an archive of many
+    // entries: progress then runs without a total. The overwrite question
+    // still looks at every entry, however long that takes.
+    void slowHeaderReads_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("empty destination") << false;
+        QTest::newRow("last entry in the way") << true;
+    }
+    void slowHeaderReads()
+    {
+        QFETCH(bool, existing);
+        Run run;
+        run.fake.entries.assign(60, File(L"f"));
+        run.fake.entries.back().name = L"last";
+        run.fake.readDelayMicroseconds = 1000;
+        if (existing)
+            QVERIFY(QFile(run.dest.filePath("last")).open(QIODevice::WriteOnly));
+        run.prompts.yes = false;
+        run.run(OP_EXTRACT);
+        QCOMPARE(run.prompts.questions, existing ? QStringList{"File(s) Exist, Replace ?"} : QStringList());
+        QCOMPARE(int(run.fake.operations.size()), existing ? 0 : 60);
+        if (!existing)
+            QCOMPARE(run.view.progressTotal, std::uint64_t(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineFake)
+#include "tst_engine_fake.moc"

@@ -9,7 +9,7 @@
 namespace marrowick::test {
 
 // Answers the window's questions from a script and records every message, so
-// GUI tests never block on a modal box.
+// GUI tests never block on a modal box. Yes/no answers run out as "no".
 class ScriptedAnswers final : public IUserPrompts
 {
 public:
@@ -17,25 +17,16 @@ public:
     bool askYesNo(const QString& text, const QString&) override
     {
         questions << text;
-        if (yesNo.empty())
-            return false;
-        const bool answer = yesNo.front();
-        yesNo.pop_front();
+        const bool answer = !yesNo.empty() && yesNo.front();
+        if (!yesNo.empty())
+            yesNo.pop_front();
         return answer;
     }
     void showInformation(const QString& text, const QString&) override { information << text; }
-    std::optional<QString> askPassword(const QString& prompt, const QString&) override
-    {
-        passwordPrompts << prompt;
-        return password;
-    }
+    std::optional<QString> askPassword(const QString&, const QString&) override { return password; }
     void showComment(const QString& text) override { comments << text; }
 
-    QStringList errors;
-    QStringList questions;
-    QStringList information;
-    QStringList passwordPrompts;
-    QStringList comments;
+    QStringList errors, questions, information, comments;
     std::deque<bool> yesNo;
     std::optional<QString> password;
 };

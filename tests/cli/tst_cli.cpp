@@ -47,7 +47,6 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << 2 << "" << "no command given";
         QTest::newRow("unknown option") << QStringList{"list", "--bogus", basic} << 2 << "" << "unknown option '--bogus'";
         QTest::newRow("ask without a terminal") << QStringList{"x", "--overwrite=ask", basic} << 2 << "" << "needs a terminal";
-        QTest::newRow("both password sources") << QStringList{"-p", "a", "--password-file", basic, "list", basic} << 2 << "" << "not both";
         QTest::newRow("help wins over errors") << QStringList{"--help", "frobnicate"} << 0 << "Usage: marrowick-cli" << "";
         QTest::newRow("archive missing") << QStringList{"l", "/nonexistent/a.rar"} << 1 << ""
             << "marrowick-cli: Cannot open /nonexistent/a.rar";
@@ -62,13 +61,9 @@ private slots:
             << "readme.txt\t6\t6\t 100%\t363A3020\nTotal  1 Files \n" << "Archive comment line 1\nline 2 é";
         QTest::newRow("encrypted headers, no password, no terminal") << QStringList{"list", headers} << 1 << ""
             << "the archive needs a password and there is no terminal to ask on";
-        QTest::newRow("encrypted headers, wrong password") << QStringList{"list", "-p", "wrong", headers} << 1 << ""
-            << "wrong password";
         QTest::newRow("test, sound") << QStringList{"t", basic} << 0 << "docs/sub/deep.txt\tOK\n" << "";
         QTest::newRow("test, flipped data byte") << QStringList{"t", Fixture("flipped-data.rar")} << 1
             << "readme.txt\tCRC failed" << "";
-        QTest::newRow("test, right password") << QStringList{"t", "-p", "secret", Fixture("encrypted-files.rar")} << 0
-            << "readme.txt\tOK\n" << "";
         // clang-format on
     }
     void statuses()

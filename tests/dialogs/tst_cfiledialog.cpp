@@ -70,36 +70,6 @@ private slots:
         QCOMPARE(s.requests.front().nameFilters, nameFilters);
     }
 
-    void multiSelection_data()
-    {
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("dir");
-        QTest::addColumn<QStringList>("files");
-        QTest::newRow("two files") << QStringList{"/data/arc/b.rar", "/data/arc/c d.rar"} << "/data/arc"
-                                     << QStringList{"b.rar", "c d.rar"};
-        QTest::newRow("one file") << QStringList{"/data/arc/a.rar"} << "/data/arc/" << QStringList{"a.rar"};
-        QTest::newRow("in the root") << QStringList{"/a.rar", "/b.rar"} << "/" << QStringList{"a.rar", "b.rar"};
-    }
-    void multiSelection()
-    {
-        QFETCH(QStringList, chosen);
-        QFETCH(QString, dir);
-        QFETCH(QStringList, files);
-        Script s;
-        s.answer.paths = chosen;
-        s.dialog.setFlags(cFileDialog::AllowMultiSelect);
-        s.dialog.ShowOpen();
-        QVERIFY(s.requests.front().multiSelect);
-        QCOMPARE(s.dialog.FileName().size(), cFileDialog::MultiBufferSize);
-        QString sDir;
-        QStringList sFiles;
-        std::int32_t count = 0;
-        s.dialog.ParseMultiFileName(sDir, sFiles, count);
-        QCOMPARE(sDir, dir);
-        QCOMPARE(sFiles, files);
-        QCOMPARE(count, files.size());
-    }
-
     // Names that do not fit the buffers: refused before the dialog, or no choice after it.
     void lengths()
     {

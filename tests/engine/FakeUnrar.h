@@ -43,11 +43,10 @@ public:
     const UnrarApi& api() const { return m_api; }
 
     // The script.
-    unsigned int openResult = 0, cmtState = 0;
-    std::wstring comment; // copied into CmtBufW as given
+    unsigned int openResult = 0;
     std::vector<Entry> entries;
     int endResult = ERAR_END_ARCHIVE;
-    int readDelayMicroseconds = 0, chunkDelayMicroseconds = 0;
+    int readDelayMicroseconds = 0;
 
     // What the engine did.
     int closes = 0, callsAfterClose = 0;
@@ -78,10 +77,6 @@ private:
     {
         FakeUnrar& fake = *current();
         data->OpenResult = fake.openResult;
-        data->CmtState = fake.cmtState;
-        const auto size = std::min<std::size_t>(fake.comment.size(), data->CmtBufSize);
-        std::wmemcpy(data->CmtBufW, fake.comment.data(), size);
-        data->CmtSize = unsigned(size);
         if (fake.openResult != 0)
             return nullptr;
         fake.m_handles.push_back(std::make_unique<Handle>());
@@ -124,7 +119,6 @@ private:
         std::vector<unsigned char> chunk(entry.chunkSize);
         for (std::uint64_t left = operation == RAR_TEST ? entry.dataSize : 0; left > 0;) {
             const auto size = std::size_t(std::min<std::uint64_t>(left, chunk.size()));
-            std::this_thread::sleep_for(std::chrono::microseconds(fake.chunkDelayMicroseconds));
             if (h.callback(UCM_PROCESSDATA, h.userData, RarLParam(chunk.data()), RarLParam(size)) == -1)
                 return ERAR_UNKNOWN;
             left -= size;

@@ -89,10 +89,12 @@ private:
     RecordingView& m_view;
 };
 
+#ifdef MARROWICK_TEST_DATA
 inline QString Fixture(const QString& name)
 {
     return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
 }
+#endif
 
 // One ProcessArchive call seen through a recording view and scripted answers.
 struct EngineRun

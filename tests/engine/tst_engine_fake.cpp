@@ -4,7 +4,6 @@
 #include "RecordingView.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,29 +111,6 @@ private slots:
         QCOMPARE(run.view.finished, 1);
     }
 
-    void comment_data()
-    {
-        QTest::addColumn<unsigned>("state");
-        QTest::addColumn<QString>("buffer");
-        QTest::addColumn<QStringList>("shown");
-        const QChar nul(0);
-        QTest::newRow("cut at first NUL") << 1u << QString("a\r\nb") + nul + "c" << QStringList{"a\r\nb"};
-        QTest::newRow("too large") << 20u << QString(16384, 'x') << QStringList();
-        QTest::newRow("fills the buffer") << 1u << QString(16384, 'y') << QStringList{QString(16384, 'y')};
-    }
-    void comment()
-    {
-        QFETCH(unsigned, state);
-        QFETCH(QString, buffer);
-        QFETCH(QStringList, shown);
-        Run run;
-        run.fake.cmtState = state;
-        run.fake.comment = buffer.toStdWString();
-        run.fake.entries = {File(L"one")};
-        run.run(OP_LIST);
-        QCOMPARE(run.prompts.comments, shown);
-    }
-
     // A failed entry does not stop the others; the first failure speaks for
     // the run, and a run with a failure never says it passed.
     void extractAndTestFailures_data()
@@ -197,25 +173,6 @@ private slots:
         QCOMPARE(run.view.panels.value(1), QStringLiteral("ENCRYPTED"));
         QCOMPARE(run.passed(), typed.has_value());
         QCOMPARE(run.prompts.errors, QStringList());
-    }
-
-    // A single long entry: the window hears of it while it runs, at a
-    // bounded rate, with the archive's whole size as the total.
-    void progressDuringOneLongEntry()
-    {
-        Run run;
-        run.fake.entries = {File(L"big", 0, 16 << 20), File(L"small")};
-        run.fake.chunkDelayMicroseconds = 1000; // 256 chunks, about a quarter second
-        QElapsedTimer timer;
-        timer.start();
-        run.run(OP_TEST);
-        const qint64 elapsed = timer.elapsed();
-        QCOMPARE(run.view.progressTotal, std::uint64_t(16 << 20) + 10);
-        QCOMPARE(run.view.progressEntry, QStringLiteral("big"));
-        QVERIFY2(run.view.progressReports >= 3, qPrintable(QString::number(run.view.progressReports)));
-        QVERIFY2(run.view.progressReports <= elapsed / 20 + 1,
-                 qPrintable(QStringLiteral("%1 in %2 ms").arg(run.view.progressReports).arg(elapsed)));
-        QVERIFY(run.view.eventPumps >= run.view.progressReports);
     }
 
     // Reading every header ahead costs too much on an archive of many

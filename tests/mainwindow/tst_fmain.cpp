@@ -1,11 +1,8 @@
-// The main window's own wiring: toolbar, keys, the state without an archive
-// and the list's layout.
-#include "dialogs/Twips.h"
+// The main window's own wiring: toolbar, keys and the state without an archive.
 #include "mainwindow/fMain.h"
 #include "tests/mainwindow/ScriptedAnswers.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QTableView>
 #include <QtTest>
 
@@ -85,30 +82,6 @@ private slots:
             QVERIFY2(!Action(window, off)->isEnabled(), off);
     }
 
-    // The list fills the width less the margins, the name takes 4/10 and the
-    // sizes 1/10 each; resizing leaves the CRC column alone.
-    void listLayout()
-    {
-        test::ScriptedAnswers answers;
-        fMain window(&answers);
-        window.Form_Load(QString());
-        window.showCentred();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const double dpi = LogicalDpi(&window);
-        QCOMPARE(window.clientSize(), QSize(TwipsToPixels(9780, dpi), TwipsToPixels(3885, dpi)));
-        QHeaderView* header = window.fileList()->horizontalHeader();
-        const int crcWidth = header->sectionSize(4);
-        for (const int width : {window.width(), window.width() + 300}) {
-            window.resize(width, window.height());
-            QCoreApplication::processEvents();
-            const int list = window.fileList()->width();
-            QCOMPARE(list, window.clientSize().width() - TwipsToPixels(60, dpi));
-            const double tenth = PixelsToTwips(list, dpi) / 10;
-            QVERIFY(qAbs(header->sectionSize(0) - TwipsToPixels(4 * qRound(tenth), dpi)) <= 1);
-            QVERIFY(qAbs(header->sectionSize(1) - TwipsToPixels(qRound(tenth), dpi)) <= 1);
-            QCOMPARE(header->sectionSize(4), crcWidth);
-        }
-    }
 };
 
 QTEST_MAIN(TestMainWindow)

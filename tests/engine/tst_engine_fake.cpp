@@ -67,86 +67,61 @@ private slots:
         QCOMPARE(run.fake.callsAfterClose, 0);
     }
 
-    // Whatever the library answers, a listing ends once, shows what it read,
-    // and says what went wrong (or nothing for codes without a text).
-    void listingEndings_data()
+    // Whatever the library answers, a run ends once and says what went wrong
+    // (nothing for codes without a text). A listing stops at a failed entry,
+    // names no archive and gives no icons; extraction and test go on with
+    // the next entry, the first failure speaking for the run.
+    void libraryResults_data()
     {
+        QTest::addColumn<int>("mode");
         QTest::addColumn<unsigned>("open");
-        QTest::addColumn<int>("process");
+        QTest::addColumn<int>("code"); // of the second entry
         QTest::addColumn<int>("end");
-        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("result"); // names listed, or files written
         QTest::addColumn<QStringList>("errors");
-        const QStringList all{"one", "two", "three"};
-        const QString arc = "/fake/archive.rar";
+        const QStringList all{"a", "b", "c"}, none, crc{"CRC failed in encrypted file (wrong password?)"};
+        const QString header = "Reading the archive's file headers failed (error code %1)";
+        const int l = OP_LIST, x = OP_EXTRACT, t = OP_TEST;
         // clang-format off
-        QTest::newRow("end") << 0u << 0 << 10 << all << QStringList();
-        QTest::newRow("entry 12") << 0u << 12 << 10 << QStringList{"one", "two"}
-                                  << QStringList{"CRC failed in encrypted file (wrong password?)"};
-        QTest::newRow("entry 11") << 0u << 11 << 10 << QStringList{"one", "two"} << QStringList();
-        QTest::newRow("header 12") << 0u << 0 << 12 << all << QStringList{"File header broken"};
-        QTest::newRow("header 21") << 0u << 0 << 21 << all
-            << QStringList{"Reading the archive's file headers failed (error code 21)"};
-        QTest::newRow("open 13") << 13u << 0 << 10 << QStringList{"old"} << QStringList{arc + " is not RAR archive"};
-        QTest::newRow("open 14") << 14u << 0 << 10 << QStringList{"old"} << QStringList();
+        QTest::newRow("list") << l << 0u << 0 << 10 << all << none;
+        QTest::newRow("list, entry 12") << l << 0u << 12 << 10 << QStringList{"a", "b"} << crc;
+        QTest::newRow("list, entry 11") << l << 0u << 11 << 10 << QStringList{"a", "b"} << none;
+        QTest::newRow("list, header 12") << l << 0u << 0 << 12 << all << QStringList{"File header broken"};
+        QTest::newRow("list, header 21") << l << 0u << 0 << 21 << all << QStringList{header.arg(21)};
+        QTest::newRow("list, open 13") << l << 13u << 0 << 10 << QStringList{"old"} << QStringList{"/fake/archive.rar is not RAR archive"};
+        QTest::newRow("list, open 14") << l << 14u << 0 << 10 << QStringList{"old"} << none;
+        QTest::newRow("extract") << x << 0u << 0 << 10 << all << none;
+        QTest::newRow("extract, entry 16") << x << 0u << 16 << 10 << QStringList{"a", "c"} << QStringList{"File create error"};
+        QTest::newRow("extract, header 12") << x << 0u << 0 << 12 << all << QStringList{"File header broken"};
+        QTest::newRow("test") << t << 0u << 0 << 10 << none << none;
+        QTest::newRow("test, entry 23") << t << 0u << 23 << 10 << none << QStringList{"Test failed (error code 23)"};
+        QTest::newRow("test, header 18") << t << 0u << 0 << 18 << none << QStringList{header.arg(18)};
         // clang-format on
     }
-    void listingEndings()
+    void libraryResults()
     {
+        QFETCH(int, mode);
         QFETCH(unsigned, open);
-        QFETCH(int, process);
+        QFETCH(int, code);
         QFETCH(int, end);
-        QFETCH(QStringList, names);
+        QFETCH(QStringList, result);
         QFETCH(QStringList, errors);
         Run run;
         run.view.rows = {FileRow{"old", 1, 1, 1, false, false}};
         run.fake.openResult = open;
         run.fake.endResult = end;
-        run.fake.entries = {File(L"one"), File(L"two", process), File(L"three")};
-        run.run(OP_LIST);
-        QCOMPARE(run.view.names(), names);
-        QCOMPARE(run.prompts.errors, errors);
-        // A listing cut short names no archive and gives no icons.
-        QCOMPARE(run.view.log.contains("icons"), process == 0 && open == 0);
-        QCOMPARE(run.fake.closes, open == 0 ? 1 : 0);
-        QCOMPARE(run.view.finished, 1);
-    }
-
-    // A failed entry does not stop the others; the first failure speaks for
-    // the run, and a run with a failure never says it passed.
-    void extractAndTestFailures_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("end");
-        QTest::addColumn<QStringList>("errors");
-        const int x = OP_EXTRACT, t = OP_TEST;
-        // clang-format off
-        QTest::newRow("extract, sound") << x << 0 << 10 << QStringList();
-        QTest::newRow("test, sound") << t << 0 << 10 << QStringList();
-        QTest::newRow("extract, code with a text") << x << 16 << 10 << QStringList{"File create error"};
-        QTest::newRow("test, code without one") << t << 23 << 10 << QStringList{"Test failed (error code 23)"};
-        QTest::newRow("extract, broken header") << x << 0 << 12 << QStringList{"File header broken"};
-        QTest::newRow("test, other header code") << t << 0 << 18
-            << QStringList{"Reading the archive's file headers failed (error code 18)"};
-        // clang-format on
-    }
-    void extractAndTestFailures()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, code);
-        QFETCH(int, end);
-        QFETCH(QStringList, errors);
-        Run run;
         run.fake.entries = {File(L"a"), File(L"b", code), File(L"c")};
-        run.fake.endResult = end;
         run.run(mode);
-        QCOMPARE(run.fake.operations, std::vector<int>(3, RAR_TEST));
-        QCOMPARE(run.view.outcomes, QStringList({"a=0", QStringLiteral("b=%1").arg(code), "c=0"}));
+        QCOMPARE(mode == OP_LIST ? run.view.names() : run.written(), result);
         QCOMPARE(run.prompts.errors, errors);
-        QCOMPARE(run.passed(), errors.isEmpty());
-        const QStringList written = mode == OP_TEST ? QStringList() : code ? QStringList{"a", "c"} : QStringList{"a", "b", "c"};
-        QCOMPARE(run.written(), written);
+        QCOMPARE(run.view.finished, 1);
         QCOMPARE(run.fake.callsAfterClose, 0);
+        if (mode == OP_LIST) {
+            QCOMPARE(run.view.log.contains("icons"), code == 0 && open == 0);
+        } else {
+            QCOMPARE(run.view.outcomes, QStringList({"a=0", QStringLiteral("b=%1").arg(code), "c=0"}));
+            QCOMPARE(run.passed(), errors.isEmpty());
+        }
     }
 
     // Only the second entry is encrypted: the prompt comes before it.

@@ -1,6 +1,7 @@
 // The writer on its own, fed entries by hand: names, links, modes, the
-// no-follow walk and what a failed entry leaves behind. Every case checks
+// no-follow walk, free space, and what a failed entry leaves behind. Every case checks
 // that nothing outside the destination changed and no temporary file stayed.
+#include "engine/FreeSpace.h"
 #include "engine/SafeWriter.h"
 
 #include "TreeSnapshot.h"
@@ -17,6 +18,9 @@ using namespace marrowick;
 using namespace marrowick::test;
 
 namespace {
+
+constexpr std::uint64_t MiB = 1ull << 20;
+using Free = std::optional<std::uint64_t>;
 
 EntryHeader File(const QString& name, std::uint32_t mode = 0100644, bool folder = false)
 {
@@ -314,6 +318,66 @@ private slots:
         QCOMPARE(WriteEntry(writer, copy, QByteArray()), written);
         QCOMPARE(ReadFile(m_dest + "/copy"), written ? QByteArray("first data") : QByteArray());
         QCOMPARE(ReadFile(m_dest + "/userfile"), QByteArray("user"));
+    }
+
+    // Extraction cannot fill the disk unseen: the stated size is checked
+    // against the free space before a run; an entry of unknown size stops
+    // while a reserve is still free.
+    void statedSizeAgainstFreeSpace_data()
+    {
+        QTest::addColumn<std::uint64_t>("needed");
+        QTest::addColumn<Free>("free");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("fits exactly") << std::uint64_t(1000) << Free(1000) << false;
+        QTest::newRow("one byte over") << std::uint64_t(1001) << Free(1000) << true;
+        // A file system that cannot say is not a reason to refuse a run.
+        QTest::newRow("free space unknown") << (5000 * MiB) << Free() << false;
+    }
+    void statedSizeAgainstFreeSpace()
+    {
+        QFETCH(std::uint64_t, needed);
+        QFETCH(Free, free);
+        QFETCH(bool, refused);
+        const QString dest = m_dest + "/not/made/yet";
+        QString asked;
+        ScopedFreeSpaceProvider fake([&](const QString& folder) { return asked = folder, free; });
+        const std::optional<QString> text = CheckFreeSpace(dest, needed);
+        QCOMPARE(asked, dest);
+        QCOMPARE(text.has_value(), refused);
+        if (refused)
+            QVERIFY2(text->contains(dest) && text->contains(QLocale().toString(qulonglong(needed))), qPrintable(*text));
+        // The destination is made by the run; before that its parent answers.
+        QVERIFY(StatvfsFreeSpace(dest).value_or(0) > 0);
+    }
+
+    void unknownSizeStopsAtTheReserve_data()
+    {
+        QTest::addColumn<std::uint64_t>("free");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("plenty free") << (10000 * MiB) << true;
+        QTest::newRow("reserve reached") << (FreeSpaceReserve + 4 * MiB) << false;
+    }
+    void unknownSizeStopsAtTheReserve()
+    {
+        QFETCH(std::uint64_t, free);
+        QFETCH(bool, written);
+        int looks = 0;
+        ScopedFreeSpaceProvider fake([&](const QString&) { return ++looks, Free(free); });
+        const QByteArray chunk(MiB, 'z');
+        SafeWriter writer(m_dest);
+        EntryHeader entry;
+        entry.name = "big.bin";
+        entry.unpSize = EntryHeader::UnknownSize;
+        QVERIFY(writer.beginEntry(entry));
+        bool accepted = true;
+        for (int i = 0; i < 40 && accepted; ++i)
+            accepted = writer.write(chunk.constData(), std::size_t(chunk.size()));
+        QCOMPARE(accepted, written);
+        QCOMPARE(writer.finishEntry(0), written);
+        QCOMPARE(QFileInfo::exists(m_dest + "/big.bin"), written);
+        QCOMPARE(TemporaryFilesUnder(m_dest), QStringList());
+        // Looked at once per 16 MiB, not for every chunk.
+        QVERIFY2(looks <= 3, qPrintable(QString::number(looks)));
     }
 };
 

@@ -3,9 +3,7 @@
 #include "help/LaunchHelp.h"
 #include "tests/help/RecordingWinHelp.h"
 
-#include <QImage>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -57,8 +55,6 @@ private slots:
         QTest::newRow("program") << at(MARROWICK_LIBEXECDIR, "marrowick/marrowick") << true;
         QTest::newRow("help beside it") << at(MARROWICK_LIBEXECDIR, "marrowick/marrowick-help.html") << false;
         QTest::newRow("command-line tool") << at(MARROWICK_BINDIR, "marrowick-cli") << true;
-        QTest::newRow("manual page") << at(MARROWICK_MANDIR, "man1/marrowick.1.gz") << false;
-        QTest::newRow("icon") << at(MARROWICK_DATADIR, "icons/hicolor/48x48/apps/" + AppId + ".png") << false;
     }
     void installedFiles()
     {
@@ -69,8 +65,6 @@ private slots:
         // Installed as root and used by everyone else.
         QVERIFY(info.permissions() & QFileDevice::ReadOther);
         QCOMPARE(bool(info.permissions() & QFileDevice::ExeOther), executable);
-        if (path.endsWith(".png"))
-            QCOMPARE(QImage(path).size(), QSize(48, 48));
     }
 
     // A relative link (it keeps working when the tree is moved under another
@@ -101,11 +95,6 @@ private slots:
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(text.contains("\nExec=marrowick L=%f\n") && text.contains("\nIcon=" + AppId + "\n"));
         QVERIFY(text.contains("application/vnd.rar;"));
-        const QString tool = QStandardPaths::findExecutable("desktop-file-validate");
-        if (tool.isEmpty())
-            QSKIP("desktop-file-validate is not installed (scripts/setup installs it)");
-        QString output;
-        QVERIFY2(RunTool(tool, {entry}, &output) == 0, qPrintable(output));
     }
 };
 

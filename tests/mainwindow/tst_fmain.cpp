@@ -1,7 +1,11 @@
-// The main window's own wiring: toolbar, keys and the state without an archive.
+// The main window's own wiring (toolbar, keys, the state without an archive),
+// its list model and its resize arithmetic.
+#include "mainwindow/FileListModel.h"
+#include "mainwindow/FormLayout.h"
 #include "mainwindow/fMain.h"
 #include "tests/mainwindow/ScriptedAnswers.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QTableView>
 #include <QtTest>
@@ -21,6 +25,23 @@ std::unique_ptr<QSignalSpy> Watch(QWidget& window, const char* name)
 {
     QObject::disconnect(Action(window, name), &QAction::triggered, &window, nullptr);
     return std::make_unique<QSignalSpy>(Action(window, name), &QAction::triggered);
+}
+
+FileRow Row(const QString& name, quint64 size = 0, bool folder = false)
+{
+    return FileRow{name, size, size / 4, 0x00ABCDEF, folder, false};
+}
+
+FormLayoutResult Layout(float clientWidth, float clientHeight = 3885)
+{
+    FormLayoutInput in;
+    in.clientWidth = clientWidth;
+    in.clientHeight = clientHeight;
+    in.toolbarTop = 0;
+    in.toolbarHeight = 1020;
+    in.statusHeight = 360;
+    in.current = {1380, 1260, 1245, 735};
+    return ComputeFormLayout(in);
 }
 
 } // namespace
@@ -82,6 +103,57 @@ private slots:
             QVERIFY2(!Action(window, off)->isEnabled(), off);
     }
 
+
+    // The list's model: rows in batches, the cells of a folder.
+    void rowsAndCells()
+    {
+        FileListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        std::vector<FileRow> batch;
+        for (int i = 0; i < 1000; ++i)
+            batch.push_back(Row(QStringLiteral("f%1.txt").arg(i), 1200));
+        model.appendRows(std::move(batch));
+        model.appendRows({Row("docs", 0, true)});
+        model.appendRows({});
+        QCOMPARE(inserted.count(), 2); // one notification per batch, none for an empty one
+        QCOMPARE(model.rowCount(), 1001);
+        const auto cells = [&](int row) {
+            QStringList out;
+            for (int c = 0; c < model.columnCount(); ++c)
+                out << model.data(model.index(row, c)).toString();
+            return out;
+        };
+        QCOMPARE(cells(999), (QStringList{"f999.txt", "1,200", "300", " 25%", "ABCDEF"}));
+        // A folder: empty sizes and ratio, the CRC as given.
+        QCOMPARE(cells(1000), (QStringList{"docs", "", "", "", "ABCDEF"}));
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    // The resize arithmetic in twips: the rows that pin the rule.
+    void layout()
+    {
+        // The list fills the space between the bars, less 30 twips a side.
+        FormLayoutResult out = Layout(9780);
+        QCOMPARE(out.list.left, 30.f);
+        QCOMPARE(out.list.top, 1020.f);
+        QCOMPARE(out.list.width, 9720.f);
+        QCOMPARE(out.list.height, 3885.f - (1020 + 360 + 30));
+        // A tenth of the width per size column, rounded half to even.
+        QCOMPARE(out.columnWidths[1], 972.f);
+        QCOMPARE(out.columnWidths[0], 4 * 972.f);
+        QCOMPARE(Layout(9765).columnWidths[1], 970.f);
+        // Shorter than the bars together: the height stays, the rest follows.
+        out = Layout(9780, 1000);
+        QCOMPARE(out.list.height, 735.f);
+        QCOMPARE(out.list.width, 9720.f);
+        // Narrower than the margins (minimized): the width stays, and the
+        // columns follow the width as it stands.
+        out = Layout(40);
+        QCOMPARE(out.list.width, 1245.f);
+        QCOMPARE(out.columnWidths[1], 124.f);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,6 @@
 // marrowick-cli as scripts see it: arguments, exit statuses, output and the
 // rules for runs without a terminal, against the archives of tests/data.
 #include "CliProcess.h"
-#include "cli/CliOptions.h"
 #include "cli/Console.h"
 #include "cli/ConsoleView.h"
 
@@ -195,7 +194,7 @@ private slots:
         QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
-    // The text written for names and rows, and how the command line is read.
+    // The text written for names and rows.
     void escapeControls_data()
     {
         QTest::addColumn<QString>("name");
@@ -218,33 +217,6 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(json.toUtf8()).object()["name"].toString(), name);
     }
 
-    void arguments_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("archive");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("dash-led names after --") << QStringList{"l", "--", "-a.rar"} << int(Command::List)
-                                                 << "-a.rar" << "" << "";
-        QTest::newRow("password that looks like an option") << QStringList{"l", "-p", "--json", "a.rar"}
-                                                            << int(Command::List) << "a.rar" << "" << "--json";
-    }
-    void arguments()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, command);
-        QFETCH(QString, archive);
-        QFETCH(QString, destination);
-        QFETCH(QString, password);
-        const ParsedArguments parsed = ParseArguments(arguments);
-        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
-        QCOMPARE(int(parsed.options.command), command);
-        QCOMPARE(parsed.options.archive, archive);
-        QCOMPARE(parsed.options.destination, destination);
-        QCOMPARE(parsed.options.password.value_or(QString()), password);
-        QVERIFY(!parsed.options.json);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,12 +1,7 @@
-// The file dialog's filters and cancel, with the chooser's answers scripted,
-// and the comment window.
+// The file dialog's filters and cancel, with the chooser's answers scripted.
 #include "dialogs/cFileDialog.h"
-#include "dialogs/fComment.h"
 #include "engine/ComponentError.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 using namespace marrowick;
@@ -75,26 +70,6 @@ private slots:
     }
 
 
-    // Each archive's comment in a fresh modal window, read-only, OK focused.
-    void comments()
-    {
-        QWidget owner;
-        owner.show();
-        QStringList seen;
-        for (const QString comment : {"first archive", "second"}) {
-            QTimer::singleShot(0, this, [&seen] {
-                auto* window = qobject_cast<fComment*>(QApplication::activeModalWidget());
-                if (!window)
-                    return;
-                seen << window->txtComment()->toPlainText();
-                QVERIFY(window->txtComment()->isReadOnly());
-                QTest::keyClick(window, Qt::Key_Escape);
-            });
-            ShowCommentWindow(&owner, comment);
-        }
-        QCOMPARE(seen, (QStringList{"first archive", "second"}));
-        QVERIFY(owner.findChildren<fComment*>().isEmpty());
-    }
 };
 
 QTEST_MAIN(TestDialogs)

@@ -18,7 +18,7 @@ class RecordingView final : public IArchiveView
 {
 public:
     void showWindow() override { log << "show"; }
-    void processEvents() override { ++eventPumps; }
+    void processEvents() override {}
     void repaint() override {}
     void setTitle(const QString& text) override { title = text, log << "title"; }
     void clearRows() override { rows.clear(), log << "clear"; }
@@ -34,8 +34,7 @@ public:
     void runFinished() override { ++finished; }
     void setProgress(const QString& entry, std::uint64_t done, std::uint64_t total) override
     {
-        ++progressReports, progressEntry = entry, progressDone = done, progressTotal = total;
-        cancel = cancel || done >= cancelAtBytes;
+        progressEntry = entry, progressTotal = total, cancel = cancel || done >= cancelAtBytes;
     }
     bool cancelRequested() const override { return cancel; }
     void entryFinished(const QString& name, int result, const QString& message) override
@@ -58,9 +57,9 @@ public:
     QMap<int, QString> panels;
     QString title = "(untouched)";
     QStringList log, outcomes, refused;
-    int eventPumps = 0, started = 0, finished = 0, progressReports = 0;
+    int started = 0, finished = 0;
     QString progressEntry;
-    std::uint64_t progressDone = 0, progressTotal = 0;
+    std::uint64_t progressTotal = 0;
     // The user asks to stop once the progress reaches this many bytes.
     std::uint64_t cancelAtBytes = std::numeric_limits<std::uint64_t>::max();
     bool cancel = false;

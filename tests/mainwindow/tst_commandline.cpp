@@ -23,7 +23,6 @@ private slots:
         // The password must not end up in the path.
         QTest::newRow("password") << QStringList{"X=/a.rar=secret"} << QStringList{} << 0 << "/a.rar" << "secret";
         QTest::newRow("password with = is cut") << QStringList{"T=/a.rar=se=cret"} << QStringList{} << 1 << "/a.rar" << "se";
-        QTest::newRow("two letters") << QStringList{"XT=/a.rar"} << QStringList{invalid} << -1 << "/a.rar" << "";
         QTest::newRow("no letter") << QStringList{"=/a.rar"} << QStringList{missing, invalid} << -1 << "/a.rar" << "";
         QTest::newRow("no =") << QStringList{"L"} << QStringList{missing} << 2 << "" << "";
     }

@@ -4,23 +4,20 @@
 #include "dialogs/cFileDialog.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
-#include "tests/mainwindow/ScriptedAnswers.h"
+#include "tests/engine/RecordingView.h"
 
 #include <QAction>
 #include <QtTest>
 
 using namespace marrowick;
+using marrowick::test::Fixture;
 
 namespace {
 
-QString Fixture(const QString& name)
-{
-    return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
-}
-
 struct Window
 {
-    test::ScriptedAnswers answers;
+    test::RecordingView unused;
+    test::ScriptedPrompts answers{unused};
     fMain window{&answers};
     QStringList files;      // the file dialog's answers in order; "" cancels
     QStringList startNames; // the name each file dialog started with
@@ -130,7 +127,7 @@ private slots:
         // Into the same folder again: asked once, though the first entry is
         // not in the way; No writes nothing.
         QFile::remove(out.filePath("readme.txt"));
-        w.answers.yesNo = {false};
+        w.answers.yes = false;
         w.trigger("mnuextract");
         QCOMPARE(w.answers.questions, QStringList{"File(s) Exist, Replace ?"});
         QVERIFY(!QFileInfo::exists(out.filePath("readme.txt")));

@@ -3,7 +3,7 @@
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FormLayout.h"
 #include "mainwindow/fMain.h"
-#include "tests/mainwindow/ScriptedAnswers.h"
+#include "tests/engine/RecordingView.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -53,7 +53,8 @@ class TestMainWindow : public QObject
 private slots:
     void toolbarAndKeysReachTheirCommands()
     {
-        test::ScriptedAnswers answers;
+        test::RecordingView unused;
+        test::ScriptedPrompts answers(unused);
         fMain window(&answers);
         window.Form_Load(QStringLiteral("L=/a.rar"));
         window.showCentred();
@@ -89,7 +90,8 @@ private slots:
     {
         QFETCH(bool, closeAnArchive);
         QFETCH(QString, status);
-        test::ScriptedAnswers answers;
+        test::RecordingView unused;
+        test::ScriptedPrompts answers(unused);
         fMain window(&answers);
         window.Form_Load(closeAnArchive ? QStringLiteral("L=" MARROWICK_TEST_DATA "/encrypted-files.rar") : QString());
         if (closeAnArchive)

@@ -12,7 +12,7 @@ namespace marrowick::test {
 
 // Rewrites the file headers of a real RAR5 archive so tests can make entries
 // that `rar` itself would never write (names with "..", absolute names,
-// setuid modes, copies pointing anywhere). Every changed header gets its size
+// setuid modes, lying sizes). Every changed header gets its size
 // and CRC32 recomputed, so the library reads it as sound.
 class HostileRar final
 {
@@ -61,22 +61,6 @@ public:
     void setName(int file, const QString& name) { edit(file).name = name.toUtf8(); }
     void setAttributes(int file, std::uint64_t attributes) { edit(file).attributes = attributes; }
     void setUnpackedSize(int file, std::uint64_t size) { edit(file).unpSize = size; }
-    // Target of a link or file-copy entry (its redirection record, type 5).
-    void setRedirName(int file, const QString& target)
-    {
-        Block& b = edit(file);
-        QByteArray extra;
-        for (Reader r{b.extra, 0}; r.ok && r.pos < b.extra.size();) {
-            QByteArray record = r.take(r.vint());
-            Reader rec{record, 0};
-            if (rec.vint() == 5) {
-                const std::uint64_t type = rec.vint(), flags = rec.vint();
-                record = Vint(5) + Vint(type) + Vint(flags) + Vint(target.toUtf8().size()) + target.toUtf8();
-            }
-            extra += Vint(record.size()) + record;
-        }
-        b.extra = extra;
-    }
     // Damages the packed data without touching the header.
     void flipDataByte(int file) { block(file).data[0] ^= 0x55; }
 

@@ -39,8 +39,6 @@ private:
                 archive->setAttributes(file, value.toULongLong(nullptr, 8));
             else if (what == "size")
                 archive->setUnpackedSize(file, value.toULongLong());
-            else if (what == "redir")
-                archive->setRedirName(file, value);
             else if (what == "flip")
                 archive->flipDataByte(file);
         }

@@ -2,12 +2,10 @@
 
 #include "dialogs/cFileDialog.h"
 #include "engine/ArchiveEnd.h"
-#include "engine/ArchiveView.h"
 #include "engine/ComponentError.h"
 #include "engine/SafeWriter.h"
-#include "engine/UserPrompts.h"
-#include "engine/modRAR.h"
 #include "mainwindow/CommandLine.h"
+#include "tests/engine/RecordingView.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,42 +44,6 @@ const QTemporaryDir& Scratch()
     FUZZ_CHECK(dir.isValid());
     return dir;
 }
-
-class QuietView final : public IArchiveView
-{
-public:
-    void showWindow() override {}
-    void processEvents() override {}
-    void repaint() override {}
-    void setTitle(const QString&) override {}
-    void clearRows() override { m_rows = 0; }
-    int rowCount() const override { return m_rows; }
-    void appendRows(std::vector<FileRow>&& rows) override { m_rows += static_cast<int>(rows.size()); }
-    void setPanelText(int, const QString&) override {}
-    void setPanelVisible(int, bool) override {}
-    void showIconsForFiles() override {}
-    void runStarted() override { ++started; }
-    void runFinished() override { ++finished; }
-
-    int started = 0;
-    int finished = 0;
-
-private:
-    int m_rows = 0;
-};
-
-class QuietPrompts final : public IUserPrompts
-{
-public:
-    void showErrorBox(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    void showInformation(const QString&, const QString&) override {}
-    std::optional<QString> askPassword(const QString&, const QString&) override
-    {
-        return QStringLiteral("secret");
-    }
-    void showComment(const QString&) override {}
-};
 
 void FilterConversion(const QString& text)
 {
@@ -207,12 +169,10 @@ int ArchiveBytes(const std::uint8_t* data, std::size_t size)
                    static_cast<qint64>(size));
     }
     for (const std::int32_t mode : {OP_LIST, OP_TEST}) {
-        QuietView view;
-        QuietPrompts prompts;
-        QString password;
-        RunContext context{view, prompts, nullptr, QString()};
-        ProcessArchive(mode, path, password, context);
-        FUZZ_CHECK(view.started == 1 && view.finished == 1);
+        test::EngineRun run;
+        run.prompts.password = QStringLiteral("secret");
+        run.process(mode, path);
+        FUZZ_CHECK(run.view.started == 1 && run.view.finished == 1);
     }
     return 0;
 }

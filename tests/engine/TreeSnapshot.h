@@ -1,44 +1,80 @@
 #pragma once
 
+#include <QDirIterator>
 #include <QMap>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace marrowick::test {
 
-// Everything under a folder, without following symlinks: relative path to a
-// description of what is there (type, mode, content or link target), so two
-// snapshots compare equal only when nothing changed.
-QMap<QString, QString> SnapshotTree(const QString& folder);
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+// Everything under a folder, without following symlinks: relative path to
+// type and mode, plus content or link target, so two snapshots compare equal
+// only when nothing changed.
+inline QMap<QString, QString> SnapshotTree(const QString& folder)
+{
+    QMap<QString, QString> tree;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat st = {};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        tree.insert(path.mid(folder.size()),
+                    QString::number(st.st_mode, 8) +
+                        (S_ISLNK(st.st_mode)   ? " -> " + QFile::symLinkTarget(path)
+                         : S_ISREG(st.st_mode) ? ' ' + QString::fromLatin1(ReadFile(path).toHex())
+                                               : QString()));
+    }
+    return tree;
+}
 
 // Leftover temporary files of the writer anywhere under the folder.
-QStringList TemporaryFilesUnder(const QString& folder);
+inline QStringList TemporaryFilesUnder(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, {".marrowick-*"}, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
 
-QByteArray ReadFile(const QString& path);
-bool WriteFile(const QString& path, const QByteArray& content);
-
-// A destination folder beside an "outside" folder that holds a sentinel file,
-// both under one temporary base, so a test can check afterwards that nothing
-// outside the destination changed and no temporary file was left.
+// A destination folder beside an "outside" folder that holds a sentinel
+// file, both under one temporary base, so a test can check afterwards that
+// nothing outside the destination changed and no temporary file was left.
 class Sandbox
 {
 public:
     // Empties the base and makes dest/ and outside/sentinel anew.
-    bool reset();
-
+    bool reset()
+    {
+        QDir(base()).removeRecursively();
+        m_before.clear();
+        return QDir().mkpath(dest()) && QDir().mkpath(outside()) && WriteFile(outside() + "/sentinel", "keep me") &&
+               !(m_before = SnapshotTree(outside())).isEmpty();
+    }
     QString base() const { return m_base.path(); }
-    const QString& dest() const { return m_dest; }
-    const QString& outside() const { return m_outside; }
-    const QMap<QString, QString>& outsideBefore() const { return m_outsideBefore; }
-    QMap<QString, QString> outsideNow() const { return SnapshotTree(m_outside); }
+    QString dest() const { return base() + "/dest"; }
+    QString outside() const { return base() + "/outside"; }
+    const QMap<QString, QString>& outsideBefore() const { return m_before; }
+    QMap<QString, QString> outsideNow() const { return SnapshotTree(outside()); }
     QStringList leftovers() const { return TemporaryFilesUnder(base()); }
 
 private:
     QTemporaryDir m_base;
-    QString m_dest;
-    QString m_outside;
-    QMap<QString, QString> m_outsideBefore;
+    QMap<QString, QString> m_before;
 };
 
 } // namespace marrowick::test

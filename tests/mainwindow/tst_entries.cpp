@@ -2,7 +2,7 @@
 #include "dialogs/ModBrowse.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
-#include "tests/mainwindow/ScriptedAnswers.h"
+#include "tests/engine/RecordingView.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -23,7 +23,8 @@ QByteArray Read(const QString& path)
 // A window with an archive listed; opened files are recorded, not shown.
 struct Window
 {
-    test::ScriptedAnswers answers;
+    test::RecordingView unused;
+    test::ScriptedPrompts answers{unused};
     fMain window{&answers};
     QList<QUrl> opened;
 

@@ -5,11 +5,11 @@
 // ready for the next archive.
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
-#include "tests/cli/CliProcess.h"
-#include "tests/mainwindow/ScriptedAnswers.h"
+#include "tests/engine/RecordingView.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -21,6 +21,26 @@ using namespace marrowick;
 namespace {
 
 const QString Archive = test::Fixture(QStringLiteral("basic.rar"));
+
+struct CliRun
+{
+    int status = -1;
+    QString out, err;
+};
+
+CliRun RunCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(MARROWICK_CLI), arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
 
 QStringList Files(const QString& folder)
 {
@@ -63,7 +83,7 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dest;
         UseStandIn(mode);
-        const test::CliRun run = test::RunCli({QStringLiteral("x"), Archive, dest.path()});
+        const CliRun run = RunCli({QStringLiteral("x"), Archive, dest.path()});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         // The entry finished before the fault stays; the one in flight goes
@@ -77,7 +97,7 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("written"));
         UseStandIn("escape");
         qputenv("MARROWICK_STANDIN_TARGET", target.toLocal8Bit());
-        const test::CliRun run = test::RunCli({QStringLiteral("l"), Archive});
+        const CliRun run = RunCli({QStringLiteral("l"), Archive});
         qunsetenv("MARROWICK_STANDIN_TARGET");
         QVERIFY2(run.out.startsWith(QStringLiteral("write=0 fork=0 socket=0 read=0\t")),
                  qPrintable(run.out + run.err));
@@ -87,7 +107,7 @@ private slots:
     void absurdHeadersAreBounded()
     {
         UseStandIn("absurd");
-        const test::CliRun run = test::RunCli({QStringLiteral("l"), Archive});
+        const CliRun run = RunCli({QStringLiteral("l"), Archive});
         QVERIFY(run.status == 0 || run.status == 1);
         QVERIFY(run.out.contains(QString(1024, QLatin1Char('A')) + QLatin1Char('\t')));
         QVERIFY(!run.out.contains(QString(1025, QLatin1Char('A'))));
@@ -95,7 +115,8 @@ private slots:
 
     void windowSurvivesAndListsTheNextArchive()
     {
-        test::ScriptedAnswers answers;
+        test::RecordingView unused;
+        test::ScriptedPrompts answers{unused};
         fMain window(&answers);
         UseStandIn("segv");
         window.Form_Load(QStringLiteral("T=") + Archive);
@@ -114,7 +135,8 @@ private slots:
         QTemporaryDir dest;
         const QString here = QDir::currentPath();
         QDir::setCurrent(dest.path());
-        test::ScriptedAnswers answers;
+        test::RecordingView unused;
+        test::ScriptedPrompts answers{unused};
         fMain window(&answers);
         UseStandIn("hang");
         QTimer::singleShot(300, &window, [&window] { window.requestCancel(); });

@@ -1,0 +1,257 @@
+// ProcessArchive against the installed UnRAR library and the archives of
+// tests/data (made by make-fixtures.sh; password "secret").
+#include "engine/Formats.h"
+#include "engine/FreeSpace.h"
+#include "RecordingView.h"
+#include "TreeSnapshot.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace marrowick;
+using namespace marrowick::test;
+
+namespace {
+
+// What a folder holds: "dir/" for folders, "file=content" for small files,
+// "file#size" for large ones; sorted. Hidden files (temporary ones) count.
+QStringList Contents(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString name = QDir(folder).relativeFilePath(info.filePath());
+        found << (info.isDir() ? name + '/'
+                  : info.size() > 32 ? name + '#' + QString::number(info.size())
+                                     : name + '=' + QString::fromUtf8(ReadFile(info.filePath())));
+    }
+    found.sort();
+    return found;
+}
+
+const QStringList kBasic{"docs/",     "docs/a1200.txt#1200",      "docs/empty.txt=",
+                         "docs/sub/", "docs/sub/deep.txt=deep\n", "empty-folder/",
+                         "readme.txt=hello\n"};
+
+} // namespace
+
+class TestEngineReal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listings_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("comment");
+        // Encrypted data is padded to the cipher's block, and RAR 5 stores a
+        // keyed checksum instead of the plain CRC of an encrypted file.
+        // clang-format off
+        QTest::newRow("files and folders") << "basic.rar" << QStringList{
+            "readme.txt|6|6|363A3020", "docs/a1200.txt|1,200|13|FB3D3A2B", "docs/empty.txt|||0",
+            "docs/sub/deep.txt|5|5|279EB882", "docs/sub/|||0", "docs/|||0", "empty-folder/|||0"} << "";
+        QTest::newRow("encrypted files") << "encrypted-files.rar" << QStringList{
+            "readme.txt|6|32|keyed", "docs/a1200.txt|1,200|16|keyed", "docs/empty.txt||16|keyed",
+            "docs/sub/deep.txt|5|16|keyed", "docs/sub/|||0", "docs/|||0", "empty-folder/|||0"} << "";
+        QTest::newRow("comment") << "commented.rar" << QStringList{"readme.txt|6|6|363A3020"}
+            << "Archive comment line 1\nline 2 é\n";
+        // clang-format on
+    }
+    void listings()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QStringList, cells);
+        QFETCH(QString, comment);
+        EngineRun run;
+        run.process(OP_LIST, Fixture(archive));
+        QStringList lines;
+        for (const FileRow& row : run.view.rows)
+            lines << QStringList{row.name + (row.isFolder ? "/" : ""), FormatSize(row.unpSize), FormatSize(row.packSize),
+                                 row.isEncrypted ? "keyed" : FormatCrc(row.crc)}.join('|');
+        QCOMPARE(lines, cells);
+        QCOMPARE(run.prompts.comments, comment.isEmpty() ? QStringList() : QStringList{comment});
+        QCOMPARE(run.prompts.errors, QStringList());
+        QCOMPARE(run.view.panels.value(1), archive.startsWith("encrypted") ? "ENCRYPTED" : QString());
+        QCOMPARE(run.view.panels.value(3), QStringLiteral("Total  %1 Files ").arg(cells.size()));
+        QCOMPARE(run.view.title, Fixture(archive) + " - Marrowick");
+    }
+
+    // What a run gives: the rows' names (list), what was written (extract) or
+    // each entry's result (test). Encrypted headers need the password at the
+    // open, encrypted files at their first data; a cancelled prompt is no error.
+    void runs_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<std::optional<QString>>("typed");
+        QTest::addColumn<QStringList>("result");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<int>("prompts");
+        const std::optional<QString> none, secret("secret");
+        const QString headers = "encrypted-headers.rar", files = "encrypted-files.rar";
+        const QString crc = "CRC failed in encrypted file (wrong password?)";
+        const int l = OP_LIST, x = OP_EXTRACT, t = OP_TEST;
+        const QStringList names{"readme.txt", "docs/a1200.txt", "docs/empty.txt", "docs/sub/deep.txt",
+                                "docs/sub", "docs", "empty-folder"}, none0;
+        QStringList passed = names;
+        passed.replaceInStrings(QRegularExpression("$"), "=0");
+        // clang-format off
+        QTest::newRow("basic, extract") << "basic.rar" << x << "" << none << kBasic << none0 << 0;
+        QTest::newRow("unicode, extract") << "unicode.rar" << x << "" << none
+            << QStringList{"Ünïcödé.txt=x", "Ελληνικά.txt=z", "日本語.txt=y"} << none0 << 0;
+        QTest::newRow("solid, extract") << "solid.rar" << x << "" << none << QStringList{"docs/", "docs/a1200.txt#1200",
+            "docs/empty.txt=", "docs/sub/", "docs/sub/deep.txt=deep\n", "readme.txt=hello\n"} << none0 << 0;
+        QTest::newRow("volumes, extract") << "multivolume.part1.rar" << x << "" << none
+            << QStringList{"random.bin#300000", "readme.txt=hello\n"} << none0 << 0;
+        QTest::newRow("basic, test") << "basic.rar" << t << "" << none << passed << none0 << 0;
+        QTest::newRow("flipped data byte, test") << "flipped-data.rar" << t << "" << none
+            << QStringList{"readme.txt=12"} << QStringList{crc} << 0;
+        QTest::newRow("flipped header byte, test") << "flipped-header.rar" << t << "" << none
+            << QStringList{"readme.txt=12"} << QStringList{"File header broken", crc} << 0;
+        QTest::newRow("headers, list, given") << headers << l << "secret" << none << names << none0 << 0;
+        QTest::newRow("headers, list, typed") << headers << l << "" << secret << names << none0 << 1;
+        QTest::newRow("headers, list, cancelled") << headers << l << "" << none << none0 << none0 << 1;
+        QTest::newRow("headers, list, wrong") << headers << l << "wrong" << none << none0
+            << QStringList{Fixture(headers) + ": wrong password"} << 0;
+        QTest::newRow("headers, extract, typed") << headers << x << "" << secret << kBasic << none0 << 1;
+        QTest::newRow("files, extract, typed") << files << x << "" << secret << kBasic << none0 << 1;
+        // Folders carry no data, so they need no password.
+        QTest::newRow("files, extract, wrong") << files << x << "wrong" << none
+            << QStringList{"docs/", "docs/sub/", "empty-folder/"} << QStringList{"Wrong password"} << 0;
+        QTest::newRow("files, extract, cancelled") << files << x << "" << none << none0 << none0 << 1;
+        QTest::newRow("files, test, given") << files << t << "secret" << none << passed << none0 << 0;
+        // clang-format on
+    }
+    void runs()
+    {
+        QFETCH(QString, archive);
+        QFETCH(int, mode);
+        QFETCH(QString, given);
+        QFETCH(std::optional<QString>, typed);
+        QFETCH(QStringList, result);
+        QFETCH(QStringList, errors);
+        QFETCH(int, prompts);
+        QTemporaryDir dir;
+        EngineRun run;
+        run.view.title = "before";
+        run.password = given;
+        run.prompts.password = typed;
+        run.process(mode, Fixture(archive), dir.filePath("out"));
+        QCOMPARE(mode == OP_LIST ? run.view.names() : mode == OP_TEST ? run.view.outcomes : Contents(dir.filePath("out")),
+                 result);
+        QCOMPARE(run.prompts.errors, errors);
+        QCOMPARE(run.prompts.passwordPrompts.size(), prompts);
+        QCOMPARE(run.passed(), mode != OP_LIST && errors.isEmpty() && (prompts == 0 || typed));
+        // A test writes nothing and leaves the title as it was.
+        if (mode == OP_TEST)
+            QVERIFY(!QFileInfo::exists(dir.filePath("out")) && run.view.title == "before");
+    }
+
+    // Only a later entry's file exists.
+    void overwrite_data()
+    {
+        QTest::addColumn<OverwritePolicy>("policy");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("status");
+        const QString deep = "docs/sub/deep.txt", mine = "docs/sub/deep.txt=mine";
+        QStringList kept = kBasic, unrelated = kBasic;
+        kept.replaceInStrings("deep.txt=deep\n", "deep.txt=mine");
+        unrelated << "other.txt=mine";
+        unrelated.sort();
+        // clang-format off
+        QTest::newRow("ask, yes") << OverwritePolicy::Ask << deep << true << 1 << kBasic << "Success";
+        QTest::newRow("ask, no") << OverwritePolicy::Ask << deep << false << 1 << QStringList{"docs/", "docs/sub/", mine} << "";
+        QTest::newRow("ask, nothing in the way") << OverwritePolicy::Ask << "other.txt" << false << 0 << unrelated << "Success";
+        QTest::newRow("always") << OverwritePolicy::Always << deep << false << 0 << kBasic << "Success";
+        QTest::newRow("never") << OverwritePolicy::Never << deep << true << 0 << kept << "Ready";
+        // clang-format on
+    }
+    void overwrite()
+    {
+        QFETCH(OverwritePolicy, policy);
+        QFETCH(QString, existing);
+        QFETCH(bool, yes);
+        QFETCH(int, questions);
+        QFETCH(QStringList, files);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(existing)).path()));
+        QVERIFY(WriteFile(dir.filePath(existing), "mine"));
+        EngineRun run;
+        run.prompts.yes = yes;
+        run.process(OP_EXTRACT, Fixture("basic.rar"), dir.path(), policy);
+        QCOMPARE(run.prompts.questions.size(), questions);
+        QCOMPARE(Contents(dir.path()), files);
+        QCOMPARE(run.view.refused, policy == OverwritePolicy::Never ? QStringList{existing} : QStringList());
+        QCOMPARE(run.status(), status);
+    }
+
+    void missingVolume_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("error");
+        const QString missing = "The next volume of the archive is missing: %1/set.part2.rar";
+        QTest::newRow("list") << int(OP_LIST) << "Volume open error";
+        QTest::newRow("extract") << int(OP_EXTRACT) << missing;
+        QTest::newRow("test") << int(OP_TEST) << missing;
+    }
+    void missingVolume()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Fixture("multivolume.part1.rar"), dir.filePath("set.part1.rar")));
+        EngineRun run;
+        run.process(mode, dir.filePath("set.part1.rar"), dir.filePath("out"));
+        QCOMPARE(run.prompts.errors, QStringList{error.arg(dir.path())});
+        QVERIFY(!run.passed());
+        QCOMPARE(Contents(dir.filePath("out")), QStringList());
+    }
+
+    // The 5 GiB entry is stopped once some of it was written; the user's
+    // file stays and no temporary file is left.
+    void cancelMidEntry_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("extract") << int(OP_EXTRACT);
+        QTest::newRow("test") << int(OP_TEST);
+    }
+    void cancelMidEntry()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.filePath("zeros5g.bin"), "mine"));
+        EngineRun run;
+        run.view.cancelAtBytes = 16 << 20;
+        run.process(mode, Fixture("zeros5g.rar"), dir.path(), OverwritePolicy::Always);
+        QVERIFY(run.view.cancel);
+        QCOMPARE(run.view.progressEntry, QStringLiteral("zeros5g.bin"));
+        QCOMPARE(run.view.progressTotal, std::uint64_t(5) << 30);
+        QCOMPARE(Contents(dir.path()), QStringList{"zeros5g.bin=mine"});
+        QCOMPARE(run.prompts.errors, QStringList());
+        QVERIFY(!run.passed());
+    }
+
+    // Through a whole run the check comes before anything is written.
+    void runAgainstFreeSpace()
+    {
+        ScopedFreeSpaceProvider fake([](const QString&) { return std::optional<std::uint64_t>(1ull << 30); });
+        QTemporaryDir dir;
+        EngineRun run;
+        run.process(OP_EXTRACT, Fixture("zeros5g.rar"), dir.filePath("dest"));
+        QVERIFY2(run.prompts.errors.join("").startsWith("Not enough disk space"), qPrintable(run.prompts.errors.join("")));
+        QCOMPARE(SnapshotTree(dir.filePath("dest")), (QMap<QString, QString>()));
+        QVERIFY(!run.passed());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineReal)
+#include "tst_engine_real.moc"

@@ -390,12 +390,13 @@ ArchiveEnd Walk(ByteSource& in)
         const std::size_t count = std::min<u64>(2, in.size() - *at - sizeof SignaturePrefix);
         if (!in.read(*at + sizeof SignaturePrefix, version, count))
             return ArchiveEnd::Whole;
+        // A stub that ends inside the signature is no archive to the library.
         if (count == 0)
-            return ArchiveEnd::Cut;
+            return ArchiveEnd::Whole;
         if (version[0] == 0)
             return Rar4(in, *at + Rar4SignatureSize);
         if (version[0] == 1)
-            return count < 2 ? ArchiveEnd::Cut : Rar5(in, *at + Rar5SignatureSize);
+            return count < 2 ? ArchiveEnd::Whole : Rar5(in, *at + Rar5SignatureSize);
         if (version[0] < 5)
             return ArchiveEnd::Whole; // a later format
         from = *at + 1;

@@ -1,11 +1,28 @@
 #include "engine/ReaderProtocol.h"
 
+#include <array>
 #include <cerrno>
+#include <cwchar>
 #include <cstring>
 
 #include <sys/socket.h>
 
 namespace marrowick::reader {
+
+namespace {
+
+// The numbers of a header, in the order they travel.
+template <typename Header>
+auto Numbers(Header& h)
+{
+    return std::array{&h.Flags,     &h.PackSize,  &h.PackSizeHigh, &h.UnpSize,   &h.UnpSizeHigh,
+                      &h.HostOS,    &h.FileCRC,   &h.FileTime,     &h.UnpVer,    &h.Method,
+                      &h.FileAttr,  &h.DictSize,  &h.HashType,     &h.RedirType, &h.DirTarget,
+                      &h.MtimeLow,  &h.MtimeHigh, &h.CtimeLow,     &h.CtimeHigh, &h.AtimeLow,
+                      &h.AtimeHigh};
+}
+
+} // namespace
 
 FrameWriter::FrameWriter(Frame type)
 {
@@ -37,19 +54,25 @@ FrameWriter& FrameWriter::bytes(const void* data, std::size_t size)
     return *this;
 }
 
-FrameWriter& FrameWriter::header(const HeaderRecord& r)
+FrameWriter& FrameWriter::wide(const wchar_t* text, std::size_t capacity)
 {
-    text(r.arcName).text(r.fileName);
-    u32(static_cast<std::uint32_t>(r.narrowName.size())).bytes(r.narrowName.data(), r.narrowName.size());
-    text(r.redirName);
-    for (std::uint32_t v : {r.flags, r.packSize, r.packSizeHigh, r.unpSize, r.unpSizeHigh, r.hostOS,
-                            r.fileCRC, r.fileTime, r.unpVer, r.method, r.fileAttr, r.dictSize,
-                            r.hashType, r.redirType, r.dirTarget, r.mtimeLow, r.mtimeHigh,
-                            r.ctimeLow, r.ctimeHigh, r.atimeLow, r.atimeHigh})
-        u32(v);
-    return bytes(r.hash, sizeof r.hash);
+    static_assert(sizeof(wchar_t) == sizeof(char32_t), "the library's wide texts are UTF-32 here");
+    const std::size_t length = text ? wcsnlen(text, capacity) : 0;
+    u32(static_cast<std::uint32_t>(length));
+    return bytes(text, length * sizeof(wchar_t));
 }
 
+FrameWriter& FrameWriter::header(const RARHeaderDataEx& h)
+{
+    wide(h.ArcNameW, std::size(h.ArcNameW)).wide(h.FileNameW, std::size(h.FileNameW));
+    // The 8-bit name only stands in for a missing wide one.
+    const std::size_t narrow = h.FileNameW[0] ? 0 : strnlen(h.FileName, sizeof h.FileName);
+    u32(static_cast<std::uint32_t>(narrow)).bytes(h.FileName, narrow);
+    wide(h.RedirType != 0 ? h.RedirName : nullptr, h.RedirNameSize);
+    for (const unsigned int* number : Numbers(h))
+        u32(*number);
+    return bytes(h.Hash, sizeof h.Hash);
+}
 const std::vector<unsigned char>& FrameWriter::finish()
 {
     const auto length = static_cast<std::uint32_t>(m_bytes.size() - 8);
@@ -100,20 +123,39 @@ bool FrameReader::bytes(std::string& value, std::uint32_t maxLength)
     return take(value.data(), length);
 }
 
-bool FrameReader::header(HeaderRecord& r, std::uint32_t maxRedirName)
+bool FrameReader::wide(wchar_t* into, std::size_t capacity)
 {
-    text(r.arcName, kNameCapacity);
-    text(r.fileName, kNameCapacity);
-    bytes(r.narrowName, kNameCapacity);
-    text(r.redirName, maxRedirName);
-    for (std::uint32_t* v : {&r.flags, &r.packSize, &r.packSizeHigh, &r.unpSize, &r.unpSizeHigh,
-                             &r.hostOS, &r.fileCRC, &r.fileTime, &r.unpVer, &r.method, &r.fileAttr,
-                             &r.dictSize, &r.hashType, &r.redirType, &r.dirTarget, &r.mtimeLow,
-                             &r.mtimeHigh, &r.ctimeLow, &r.ctimeHigh, &r.atimeLow, &r.atimeHigh})
-        u32(*v);
-    return take(r.hash, sizeof r.hash);
+    std::uint32_t length = 0;
+    if (!u32(length) || length > capacity || length > kNameCapacity) {
+        m_ok = false;
+        return false;
+    }
+    if (!into) {
+        wchar_t unused[kNameCapacity];
+        return take(unused, length * sizeof(wchar_t));
+    }
+    if (!take(into, length * sizeof(wchar_t)))
+        return false;
+    if (length < capacity)
+        into[length] = L'\0';
+    return true;
 }
 
+bool FrameReader::header(RARHeaderDataEx& h)
+{
+    wide(h.ArcNameW, std::size(h.ArcNameW));
+    wide(h.FileNameW, std::size(h.FileNameW));
+    h.ArcName[0] = '\0';
+    std::uint32_t narrow = 0;
+    if (u32(narrow) && narrow < sizeof h.FileName && take(h.FileName, narrow))
+        h.FileName[narrow] = '\0';
+    else
+        m_ok = false;
+    wide(h.RedirName, h.RedirName ? h.RedirNameSize : kNameCapacity);
+    for (unsigned int* number : Numbers(h))
+        u32(*number);
+    return take(h.Hash, sizeof h.Hash);
+}
 bool WriteAll(int fd, const void* data, std::size_t size)
 {
     const auto* at = static_cast<const unsigned char*>(data);

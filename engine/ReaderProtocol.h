@@ -9,6 +9,8 @@
 // the reader sends: every reading below is bounds-checked and a frame that
 // does not parse ends the run as if the reader had crashed.
 
+#include "engine/UnrarLibrary.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,7 +31,7 @@ enum class Frame : std::uint32_t {
     // Reader to program.
     Hello = 20,      // dllVersion, sandbox flags, load error text
     Opened = 21,     // handle, openResult, flags, cmtState, comment
-    Header = 22,     // result, then a HeaderRecord when it is ERAR_SUCCESS
+    Header = 22,     // result, then the header's fields when it is ERAR_SUCCESS
     Data = 23,       // the bytes of the entry in progress
     DataSize = 24,   // 64-bit count of bytes the program did not want
     Result = 25,     // the library's result for the entry
@@ -53,21 +55,6 @@ enum SandboxFlags : std::uint32_t {
     SandboxLandlock = 4,
 };
 
-// One header of the library in the fields the program reads.
-struct HeaderRecord
-{
-    std::u32string arcName;
-    std::u32string fileName;
-    std::string narrowName; // only when fileName is empty
-    std::u32string redirName;
-    std::uint32_t flags = 0, packSize = 0, packSizeHigh = 0, unpSize = 0, unpSizeHigh = 0;
-    std::uint32_t hostOS = 0, fileCRC = 0, fileTime = 0, unpVer = 0, method = 0, fileAttr = 0;
-    std::uint32_t dictSize = 0, hashType = 0, redirType = 0, dirTarget = 0;
-    std::uint32_t mtimeLow = 0, mtimeHigh = 0, ctimeLow = 0, ctimeHigh = 0;
-    std::uint32_t atimeLow = 0, atimeHigh = 0;
-    unsigned char hash[32] = {};
-};
-
 class FrameWriter
 {
 public:
@@ -76,7 +63,10 @@ public:
     FrameWriter& u64(std::uint64_t value);
     FrameWriter& text(const std::u32string& value);
     FrameWriter& bytes(const void* data, std::size_t size);
-    FrameWriter& header(const HeaderRecord& record);
+    // The fields of a library header the program reads: the names (up
+    // to their NUL or their end), the link target, the numbers, the hash.
+    FrameWriter& header(const RARHeaderDataEx& header);
+    FrameWriter& wide(const wchar_t* text, std::size_t capacity);
     // The whole frame, its length filled in.
     const std::vector<unsigned char>& finish();
 
@@ -94,12 +84,15 @@ public:
     bool u64(std::uint64_t& value);
     bool text(std::u32string& value, std::uint32_t maxLength);
     bool bytes(std::string& value, std::uint32_t maxLength);
-    bool header(HeaderRecord& record, std::uint32_t maxRedirName);
+    // Fills a header record from header(): names within their fields, the
+    // link target within RedirNameSize (dropped when RedirName is not set).
+    bool header(RARHeaderDataEx& header);
     // True when everything was read and nothing is left over.
     bool done() const { return m_ok && m_at == m_size; }
 
 private:
     bool take(void* out, std::size_t size);
+    bool wide(wchar_t* into, std::size_t capacity);
     const unsigned char* m_data;
     std::size_t m_size;
     std::size_t m_at = 0;

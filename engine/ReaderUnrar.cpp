@@ -243,10 +243,8 @@ public:
         if (!await(Frame::Header) || !m_frame.u32(result))
             return protocolBroken();
         if (static_cast<int>(result) == ERAR_SUCCESS) {
-            HeaderRecord record;
-            if (!m_frame.header(record, kNameCapacity) || !m_frame.done())
+            if (!m_frame.header(*header) || !m_frame.done())
                 return protocolBroken();
-            fill(*header, record);
             m_resultAhead = m_walking;
         } else if (!m_frame.done()) {
             return protocolBroken();
@@ -303,40 +301,6 @@ private:
         m_result = static_cast<int>(result);
         m_entryAbandoned = false;
         return true;
-    }
-
-    void fill(RARHeaderDataEx& h, const HeaderRecord& r)
-    {
-        CopyWide(r.arcName, h.ArcNameW, std::size(h.ArcNameW));
-        CopyWide(r.fileName, h.FileNameW, std::size(h.FileNameW));
-        const std::size_t narrow = std::min(r.narrowName.size(), sizeof h.FileName - 1);
-        std::memcpy(h.FileName, r.narrowName.data(), narrow);
-        h.FileName[narrow] = '\0';
-        h.ArcName[0] = '\0';
-        if (h.RedirName && h.RedirNameSize > 0)
-            CopyWide(r.redirName, h.RedirName, h.RedirNameSize);
-        h.Flags = r.flags;
-        h.PackSize = r.packSize;
-        h.PackSizeHigh = r.packSizeHigh;
-        h.UnpSize = r.unpSize;
-        h.UnpSizeHigh = r.unpSizeHigh;
-        h.HostOS = r.hostOS;
-        h.FileCRC = r.fileCRC;
-        h.FileTime = r.fileTime;
-        h.UnpVer = r.unpVer;
-        h.Method = r.method;
-        h.FileAttr = r.fileAttr;
-        h.DictSize = r.dictSize;
-        h.HashType = r.hashType;
-        h.RedirType = r.redirType;
-        h.DirTarget = r.dirTarget;
-        h.MtimeLow = r.mtimeLow;
-        h.MtimeHigh = r.mtimeHigh;
-        h.CtimeLow = r.ctimeLow;
-        h.CtimeHigh = r.ctimeHigh;
-        h.AtimeLow = r.atimeLow;
-        h.AtimeHigh = r.atimeHigh;
-        std::memcpy(h.Hash, r.hash, sizeof r.hash);
     }
 
     void send(FrameWriter&& frame) { send(frame); }

@@ -260,38 +260,8 @@ private:
             result = ERAR_ARCHIVE_CUT;
         FrameWriter out(Frame::Header);
         out.u32(static_cast<std::uint32_t>(result));
-        if (result == ERAR_SUCCESS) {
-            HeaderRecord r;
-            r.arcName = Wide(h.ArcNameW, std::size(h.ArcNameW));
-            r.fileName = Wide(h.FileNameW, std::size(h.FileNameW));
-            if (r.fileName.empty())
-                r.narrowName.assign(h.FileName, strnlen(h.FileName, sizeof h.FileName));
-            if (h.RedirType != 0)
-                r.redirName = Wide(m_redirName, kNameCapacity);
-            r.flags = h.Flags;
-            r.packSize = h.PackSize;
-            r.packSizeHigh = h.PackSizeHigh;
-            r.unpSize = h.UnpSize;
-            r.unpSizeHigh = h.UnpSizeHigh;
-            r.hostOS = h.HostOS;
-            r.fileCRC = h.FileCRC;
-            r.fileTime = h.FileTime;
-            r.unpVer = h.UnpVer;
-            r.method = h.Method;
-            r.fileAttr = h.FileAttr;
-            r.dictSize = h.DictSize;
-            r.hashType = h.HashType;
-            r.redirType = h.RedirType;
-            r.dirTarget = h.DirTarget;
-            r.mtimeLow = h.MtimeLow;
-            r.mtimeHigh = h.MtimeHigh;
-            r.ctimeLow = h.CtimeLow;
-            r.ctimeHigh = h.CtimeHigh;
-            r.atimeLow = h.AtimeLow;
-            r.atimeHigh = h.AtimeHigh;
-            std::memcpy(r.hash, h.Hash, sizeof r.hash);
-            out.header(r);
-        }
+        if (result == ERAR_SUCCESS)
+            out.header(h);
         send(out);
         return result;
     }

@@ -153,6 +153,7 @@ QString RefusalReport(const std::vector<RefusedEntry>& refused)
 SafeWriter::SafeWriter(const QString& extractFolder)
 {
     m_umask = CurrentUmask();
+    m_unnamedTemps = ::access("/proc/self/fd", X_OK) == 0;
 
     const QString folder = extractFolder.isEmpty() ? QDir::currentPath() : extractFolder;
     QDir().mkpath(folder);
@@ -298,14 +299,6 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         refuse(header.name, reason);
         return false;
     }
-    struct stat st = {};
-    const QByteArray last = QFile::encodeName(m_parts.last());
-    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISDIR(st.st_mode)) {
-        CloseFd(m_copySourceFd);
-        refuse(header.name, QStringLiteral("A folder of that name exists"));
-        return false;
-    }
     if (!openTemp(m_dirFd, &reason)) {
         CloseFd(m_copySourceFd);
         refuse(header.name, reason);
@@ -316,6 +309,19 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
 }
 
 bool SafeWriter::openTemp(int dirFd, QString* reason)
+{
+    // An unnamed file first: it gets a name only once it is whole, and a run
+    // that dies leaves nothing behind. Where the file system has none, a
+    // hidden named one beside the destination.
+    if (m_unnamedTemps) {
+        m_tempFd = ::openat(dirFd, ".", O_WRONLY | O_TMPFILE | O_CLOEXEC, 0600);
+        if (m_tempFd >= 0)
+            return true;
+    }
+    return openNamedTemp(dirFd, reason);
+}
+
+bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const quint64 random = QRandomGenerator::system()->generate64();
@@ -447,14 +453,22 @@ bool SafeWriter::commitFile()
     }
     struct stat st = {};
     step(::fstat(m_tempFd, &st) == 0);
+    const QByteArray last = QFile::encodeName(m_parts.last());
+    QString reason;
+    bool placed = false;
+    // The unnamed file needs its descriptor to get a name.
+    if (error == 0 && m_tempName.isEmpty())
+        placed = linkUnnamed(last, &reason);
     // close() is where some file systems report a failed write.
     step(::close(m_tempFd) == 0);
     m_tempFd = -1;
-    const QByteArray last = QFile::encodeName(m_parts.last());
-    if (error == 0)
-        step(::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) == 0);
-    if (error != 0) {
-        refuse(m_entry.name, QStringLiteral("Cannot write: %1").arg(ErrnoText(error)));
+    if (error == 0 && !placed && reason.isEmpty())
+        placed = replaceWithTemp(last, &reason);
+    if (placed && error != 0)
+        ::unlinkat(m_dirFd, last.constData(), 0);
+    if (!placed || error != 0) {
+        refuse(m_entry.name,
+               reason.isEmpty() ? QStringLiteral("Cannot write: %1").arg(ErrnoText(error)) : reason);
         abortEntry();
         return false;
     }
@@ -462,6 +476,45 @@ bool SafeWriter::commitFile()
     m_writtenFiles[m_entry.name] = Written{st.st_dev, st.st_ino};
     m_active = false;
     return true;
+}
+
+// Gives the unnamed file the entry's name. A link never replaces anything:
+// when the name is taken (by a file the caller asked about first, or by a
+// folder) the file gets a hidden temporary name instead, for
+// replaceWithTemp().
+bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_tempFd);
+    if (::linkat(AT_FDCWD, self.constData(), m_dirFd, last.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno == EEXIST) {
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            const quint64 random = QRandomGenerator::system()->generate64();
+            m_tempName = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+            if (::linkat(AT_FDCWD, self.constData(), m_dirFd, m_tempName.constData(),
+                         AT_SYMLINK_FOLLOW) == 0)
+                return false;
+            if (errno != EEXIST)
+                break;
+        }
+        m_tempName.clear();
+    }
+    *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+    return false;
+}
+
+// Moves the named temporary file onto the entry's name.
+bool SafeWriter::replaceWithTemp(const QByteArray& last, QString* reason)
+{
+    struct stat st = {};
+    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
+        *reason = QStringLiteral("A folder of that name exists");
+        return false;
+    }
+    if (::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) == 0)
+        return true;
+    *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+    return false;
 }
 
 void SafeWriter::abortEntry()

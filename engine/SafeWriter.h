@@ -137,6 +137,9 @@ private:
     // root. -1 with a reason when a part is a symlink or not a folder.
     int openFolder(const QStringList& parts, bool create, QString* reason);
     bool openTemp(int dirFd, QString* reason);
+    bool openNamedTemp(int dirFd, QString* reason);
+    bool linkUnnamed(const QByteArray& last, QString* reason);
+    bool replaceWithTemp(const QByteArray& last, QString* reason);
     void discardTemp();
     bool commitFile();
     bool copyInto(int sourceFd);
@@ -145,6 +148,8 @@ private:
     QString m_root;
     int m_rootFd = -1;
     mode_t m_umask = 022;
+    // Unnamed temporary files get their names through /proc.
+    bool m_unnamedTemps = false;
 
     // The entry in progress.
     EntryHeader m_entry;
@@ -153,6 +158,7 @@ private:
     QStringList m_dirParts;
     int m_dirFd = -1;
     int m_tempFd = -1;
+    // Empty while the temporary file has no name.
     QByteArray m_tempName;
     std::uint64_t m_written = 0;
     std::uint64_t m_sinceSpaceCheck = 0;

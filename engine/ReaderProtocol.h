@@ -25,7 +25,7 @@ enum class Frame : std::uint32_t {
     Process = 3,     // operation, wantBytes: one entry, then read the next header
     Walk = 4,        // operation, wantBytes: every entry in turn, unasked
     Reply = 5,       // answer, text: to AskPassword or AskVolume
-    Abort = 6,       // (none): abandon the entry in progress
+    Abort = 6,       // entry number (1 for the first header): abandon that entry
     SetPassword = 7, // bytes
 
     // Reader to program.

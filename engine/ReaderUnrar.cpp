@@ -205,6 +205,7 @@ public:
         NoteSandbox(sandbox);
         data->OpenResult = result;
         data->Flags = flags;
+        m_solid = (flags & ROADF_SOLID) != 0;
         data->CmtState = cmtState;
         data->CmtSize = cmtSize;
         if (commentSize > 0 && cmtState == 1)
@@ -227,11 +228,16 @@ public:
         if (!m_walking && !m_headerAhead) {
             // A run that does the same to every entry gets them streamed:
             // no round trip per entry.
+            // RAR_EXTRACT is a test of every entry with its bytes, which the
+            // program may still pass over one by one.
             const int plan = m_openMode == RAR_OM_LIST ? RAR_SKIP : ask(UCM_READER_PLAN, 0, 0);
-            if (plan == RAR_SKIP || plan == RAR_TEST) {
+            if (plan == RAR_SKIP || plan == RAR_TEST || plan == RAR_EXTRACT) {
                 m_walking = true;
-                m_walkOperation = plan;
-                send(FrameWriter(Frame::Walk).u32(static_cast<std::uint32_t>(plan)).u32(0));
+                m_walkBytes = plan == RAR_EXTRACT;
+                m_walkOperation = m_walkBytes ? RAR_TEST : plan;
+                send(FrameWriter(Frame::Walk)
+                         .u32(static_cast<std::uint32_t>(m_walkOperation))
+                         .u32(m_walkBytes ? 1 : 0));
             } else {
                 send(FrameWriter(Frame::Read));
             }
@@ -245,6 +251,7 @@ public:
         if (static_cast<int>(result) == ERAR_SUCCESS) {
             if (!m_frame.header(*header) || !m_frame.done())
                 return protocolBroken();
+            ++m_entryNumber;
             m_resultAhead = m_walking;
         } else if (!m_frame.done()) {
             return protocolBroken();
@@ -257,8 +264,21 @@ public:
         if (m_ended)
             return endCode();
         if (m_walking) {
-            if (operation != m_walkOperation || !m_resultAhead)
+            if (!m_resultAhead)
                 return ERAR_UNKNOWN;
+            if (operation != m_walkOperation) {
+                if (!m_walkBytes || operation != RAR_SKIP)
+                    return ERAR_UNKNOWN;
+                // Passed over in a streamed extraction: its data is dropped
+                // on arrival. A solid archive needs it decoded for the entries
+                // after it; any other stops decoding it.
+                m_entryAbandoned = true;
+                if (!m_solid)
+                    send(FrameWriter(Frame::Abort).u32(m_entryNumber));
+                if (!takeResult())
+                    return endCode();
+                return ERAR_SUCCESS;
+            }
         } else {
             const bool wantBytes = operation == RAR_TEST && ask(UCM_READER_WANTBYTES, 0, 0) == 1;
             if (m_ended)
@@ -351,7 +371,10 @@ private:
         if (!m_frame.u32(size) || !m_frame.done() || size == 0 || size > kNameCapacity)
             return false;
         std::vector<wchar_t> buffer(size + 1, L'\0');
-        const int answer = ask(UCM_NEEDPASSWORDW, reinterpret_cast<RarLParam>(buffer.data()), size);
+        // An entry passed over is not worth a question.
+        const int answer = m_entryAbandoned
+            ? -1
+            : ask(UCM_NEEDPASSWORDW, reinterpret_cast<RarLParam>(buffer.data()), size);
         std::u32string password;
         if (answer == 1) {
             for (std::size_t i = 0; i < size && buffer[i]; ++i)
@@ -401,7 +424,7 @@ private:
             return true;
         if (ask(UCM_PROCESSDATA, reinterpret_cast<RarLParam>(data), static_cast<RarLParam>(size)) == -1) {
             m_entryAbandoned = true;
-            send(FrameWriter(Frame::Abort));
+            send(FrameWriter(Frame::Abort).u32(m_entryNumber));
         }
         return true;
     }
@@ -554,6 +577,10 @@ private:
 
     bool m_walking = false;
     int m_walkOperation = RAR_SKIP;
+    bool m_walkBytes = false;
+    bool m_solid = false;
+    // Headers read so far: names the entry an Abort is meant for.
+    std::uint32_t m_entryNumber = 0;
     bool m_headerAhead = false;
     bool m_resultAhead = false;
     bool m_entryAbandoned = false;

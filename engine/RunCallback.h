@@ -34,8 +34,9 @@ public:
     // user cancelled it (or typed nothing): the run ends quietly then.
     bool ensurePassword();
 
-    // A run that does the same to every entry says so (RAR_SKIP, RAR_TEST):
-    // the reader then streams the entries without waiting to be asked.
+    // A run that does the same to every entry says so (RAR_SKIP, RAR_TEST,
+    // RAR_EXTRACT): the reader then streams the entries without waiting to be
+    // asked.
     void planEveryEntry(int operation) { m_plan = operation; }
 
     // Data of the entry in progress goes here; none: it is dropped.

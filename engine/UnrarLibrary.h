@@ -34,7 +34,8 @@ enum : std::int32_t {
 // program's callback answers them as it answers the library's own.
 enum : unsigned int {
     UCM_READER_IDLE = 0x4D520001, // waiting: let events run; -1 to cancel the run
-    UCM_READER_PLAN,              // the operation for every entry, or -1 when chosen one by one
+    UCM_READER_PLAN,              // the operation for every entry (RAR_EXTRACT: every entry's
+                                  // bytes, some may still be skipped), or -1: one by one
     UCM_READER_WANTBYTES,         // 1 when the entry's data is needed, 0 when only its size
     UCM_READER_FAILED,            // P1: const QString*, why the reader failed
 };

@@ -94,9 +94,13 @@ public:
         open.Callback = &UnrarCallback;
         open.UserData = m_callback.userData();
 
-        // A test of some entries only skips the others: chosen one by one.
+        // A run over some entries only skips the others: chosen one by one.
+        // A whole extraction streams the entries; the few the writer turns
+        // down are dropped as they come.
         if (m_mode == OP_TEST && m_context.selection.isEmpty())
             m_callback.planEveryEntry(RAR_TEST);
+        else if (m_mode == OP_EXTRACT && m_context.selection.isEmpty())
+            m_callback.planEveryEntry(RAR_EXTRACT);
         OpenArchive archive(m_api, m_api.RAROpenArchiveEx(&open));
         if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
             if (!m_callback.readerFailure().isEmpty())

@@ -17,7 +17,9 @@
 #include <ctime>
 #include <cwchar>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -60,6 +62,11 @@ std::string Folder(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+class Server;
+Server* g_server = nullptr;
+
+void OnFault(int signal);
+
 class Server
 {
 public:
@@ -96,6 +103,11 @@ public:
                     return 2;
                 while (readHeader() == ERAR_SUCCESS)
                     send(FrameWriter(Frame::Result).u32(static_cast<std::uint32_t>(process(a, b))));
+                break;
+            case Frame::Abort:
+                // Came after its entry had ended: nothing left to abandon.
+                if (!in.u32(a) || !in.done())
+                    return 2;
                 break;
             case Frame::SetPassword: {
                 std::string password;
@@ -195,15 +207,28 @@ private:
     // The program may abandon the entry in progress while data flows.
     bool abortRequested()
     {
-        pollfd ready{kSocketFd, POLLIN, 0};
-        if (poll(&ready, 1, 0) <= 0)
-            return false;
+        if (m_inBegin == m_inEnd) {
+            // A look at the socket costs a system call; the program can wait
+            // a millisecond for its abort to be seen.
+            const auto now = std::chrono::steady_clock::now();
+            if (now - m_lastAbortCheck < std::chrono::milliseconds(1))
+                return false;
+            m_lastAbortCheck = now;
+            pollfd ready{kSocketFd, POLLIN, 0};
+            if (poll(&ready, 1, 0) <= 0)
+                return false;
+        }
         Frame type;
         std::vector<unsigned char> payload;
-        if (!receive(type, payload) || type != Frame::Abort)
+        std::uint32_t entry = 0;
+        if (!receive(type, payload))
+            _exit(0);
+        FrameReader in(payload.data(), payload.size());
+        if (type != Frame::Abort || !in.u32(entry) || !in.done())
             _exit(2);
-        m_aborted = true;
-        return true;
+        // An abort for an entry already sent in full comes too late to matter.
+        m_aborted = entry == m_entryNumber;
+        return m_aborted;
     }
 
     void open(std::uint32_t mode, std::uint32_t commentSize, const std::u32string& path)
@@ -216,6 +241,8 @@ private:
         }
         m_volume = narrowPath;
         const std::uint32_t sandbox = EnterSandbox(folders);
+        // Made after the sandbox, so that it is bound by it too.
+        startFlusher();
 
         commentSize = std::min(commentSize, kMaxComment);
         std::vector<wchar_t> comment(commentSize + 1, L'\0');
@@ -256,6 +283,8 @@ private:
         h.RedirNameSize = kNameCapacity;
         m_redirName[0] = L'\0';
         int result = m_api.RARReadHeaderEx(m_handle, &h);
+        if (result == ERAR_SUCCESS)
+            ++m_entryNumber;
         if (result == ERAR_END_ARCHIVE && archiveWasCut())
             result = ERAR_ARCHIVE_CUT;
         FrameWriter out(Frame::Header);
@@ -306,41 +335,51 @@ private:
     {
         flush();
         std::uint32_t head[2];
-        if (!readAll(head, sizeof head) || head[1] > kMaxPayload)
+        if (!take(head, sizeof head) || head[1] > kMaxPayload)
             return false;
         type = static_cast<Frame>(head[0]);
         payload.resize(head[1]);
-        return readAll(payload.data(), payload.size());
+        return take(payload.data(), payload.size());
     }
 
-    static bool readAll(void* into, std::size_t size)
+    // Requests come through a buffer: a frame is usually one read, not two.
+    bool take(void* into, std::size_t size)
     {
         auto* at = static_cast<unsigned char*>(into);
         while (size > 0) {
-            const ssize_t got = ::read(kSocketFd, at, size);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false;
-            at += got;
-            size -= static_cast<std::size_t>(got);
+            if (m_inBegin == m_inEnd) {
+                const ssize_t got = ::read(kSocketFd, m_in, sizeof m_in);
+                if (got < 0 && errno == EINTR)
+                    continue;
+                if (got <= 0)
+                    return false;
+                m_inBegin = 0;
+                m_inEnd = static_cast<std::size_t>(got);
+            }
+            const std::size_t part = std::min(size, m_inEnd - m_inBegin);
+            std::memcpy(at, m_in + m_inBegin, part);
+            m_inBegin += part;
+            at += part;
+            size -= part;
         }
         return true;
     }
 
     // Frames are gathered and sent in batches: a listing sends one header
     // per entry, and a write each would cost the program a wake-up each.
+    // What waits is sent within a few milliseconds all the same (see
+    // startFlusher()), and on a fault (see flushAfterFault()).
     void send(FrameWriter& frame)
     {
         const auto& bytes = frame.finish();
+        const std::lock_guard<std::mutex> lock(m_outLock);
         m_out.insert(m_out.end(), bytes.begin(), bytes.end());
-        const auto now = std::chrono::steady_clock::now();
-        if (m_out.size() >= 64 * 1024 || now - m_lastFlush > std::chrono::milliseconds(5))
-            flush();
+        if (m_out.size() >= 64 * 1024 || std::chrono::steady_clock::now() - m_lastFlush > kFlushDelay)
+            flushLocked();
     }
     void send(FrameWriter&& frame) { send(frame); }
 
-    void flush()
+    void flushLocked()
     {
         m_lastFlush = std::chrono::steady_clock::now();
         if (m_out.empty())
@@ -350,16 +389,87 @@ private:
         m_out.clear();
     }
 
+    // A library call can take long, or never return: the frames of the
+    // entries finished before it must not wait for it.
+    void startFlusher()
+    {
+        std::thread([this] {
+            for (;;) {
+                std::this_thread::sleep_for(kFlushDelay);
+                const std::lock_guard<std::mutex> lock(m_outLock);
+                if (std::chrono::steady_clock::now() - m_lastFlush >= kFlushDelay)
+                    flushLocked();
+            }
+        }).detach();
+    }
+
+public:
+    void flush()
+    {
+        const std::lock_guard<std::mutex> lock(m_outLock);
+        flushLocked();
+    }
+
+    // From the handler of a fatal signal: the frames gathered so far tell the
+    // program how far the run got. Best effort, with only async-signal-safe
+    // calls; a frame cut short by the fault is the program's to refuse.
+    void flushAfterFault()
+    {
+        if (!m_outLock.try_lock())
+            return;
+        const unsigned char* at = m_out.data();
+        std::size_t left = m_out.size();
+        while (left > 0) {
+            const ssize_t written = ::write(kSocketFd, at, left);
+            if (written <= 0)
+                break;
+            at += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+
+private:
+    static constexpr auto kFlushDelay = std::chrono::milliseconds(5);
+
     const UnrarApi& m_api;
     RarHandle m_handle = nullptr;
     std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
     wchar_t m_redirName[kNameCapacity + 1] = {};
     std::string m_volume;
+    std::mutex m_outLock;
     std::vector<unsigned char> m_out;
+    unsigned char m_in[16 * 1024];
+    std::size_t m_inBegin = 0;
+    std::size_t m_inEnd = 0;
     std::chrono::steady_clock::time_point m_lastFlush;
+    std::chrono::steady_clock::time_point m_lastAbortCheck;
     bool m_wantBytes = false;
+    std::uint32_t m_entryNumber = 0;
     bool m_aborted = false;
 };
+
+void OnFault(int signal)
+{
+    if (g_server)
+        g_server->flushAfterFault();
+    // The handler was for once only: the signal now ends the process.
+    raise(signal);
+}
+
+void CatchFaults()
+{
+    static char stack[64 * 1024];
+    stack_t alternate{};
+    alternate.ss_sp = stack;
+    alternate.ss_size = sizeof stack;
+    sigaltstack(&alternate, nullptr);
+    struct sigaction action{};
+    action.sa_handler = &OnFault;
+    action.sa_flags = SA_RESETHAND | SA_NODEFER | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT})
+        sigaction(signal, &action, nullptr);
+}
 
 } // namespace
 
@@ -384,5 +494,10 @@ int main(int argc, char** argv)
     server.hello(error.empty() ? api.RARGetDllVersion() : 0, code, error);
     if (!error.empty())
         return 0;
-    return server.run();
+    g_server = &server;
+    CatchFaults();
+    const int status = server.run();
+    server.flush();
+    // Not exit(): the flusher thread still uses the server.
+    _exit(status);
 }

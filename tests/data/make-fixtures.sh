@@ -53,6 +53,16 @@ rar a -ma5 -idq -m0 -v120k multivolume.rar random.bin readme.txt
 # Solid.
 (cd basic && rar a -ma5 -idq -r -s ../solid.rar readme.txt docs)
 
+# Solid, a large first entry: passing over it must still decode it, or the
+# entry after it cannot be read.
+# (rar orders a solid archive's files by extension, then name.)
+mkdir solid-skip
+head -c 16000000 /dev/zero > solid-skip/first.txt
+printf 'second\n' > solid-skip/second.txt
+stamp solid-skip
+(cd solid-skip && rar a -ma5 -idq -s ../solid-skip.rar first.txt second.txt)
+rm -rf solid-skip
+
 # A 5 GiB file of zeros, sparse so it takes no disk space; removed afterwards.
 truncate -s 5G zeros5g.bin
 stamp zeros5g.bin

@@ -152,30 +152,35 @@ private slots:
             QVERIFY(!QFileInfo::exists(dir.filePath("out")) && run.view.title == "before");
     }
 
-    // Only a later entry's file exists.
+    // Only a later entry's file exists (the first one's in the solid
+    // archive: the entry after it needs its data decoded all the same).
     void overwrite_data()
     {
+        QTest::addColumn<QString>("archive");
         QTest::addColumn<OverwritePolicy>("policy");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("status");
-        const QString deep = "docs/sub/deep.txt", mine = "docs/sub/deep.txt=mine";
+        const QString basic = "basic.rar", deep = "docs/sub/deep.txt", mine = "docs/sub/deep.txt=mine";
         QStringList kept = kBasic, unrelated = kBasic;
         kept.replaceInStrings("deep.txt=deep\n", "deep.txt=mine");
         unrelated << "other.txt=mine";
         unrelated.sort();
         // clang-format off
-        QTest::newRow("ask, yes") << OverwritePolicy::Ask << deep << true << 1 << kBasic << "Success";
-        QTest::newRow("ask, no") << OverwritePolicy::Ask << deep << false << 1 << QStringList{"docs/", "docs/sub/", mine} << "";
-        QTest::newRow("ask, nothing in the way") << OverwritePolicy::Ask << "other.txt" << false << 0 << unrelated << "Success";
-        QTest::newRow("always") << OverwritePolicy::Always << deep << false << 0 << kBasic << "Success";
-        QTest::newRow("never") << OverwritePolicy::Never << deep << true << 0 << kept << "Ready";
+        QTest::newRow("ask, yes") << basic << OverwritePolicy::Ask << deep << true << 1 << kBasic << "Success";
+        QTest::newRow("ask, no") << basic << OverwritePolicy::Ask << deep << false << 1 << QStringList{"docs/", "docs/sub/", mine} << "";
+        QTest::newRow("ask, nothing in the way") << basic << OverwritePolicy::Ask << "other.txt" << false << 0 << unrelated << "Success";
+        QTest::newRow("always") << basic << OverwritePolicy::Always << deep << false << 0 << kBasic << "Success";
+        QTest::newRow("never") << basic << OverwritePolicy::Never << deep << true << 0 << kept << "Ready";
+        QTest::newRow("never, solid") << "solid-skip.rar" << OverwritePolicy::Never << "first.txt" << true << 0
+            << QStringList{"first.txt=mine", "second.txt=second\n"} << "Ready";
         // clang-format on
     }
     void overwrite()
     {
+        QFETCH(QString, archive);
         QFETCH(OverwritePolicy, policy);
         QFETCH(QString, existing);
         QFETCH(bool, yes);
@@ -187,7 +192,7 @@ private slots:
         QVERIFY(WriteFile(dir.filePath(existing), "mine"));
         EngineRun run;
         run.prompts.yes = yes;
-        run.process(OP_EXTRACT, Fixture("basic.rar"), dir.path(), policy);
+        run.process(OP_EXTRACT, Fixture(archive), dir.path(), policy);
         QCOMPARE(run.prompts.questions.size(), questions);
         QCOMPARE(Contents(dir.path()), files);
         QCOMPARE(run.view.refused, policy == OverwritePolicy::Never ? QStringList{existing} : QStringList());

@@ -11,6 +11,7 @@
 
 #include "engine/UnrarLibrary.h"
 
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -41,6 +42,10 @@ enum class Frame : std::uint32_t {
 
 // The reader's descriptor of its end of the socket pair.
 constexpr int kSocketFd = 3;
+// Sent by the program to the reader's main thread when no frame came for a
+// while: the reader then sends the frames it has gathered, even in the middle
+// of a library call that takes long or never returns.
+constexpr int kNudgeSignal = SIGUSR1;
 // No frame is larger; the reader splits its data to fit.
 constexpr std::uint32_t kMaxPayload = 1u << 20;
 constexpr std::uint32_t kMaxDataChunk = kMaxPayload - 64;

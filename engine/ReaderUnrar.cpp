@@ -28,6 +28,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,6 +163,8 @@ public:
             return 0;
         }
         m_deadline.reset();
+        // Its signal handlers are in place from here on.
+        m_helloSeen = true;
         error = QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
         return static_cast<int>(version);
     }
@@ -464,11 +467,14 @@ private:
                 return false;
             pollfd ready{m_fd, POLLIN, 0};
             const int polled = poll(&ready, 1, static_cast<int>(kIdleInterval.count()));
-            if (polled == 0 || (polled < 0 && errno == EINTR))
+            if (polled == 0 || (polled < 0 && errno == EINTR)) {
+                nudgeWhenQuiet();
                 continue;
+            }
             const ssize_t got = polled > 0 ? ::read(m_fd, m_in.data() + m_end, m_in.size() - m_end) : -1;
             if (got > 0) {
                 m_end += static_cast<std::size_t>(got);
+                m_lastArrival = Clock::now();
             } else if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
                 continue;
             } else {
@@ -476,6 +482,19 @@ private:
                 return false;
             }
         }
+    }
+
+    // The reader sends its frames in batches; when nothing came for a while
+    // the library is busy with one call (a large entry) or stuck in it, and
+    // the frames of the entries before it are asked for.
+    void nudgeWhenQuiet()
+    {
+        const Clock::time_point now = Clock::now();
+        if (m_pid <= 0 || !m_helloSeen || now - m_lastArrival < kIdleInterval ||
+            now - m_lastNudge < kIdleInterval)
+            return;
+        m_lastNudge = now;
+        syscall(SYS_tgkill, m_pid, m_pid, kNudgeSignal);
     }
 
     void makeRoom(std::size_t size)
@@ -590,6 +609,9 @@ private:
     bool m_cancelled = false;
     QString m_failure;
     Clock::time_point m_lastIdle;
+    Clock::time_point m_lastArrival;
+    Clock::time_point m_lastNudge;
+    bool m_helloSeen = false;
     std::optional<Clock::time_point> m_deadline;
 };
 

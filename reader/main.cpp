@@ -9,6 +9,8 @@
 #include "engine/UnrarSymbols.h"
 #include "reader/Sandbox.h"
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <climits>
@@ -17,9 +19,7 @@
 #include <ctime>
 #include <cwchar>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -241,8 +241,6 @@ private:
         }
         m_volume = narrowPath;
         const std::uint32_t sandbox = EnterSandbox(folders);
-        // Made after the sandbox, so that it is bound by it too.
-        startFlusher();
 
         commentSize = std::min(commentSize, kMaxComment);
         std::vector<wchar_t> comment(commentSize + 1, L'\0');
@@ -367,19 +365,21 @@ private:
 
     // Frames are gathered and sent in batches: a listing sends one header
     // per entry, and a write each would cost the program a wake-up each.
-    // What waits is sent within a few milliseconds all the same (see
-    // startFlusher()), and on a fault (see flushAfterFault()).
+    // What waits goes out when the program finds the reader quiet (it sends
+    // kNudgeSignal) and on a fault: see flushFromSignal().
     void send(FrameWriter& frame)
     {
         const auto& bytes = frame.finish();
-        const std::lock_guard<std::mutex> lock(m_outLock);
+        touching(true);
         m_out.insert(m_out.end(), bytes.begin(), bytes.end());
-        if (m_out.size() >= 64 * 1024 || std::chrono::steady_clock::now() - m_lastFlush > kFlushDelay)
-            flushLocked();
+        if (m_out.size() >= 64 * 1024 ||
+            std::chrono::steady_clock::now() - m_lastFlush > std::chrono::milliseconds(5))
+            flushOut();
+        touching(false);
     }
     void send(FrameWriter&& frame) { send(frame); }
 
-    void flushLocked()
+    void flushOut()
     {
         m_lastFlush = std::chrono::steady_clock::now();
         if (m_out.empty())
@@ -389,54 +389,53 @@ private:
         m_out.clear();
     }
 
-    // A library call can take long, or never return: the frames of the
-    // entries finished before it must not wait for it.
-    void startFlusher()
-    {
-        std::thread([this] {
-            for (;;) {
-                std::this_thread::sleep_for(kFlushDelay);
-                const std::lock_guard<std::mutex> lock(m_outLock);
-                if (std::chrono::steady_clock::now() - m_lastFlush >= kFlushDelay)
-                    flushLocked();
-            }
-        }).detach();
-    }
-
 public:
     void flush()
     {
-        const std::lock_guard<std::mutex> lock(m_outLock);
-        flushLocked();
+        touching(true);
+        flushOut();
+        touching(false);
     }
 
-    // From the handler of a fatal signal: the frames gathered so far tell the
-    // program how far the run got. Best effort, with only async-signal-safe
-    // calls; a frame cut short by the fault is the program's to refuse.
-    void flushAfterFault()
+    // From a signal handler, while the library is slow or stuck in a call,
+    // or has faulted: the frames gathered so far tell the program how far the
+    // run got. Only write(); nothing when the signal came while the frames
+    // were being changed. A frame cut short by a fault is the program's to
+    // refuse.
+    void flushFromSignal()
     {
-        if (!m_outLock.try_lock())
+        if (m_touching)
             return;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
         const unsigned char* at = m_out.data();
         std::size_t left = m_out.size();
         while (left > 0) {
             const ssize_t written = ::write(kSocketFd, at, left);
+            if (written < 0 && errno == EINTR)
+                continue;
             if (written <= 0)
-                break;
+                return;
             at += written;
             left -= static_cast<std::size_t>(written);
         }
+        m_out.clear();
     }
 
 private:
-    static constexpr auto kFlushDelay = std::chrono::milliseconds(5);
+    // Marks where the frames are being changed, for the signal handlers.
+    void touching(bool now)
+    {
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        m_touching = now ? 1 : 0;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+    }
 
     const UnrarApi& m_api;
     RarHandle m_handle = nullptr;
     std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
     wchar_t m_redirName[kNameCapacity + 1] = {};
     std::string m_volume;
-    std::mutex m_outLock;
+    volatile sig_atomic_t m_touching = 0;
     std::vector<unsigned char> m_out;
     unsigned char m_in[16 * 1024];
     std::size_t m_inBegin = 0;
@@ -451,13 +450,29 @@ private:
 void OnFault(int signal)
 {
     if (g_server)
-        g_server->flushAfterFault();
+        g_server->flushFromSignal();
     // The handler was for once only: the signal now ends the process.
     raise(signal);
 }
 
-void CatchFaults()
+void OnNudge(int)
 {
+    const int saved = errno;
+    if (g_server)
+        g_server->flushFromSignal();
+    errno = saved;
+}
+
+void CatchSignals()
+{
+    // The program sends the nudge to this thread (the library's own threads
+    // never get it); the call it interrupts goes on afterwards.
+    struct sigaction nudge{};
+    nudge.sa_handler = &OnNudge;
+    nudge.sa_flags = SA_RESTART;
+    sigemptyset(&nudge.sa_mask);
+    sigaction(kNudgeSignal, &nudge, nullptr);
+
     static char stack[64 * 1024];
     stack_t alternate{};
     alternate.ss_sp = stack;
@@ -475,6 +490,7 @@ void CatchFaults()
 
 int main(int argc, char** argv)
 {
+    CatchSignals();
     // Ends with the program, whatever way the program ends.
     prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
     if (argc < 2 || getppid() != static_cast<pid_t>(std::atol(argv[1])))
@@ -495,9 +511,7 @@ int main(int argc, char** argv)
     if (!error.empty())
         return 0;
     g_server = &server;
-    CatchFaults();
     const int status = server.run();
-    server.flush();
-    // Not exit(): the flusher thread still uses the server.
-    _exit(status);
+    g_server = nullptr;
+    return status;
 }

@@ -64,6 +64,8 @@ FrameWriter& FrameWriter::wide(const wchar_t* text, std::size_t capacity)
 
 FrameWriter& FrameWriter::header(const RARHeaderDataEx& h)
 {
+    // Room for the usual names and the numbers at once, not by doubling.
+    m_bytes.reserve(m_bytes.size() + 512);
     wide(h.ArcNameW, std::size(h.ArcNameW)).wide(h.FileNameW, std::size(h.FileNameW));
     // The 8-bit name only stands in for a missing wide one.
     const std::size_t narrow = h.FileNameW[0] ? 0 : strnlen(h.FileName, sizeof h.FileName);

@@ -169,16 +169,18 @@ public:
         return static_cast<int>(version);
     }
 
+    // Starts the reader unless it is the one already started by the
+    // library check, then opens the archive in it.
     RarHandle open(RAROpenArchiveDataEx* data)
     {
         QString error;
         std::uint32_t code = 0;
-        if (!start(error)) {
+        if (!m_helloSeen && !start(error)) {
             fail(error);
             data->OpenResult = ERAR_READER_FAILED;
             return nullptr;
         }
-        if (hello(code, error, std::nullopt) <= 0) {
+        if (!m_helloSeen && hello(code, error, std::nullopt) <= 0) {
             if (!m_ended)
                 fail(error);
             data->OpenResult = endCode();
@@ -620,9 +622,22 @@ ReaderSession* Session(RarHandle handle)
     return static_cast<ReaderSession*>(handle);
 }
 
+// The reader started to check the library serves the first archive opened:
+// a short run (a command-line listing) starts one process, not two.
+std::mutex g_spareGuard;
+std::unique_ptr<ReaderSession> g_spare;
+
 RarHandle OpenArchive(RAROpenArchiveDataEx* data)
 {
-    auto session = std::make_unique<ReaderSession>(data->Callback, data->UserData);
+    std::unique_ptr<ReaderSession> session;
+    {
+        const std::lock_guard lock(g_spareGuard);
+        session = std::move(g_spare);
+    }
+    if (session)
+        session->setCallback(data->Callback, data->UserData);
+    else
+        session = std::make_unique<ReaderSession>(data->Callback, data->UserData);
     if (!session->open(data))
         return nullptr;
     return session.release();
@@ -674,13 +689,13 @@ const UnrarApi& InstalledUnrar()
 
     const std::lock_guard lock(guard);
     if (!checked) {
-        ReaderSession probe(nullptr, 0);
+        auto probe = std::make_unique<ReaderSession>(nullptr, 0);
         QString error;
         std::uint32_t code = 0;
         const QString source = ErrorSource(QStringLiteral("modRAR"));
-        if (!probe.start(error))
+        if (!probe->start(error))
             throw ComponentError(UNRAR_ERROR_LOAD, source, error);
-        const int version = probe.hello(code, error, std::chrono::seconds(20));
+        const int version = probe->hello(code, error, std::chrono::seconds(20));
         if (version <= 0)
             throw ComponentError(code ? static_cast<std::int32_t>(code) : UNRAR_ERROR_LOAD, source,
                                  error);
@@ -693,6 +708,8 @@ const UnrarApi& InstalledUnrar()
         installed.RARSetPassword = &SetPassword;
         installed.RARGetDllVersion = &DllVersion;
         checked = true;
+        const std::lock_guard spareLock(g_spareGuard);
+        g_spare = std::move(probe);
     }
     return installed;
 }

@@ -77,6 +77,13 @@ mode_t CurrentUmask()
     return mask;
 }
 
+// A hidden name beside the destination, unlikely to be taken.
+QByteArray TempName()
+{
+    const quint64 random = QRandomGenerator::system()->generate64();
+    return ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+}
+
 } // namespace
 
 std::optional<Refusal> ValidateEntryName(const QString& name)
@@ -324,8 +331,7 @@ bool SafeWriter::openTemp(int dirFd, QString* reason)
 bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const quint64 random = QRandomGenerator::system()->generate64();
-        m_tempName = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+        m_tempName = TempName();
         m_tempFd = ::openat(dirFd, m_tempName.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (m_tempFd >= 0)
@@ -489,8 +495,7 @@ bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
         return true;
     if (errno == EEXIST) {
         for (int attempt = 0; attempt < 16; ++attempt) {
-            const quint64 random = QRandomGenerator::system()->generate64();
-            m_tempName = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+            m_tempName = TempName();
             if (::linkat(AT_FDCWD, self.constData(), m_dirFd, m_tempName.constData(),
                          AT_SYMLINK_FOLLOW) == 0)
                 return false;

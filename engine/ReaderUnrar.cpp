@@ -376,10 +376,10 @@ private:
         if (!m_frame.u32(size) || !m_frame.done() || size == 0 || size > kNameCapacity)
             return false;
         std::vector<wchar_t> buffer(size + 1, L'\0');
-        // An entry passed over is not worth a question.
-        const int answer = m_entryAbandoned
-            ? -1
-            : ask(UCM_NEEDPASSWORDW, reinterpret_cast<RarLParam>(buffer.data()), size);
+        // Answered for an entry passed over too: a refusal would make the
+        // library give up the whole archive. The run knows the password by
+        // then (it asks before it decides to pass over an encrypted entry).
+        const int answer = ask(UCM_NEEDPASSWORDW, reinterpret_cast<RarLParam>(buffer.data()), size);
         std::u32string password;
         if (answer == 1) {
             for (std::size_t i = 0; i < size && buffer[i]; ++i)

@@ -220,15 +220,24 @@ private:
         }
         Frame type;
         std::vector<unsigned char> payload;
-        std::uint32_t entry = 0;
         if (!receive(type, payload))
             _exit(0);
-        FrameReader in(payload.data(), payload.size());
-        if (type != Frame::Abort || !in.u32(entry) || !in.done())
+        if (type != Frame::Abort || !takeAbort(payload))
             _exit(2);
-        // An abort for an entry already sent in full comes too late to matter.
-        m_aborted = entry == m_entryNumber;
         return m_aborted;
+    }
+
+    // False when the frame is malformed.
+    bool takeAbort(const std::vector<unsigned char>& payload)
+    {
+        FrameReader in(payload.data(), payload.size());
+        std::uint32_t entry = 0;
+        if (!in.u32(entry) || !in.done())
+            return false;
+        // An abort for an entry already sent in full comes too late to matter.
+        if (entry == m_entryNumber)
+            m_aborted = true;
+        return true;
     }
 
     void open(std::uint32_t mode, std::uint32_t commentSize, const std::u32string& path)
@@ -321,8 +330,11 @@ private:
         Frame type;
         std::vector<unsigned char> payload;
         std::uint32_t answer = 0;
-        if (!receive(type, payload))
-            _exit(0);
+        // The program may have abandoned the entry before it saw the question.
+        do {
+            if (!receive(type, payload))
+                _exit(0);
+        } while (type == Frame::Abort && takeAbort(payload));
         FrameReader in(payload.data(), payload.size());
         if (type != Frame::Reply || !in.u32(answer) || !in.text(text, kNameCapacity) || !in.done())
             _exit(2);

@@ -153,7 +153,8 @@ private slots:
     }
 
     // Only a later entry's file exists (the first one's in the solid
-    // archive: the entry after it needs its data decoded all the same).
+    // archive: the entry after it needs its data decoded all the same; in the
+    // encrypted one: passed over while the library asks for the password).
     void overwrite_data()
     {
         QTest::addColumn<QString>("archive");
@@ -166,6 +167,8 @@ private slots:
         const QString basic = "basic.rar", deep = "docs/sub/deep.txt", mine = "docs/sub/deep.txt=mine";
         QStringList kept = kBasic, unrelated = kBasic;
         kept.replaceInStrings("deep.txt=deep\n", "deep.txt=mine");
+        QStringList encryptedKept = kBasic;
+        encryptedKept.replaceInStrings("readme.txt=hello\n", "readme.txt=mine");
         unrelated << "other.txt=mine";
         unrelated.sort();
         // clang-format off
@@ -174,6 +177,8 @@ private slots:
         QTest::newRow("ask, nothing in the way") << basic << OverwritePolicy::Ask << "other.txt" << false << 0 << unrelated << "Success";
         QTest::newRow("always") << basic << OverwritePolicy::Always << deep << false << 0 << kBasic << "Success";
         QTest::newRow("never") << basic << OverwritePolicy::Never << deep << true << 0 << kept << "Ready";
+        QTest::newRow("never, encrypted") << "encrypted-files.rar" << OverwritePolicy::Never << "readme.txt" << true << 0
+            << encryptedKept << "Ready";
         QTest::newRow("never, solid") << "solid-skip.rar" << OverwritePolicy::Never << "first.txt" << true << 0
             << QStringList{"first.txt=mine", "second.txt=second\n"} << "Ready";
         // clang-format on
@@ -192,6 +197,7 @@ private slots:
         QVERIFY(WriteFile(dir.filePath(existing), "mine"));
         EngineRun run;
         run.prompts.yes = yes;
+        run.password = "secret";
         run.process(OP_EXTRACT, Fixture(archive), dir.path(), policy);
         QCOMPARE(run.prompts.questions.size(), questions);
         QCOMPARE(Contents(dir.path()), files);

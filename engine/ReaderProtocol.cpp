@@ -1,5 +1,6 @@
 #include "engine/ReaderProtocol.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cwchar>
@@ -103,13 +104,20 @@ bool FrameReader::u64(std::uint64_t& value)
     return take(&value, sizeof value);
 }
 
-bool FrameReader::text(std::u32string& value, std::uint32_t maxLength)
+bool FrameReader::length(std::uint32_t& value, std::size_t maxLength)
 {
-    std::uint32_t length = 0;
-    if (!u32(length) || length > maxLength) {
+    if (!u32(value) || value > maxLength) {
         m_ok = false;
         return false;
     }
+    return true;
+}
+
+bool FrameReader::text(std::u32string& value, std::uint32_t maxLength)
+{
+    std::uint32_t length = 0;
+    if (!this->length(length, maxLength))
+        return false;
     value.resize(length);
     return take(value.data(), std::size_t(length) * sizeof(char32_t));
 }
@@ -117,10 +125,8 @@ bool FrameReader::text(std::u32string& value, std::uint32_t maxLength)
 bool FrameReader::bytes(std::string& value, std::uint32_t maxLength)
 {
     std::uint32_t length = 0;
-    if (!u32(length) || length > maxLength) {
-        m_ok = false;
+    if (!this->length(length, maxLength))
         return false;
-    }
     value.resize(length);
     return take(value.data(), length);
 }
@@ -128,10 +134,8 @@ bool FrameReader::bytes(std::string& value, std::uint32_t maxLength)
 bool FrameReader::wide(wchar_t* into, std::size_t capacity)
 {
     std::uint32_t length = 0;
-    if (!u32(length) || length > capacity || length > kNameCapacity) {
-        m_ok = false;
+    if (!this->length(length, std::min<std::size_t>(capacity, kNameCapacity)))
         return false;
-    }
     if (!into) {
         wchar_t unused[kNameCapacity];
         return take(unused, length * sizeof(wchar_t));

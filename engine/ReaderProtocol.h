@@ -97,6 +97,8 @@ public:
 
 private:
     bool take(void* out, std::size_t size);
+    // A count that travels before what it counts, at most maxLength.
+    bool length(std::uint32_t& value, std::size_t maxLength);
     bool wide(wchar_t* into, std::size_t capacity);
     const unsigned char* m_data;
     std::size_t m_size;

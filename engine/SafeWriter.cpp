@@ -77,11 +77,24 @@ mode_t CurrentUmask()
     return mask;
 }
 
-// A hidden name beside the destination, unlikely to be taken.
-QByteArray TempName()
+// Gives name hidden random values beside the destination until create()
+// takes one. False (errno set) when create() fails otherwise, or every name
+// tried was taken; name is empty then.
+template <typename Create>
+bool WithTempName(QByteArray& name, Create create)
 {
-    const quint64 random = QRandomGenerator::system()->generate64();
-    return ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const quint64 random = QRandomGenerator::system()->generate64();
+        name = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
+        if (create(name.constData()))
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    const int error = errno;
+    name.clear();
+    errno = error;
+    return false;
 }
 
 } // namespace
@@ -330,18 +343,13 @@ bool SafeWriter::openTemp(int dirFd, QString* reason)
 
 bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
 {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        m_tempName = TempName();
-        m_tempFd = ::openat(dirFd, m_tempName.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (m_tempFd >= 0)
-            return true;
-        if (errno != EEXIST)
-            break;
-    }
-    *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
-    m_tempName.clear();
-    return false;
+    const bool created = WithTempName(m_tempName, [&](const char* name) {
+        m_tempFd = ::openat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        return m_tempFd >= 0;
+    });
+    if (!created)
+        *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
+    return created;
 }
 
 bool SafeWriter::write(const void* data, std::size_t size)
@@ -493,18 +501,11 @@ bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_tempFd);
     if (::linkat(AT_FDCWD, self.constData(), m_dirFd, last.constData(), AT_SYMLINK_FOLLOW) == 0)
         return true;
-    if (errno == EEXIST) {
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            m_tempName = TempName();
-            if (::linkat(AT_FDCWD, self.constData(), m_dirFd, m_tempName.constData(),
-                         AT_SYMLINK_FOLLOW) == 0)
-                return false;
-            if (errno != EEXIST)
-                break;
-        }
-        m_tempName.clear();
-    }
-    *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+    const bool linkedAside = errno == EEXIST && WithTempName(m_tempName, [&](const char* name) {
+        return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name, AT_SYMLINK_FOLLOW) == 0;
+    });
+    if (!linkedAside)
+        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
     return false;
 }
 

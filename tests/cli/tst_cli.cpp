@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -165,7 +166,7 @@ private slots:
     void passwordFile()
     {
         QTemporaryDir folder;
-        WriteFile(folder.filePath("pw"), "secret\r\n");
+        WriteFile(folder.filePath("pw"), "secret\r\nthe next line is not the password\n");
         const CliRun run = RunCli({"list", "--password-file", folder.filePath("pw"), Fixture("encrypted-headers.rar")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.endsWith("Total  7 Files \n"));
@@ -238,6 +239,17 @@ private slots:
             QVERIFY2(run.err.contains("readme.txt") || archive.startsWith("encrypted"), qPrintable(run.err));
     }
 
+    // A folder's name takes what lies below it, not the entries whose names
+    // only begin with it.
+    void extractNamed()
+    {
+        QTemporaryDir dest;
+        const CliRun run = RunCli({"x", Fixture("prefix.rar"), dest.path(), "dir", "dir.txt"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("dir/a.txt\tOK\ndir.txt\tOK\ndir\tOK\n"));
+        QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"dir", "dir.txt"}));
+    }
+
     void interruptCleansUp_data()
     {
         QTest::addColumn<QString>("command");
@@ -274,6 +286,8 @@ private slots:
         QTest::newRow("tab and line end") << "a\tb\nc" << "a\\x09b\\x0ac";
         QTest::newRow("terminal escape") << "x\x1b[2Jy" << "x\\x1b[2Jy";
         QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b" << "a\\u009bb";
+        QTest::newRow("quotes and backslashes") << R"(a "b" \c\\u0041)" << R"(a "b" \c\\u0041)";
+        QTest::newRow("DEL, beyond 16 bits") << QString("a\x7f\U0001D11E") << QString("a\\x7f\U0001D11E");
     }
     void escapeControls()
     {
@@ -283,9 +297,9 @@ private slots:
         FileRow row;
         row.name = name;
         QCOMPARE(RowText(row), shown + "\t\t\t\t0");
-        // JSON gives the name back whole, on one line.
+        // JSON gives the name back whole, with no control character (on one line).
         const QString json = RowJson(row);
-        QVERIFY(!json.contains('\n'));
+        QVERIFY(!json.contains(QRegularExpression("[\\x00-\\x1f\\x7f-\\x9f]")));
         QCOMPARE(QJsonDocument::fromJson(json.toUtf8()).object()["name"].toString(), name);
     }
 

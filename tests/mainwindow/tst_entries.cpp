@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,11 +88,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder));
     }
 
-    // Extract Selected To... writes the selected rows only.
+    // Extract Selected To... writes the selected rows only; a drag hands over
+    // each selected row that is not below another one.
+    void extractSelected_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("dragged");
+        QTest::newRow("files") << "basic.rar" << QStringList{"readme.txt", "docs/sub/deep.txt"}
+                               << QStringList{"docs/sub/deep.txt", "readme.txt"}
+                               << QStringList{"readme.txt", "docs/sub/deep.txt"};
+        QTest::newRow("names that begin with a folder's") << "prefix.rar"
+            << QStringList{"dir/a.txt", "dir2/x.txt", "dir"} << QStringList{"dir/a.txt", "dir2/x.txt"}
+            << QStringList{"dir2/x.txt", "dir"};
+    }
     void extractSelected()
     {
-        Window w(QStringLiteral("basic.rar"));
-        w.select({"readme.txt", "docs/sub/deep.txt"});
+        QFETCH(QString, archive);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, dragged);
+        Window w(archive);
+        w.select(selected);
         QTemporaryDir dest;
         const FolderChooser previous =
             SetFolderChooser([&](const FolderChooserRequest&) { return dest.path(); });
@@ -101,21 +120,30 @@ private slots:
         for (QDirIterator it(dest.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             found << QDir(dest.path()).relativeFilePath(it.next());
         found.sort();
-        QCOMPARE(found, (QStringList{"docs/sub/deep.txt", "readme.txt"}));
+        QCOMPARE(found, files);
         QCOMPARE(w.window.panelText(2), QStringLiteral("Success"));
+        const std::unique_ptr<QMimeData> drag(w.window.extractForDrag());
+        QVERIFY(drag);
+        QStringList urls;
+        for (const QUrl& url : drag->urls())
+            urls << QDir(w.window.privateFolder()).relativeFilePath(url.toLocalFile()).section('/', 1);
+        QCOMPARE(urls, dragged);
     }
 
     void sortByClicks_data()
     {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QStringList>("names");
+        // Every column puts the rows in an order of its own.
         QTest::newRow("as listed") << QList<int>{} << QStringList{"b10", "B2", "a", "c1"};
         QTest::newRow("names, naturally") << QList<int>{0} << QStringList{"a", "B2", "b10", "c1"};
         QTest::newRow("names, descending") << QList<int>{0, 0} << QStringList{"c1", "b10", "B2", "a"};
         QTest::newRow("sizes as numbers") << QList<int>{1} << QStringList{"a", "B2", "c1", "b10"};
+        QTest::newRow("packed") << QList<int>{2} << QStringList{"a", "c1", "B2", "b10"};
+        QTest::newRow("packed, descending") << QList<int>{2, 2} << QStringList{"b10", "B2", "c1", "a"};
+        QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "c1", "b10", "B2"};
         QTest::newRow("another column: ascending") << QList<int>{1, 1, 4}
                                                    << QStringList{"c1", "B2", "a", "b10"};
-        QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "b10", "B2", "c1"};
     }
     void sortByClicks()
     {
@@ -124,7 +152,7 @@ private slots:
         Window w(QStringLiteral("basic.rar"));
         // name, size, packed, CRC; "a" has no ratio (nothing unpacked).
         w.window.clearRows();
-        w.window.appendRows({{"b10", 100, 50, 0x20}, {"B2", 9, 9, 0xA}, {"a", 0, 0, 0x1F}, {"c1", 10, 20, 0x3}});
+        w.window.appendRows({{"b10", 100, 50, 0x20}, {"B2", 9, 9, 0xA}, {"a", 0, 0, 0x1F}, {"c1", 10, 4, 0x3}});
         w.window.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         QHeaderView* header = w.window.fileList()->horizontalHeader();

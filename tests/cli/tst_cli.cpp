@@ -2,6 +2,8 @@
 // rules for runs without a terminal, against the archives of tests/data.
 #include "cli/Console.h"
 #include "cli/ConsoleView.h"
+#include "tests/cli/CliRun.h"
+#include "tests/engine/TreeSnapshot.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,6 +20,7 @@
 
 using namespace marrowick;
 using namespace marrowick::cli;
+using namespace marrowick::test;
 namespace {
 
 QString Fixture(const QString& name)
@@ -25,32 +28,7 @@ QString Fixture(const QString& name)
     return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
 }
 
-// One finished run of marrowick-cli.
-struct CliRun
-{
-    int status = -1;
-    QString out, err;
-    QByteArray echoed; // what the terminal showed, for runs on one
-    bool asked = false;
-};
 using TerminalRun = CliRun;
-
-// stdin closed (not a terminal).
-CliRun RunCli(const QStringList& arguments, const QString& workingFolder = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(MARROWICK_CLI), arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000))
-        process.kill();
-    process.waitForFinished();
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // stdin on a pseudo-terminal: waits for the question on stderr, types the
 // answer, and keeps what the terminal echoed.
@@ -83,18 +61,6 @@ CliRun RunCliOnTerminal(const QStringList& arguments, const QByteArray& question
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(err + process.readAllStandardError());
     return run;
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -166,11 +132,11 @@ private slots:
     void passwordFile()
     {
         QTemporaryDir folder;
-        WriteFile(folder.filePath("pw"), "secret\r\nthe next line is not the password\n");
+        QVERIFY(WriteFile(folder.filePath("pw"), "secret\r\nthe next line is not the password\n"));
         const CliRun run = RunCli({"list", "--password-file", folder.filePath("pw"), Fixture("encrypted-headers.rar")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.endsWith("Total  7 Files \n"));
-        WriteFile(folder.filePath("pw"), "\n");
+        QVERIFY(WriteFile(folder.filePath("pw"), "\n"));
         const CliRun empty = RunCli({"list", "--password-file=" + folder.filePath("pw"), Fixture("encrypted-headers.rar")});
         QCOMPARE(empty.status, 2);
         QVERIFY(empty.err.contains("is empty"));
@@ -201,7 +167,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(int, status);
         QTemporaryDir dest;
-        WriteFile(dest.filePath("readme.txt"), "mine");
+        QVERIFY(WriteFile(dest.filePath("readme.txt"), "mine"));
         const CliRun run = RunCliOnTerminal({"x", Fixture("basic.rar"), dest.path()}, "File(s) Exist, Replace ?", answer);
         QVERIFY2(run.asked, qPrintable(run.err));
         QCOMPARE(run.status, status);
@@ -230,7 +196,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, readme);
         QTemporaryDir dest;
-        WriteFile(dest.filePath("readme.txt"), "mine");
+        QVERIFY(WriteFile(dest.filePath("readme.txt"), "mine"));
         const CliRun run = RunCli(QStringList{"x", Fixture(archive)} + options.replaceInStrings("@", dest.path()), dest.path());
         QCOMPARE(run.status, status);
         QCOMPARE(ReadFile(dest.filePath("readme.txt")), readme);

@@ -3,6 +3,7 @@
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
+#include "tests/engine/TreeSnapshot.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -14,12 +15,6 @@
 using namespace marrowick;
 
 namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // A window with an archive listed; opened files are recorded, not shown.
 struct Window
@@ -79,7 +74,7 @@ private slots:
         if (content.isEmpty())
             return;
         QCOMPARE(w.opened[0].toLocalFile().right(entry.size()), entry);
-        QCOMPARE(Read(w.opened[0].toLocalFile()), content);
+        QCOMPARE(test::ReadFile(w.opened[0].toLocalFile()), content);
         const QString folder = w.window.privateFolder();
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
@@ -97,10 +92,10 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("dragged");
         QTest::newRow("files") << "basic.rar" << QStringList{"readme.txt", "docs/sub/deep.txt"}
-                               << QStringList{"docs/sub/deep.txt", "readme.txt"}
+                               << QStringList{"docs/", "docs/sub/", "docs/sub/deep.txt=deep\n", "readme.txt=hello\n"}
                                << QStringList{"readme.txt", "docs/sub/deep.txt"};
         QTest::newRow("names that begin with a folder's") << "prefix.rar"
-            << QStringList{"dir/a.txt", "dir2/x.txt", "dir"} << QStringList{"dir/a.txt", "dir2/x.txt"}
+            << QStringList{"dir/a.txt", "dir2/x.txt", "dir"} << QStringList{"dir/", "dir/a.txt=a\n", "dir2/", "dir2/x.txt=x\n"}
             << QStringList{"dir2/x.txt", "dir"};
     }
     void extractSelected()
@@ -116,11 +111,7 @@ private slots:
             SetFolderChooser([&](const FolderChooserRequest&) { return dest.path(); });
         w.window.findChild<QAction*>(QStringLiteral("mnuextractselected"))->trigger();
         SetFolderChooser(previous);
-        QStringList found;
-        for (QDirIterator it(dest.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            found << QDir(dest.path()).relativeFilePath(it.next());
-        found.sort();
-        QCOMPARE(found, files);
+        QCOMPARE(test::Contents(dest.path()), files);
         QCOMPARE(w.window.panelText(2), QStringLiteral("Success"));
         const std::unique_ptr<QMimeData> drag(w.window.extractForDrag());
         QVERIFY(drag);

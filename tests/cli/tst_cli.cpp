@@ -2,11 +2,14 @@
 // rules for runs without a terminal, against the archives of tests/data.
 #include "cli/Console.h"
 #include "cli/ConsoleView.h"
+#include "tests/cli/CliRun.h"
+#include "tests/engine/TreeSnapshot.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +20,7 @@
 
 using namespace marrowick;
 using namespace marrowick::cli;
+using namespace marrowick::test;
 namespace {
 
 QString Fixture(const QString& name)
@@ -24,32 +28,7 @@ QString Fixture(const QString& name)
     return QStringLiteral(MARROWICK_TEST_DATA "/") + name;
 }
 
-// One finished run of marrowick-cli.
-struct CliRun
-{
-    int status = -1;
-    QString out, err;
-    QByteArray echoed; // what the terminal showed, for runs on one
-    bool asked = false;
-};
 using TerminalRun = CliRun;
-
-// stdin closed (not a terminal).
-CliRun RunCli(const QStringList& arguments, const QString& workingFolder = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(MARROWICK_CLI), arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000))
-        process.kill();
-    process.waitForFinished();
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // stdin on a pseudo-terminal: waits for the question on stderr, types the
 // answer, and keeps what the terminal echoed.
@@ -82,18 +61,6 @@ CliRun RunCliOnTerminal(const QStringList& arguments, const QByteArray& question
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(err + process.readAllStandardError());
     return run;
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -165,11 +132,11 @@ private slots:
     void passwordFile()
     {
         QTemporaryDir folder;
-        WriteFile(folder.filePath("pw"), "secret\r\n");
+        QVERIFY(WriteFile(folder.filePath("pw"), "secret\r\nthe next line is not the password\n"));
         const CliRun run = RunCli({"list", "--password-file", folder.filePath("pw"), Fixture("encrypted-headers.rar")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.endsWith("Total  7 Files \n"));
-        WriteFile(folder.filePath("pw"), "\n");
+        QVERIFY(WriteFile(folder.filePath("pw"), "\n"));
         const CliRun empty = RunCli({"list", "--password-file=" + folder.filePath("pw"), Fixture("encrypted-headers.rar")});
         QCOMPARE(empty.status, 2);
         QVERIFY(empty.err.contains("is empty"));
@@ -200,7 +167,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(int, status);
         QTemporaryDir dest;
-        WriteFile(dest.filePath("readme.txt"), "mine");
+        QVERIFY(WriteFile(dest.filePath("readme.txt"), "mine"));
         const CliRun run = RunCliOnTerminal({"x", Fixture("basic.rar"), dest.path()}, "File(s) Exist, Replace ?", answer);
         QVERIFY2(run.asked, qPrintable(run.err));
         QCOMPARE(run.status, status);
@@ -229,13 +196,24 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, readme);
         QTemporaryDir dest;
-        WriteFile(dest.filePath("readme.txt"), "mine");
+        QVERIFY(WriteFile(dest.filePath("readme.txt"), "mine"));
         const CliRun run = RunCli(QStringList{"x", Fixture(archive)} + options.replaceInStrings("@", dest.path()), dest.path());
         QCOMPARE(run.status, status);
         QCOMPARE(ReadFile(dest.filePath("readme.txt")), readme);
         QCOMPARE(QFile::exists(dest.filePath("docs/sub/deep.txt")), !archive.startsWith("encrypted"));
         if (status)
             QVERIFY2(run.err.contains("readme.txt") || archive.startsWith("encrypted"), qPrintable(run.err));
+    }
+
+    // A folder's name takes what lies below it, not the entries whose names
+    // only begin with it.
+    void extractNamed()
+    {
+        QTemporaryDir dest;
+        const CliRun run = RunCli({"x", Fixture("prefix.rar"), dest.path(), "dir", "dir.txt"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("dir/a.txt\tOK\ndir.txt\tOK\ndir\tOK\n"));
+        QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"dir", "dir.txt"}));
     }
 
     void interruptCleansUp_data()
@@ -274,6 +252,8 @@ private slots:
         QTest::newRow("tab and line end") << "a\tb\nc" << "a\\x09b\\x0ac";
         QTest::newRow("terminal escape") << "x\x1b[2Jy" << "x\\x1b[2Jy";
         QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b" << "a\\u009bb";
+        QTest::newRow("quotes and backslashes") << R"(a "b" \c\\u0041)" << R"(a "b" \c\\u0041)";
+        QTest::newRow("DEL, beyond 16 bits") << QString("a\x7f\U0001D11E") << QString("a\\x7f\U0001D11E");
     }
     void escapeControls()
     {
@@ -283,9 +263,9 @@ private slots:
         FileRow row;
         row.name = name;
         QCOMPARE(RowText(row), shown + "\t\t\t\t0");
-        // JSON gives the name back whole, on one line.
+        // JSON gives the name back whole, with no control character (on one line).
         const QString json = RowJson(row);
-        QVERIFY(!json.contains('\n'));
+        QVERIFY(!json.contains(QRegularExpression("[\\x00-\\x1f\\x7f-\\x9f]")));
         QCOMPARE(QJsonDocument::fromJson(json.toUtf8()).object()["name"].toString(), name);
     }
 

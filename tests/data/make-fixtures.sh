@@ -83,6 +83,14 @@ printf 'two2\n' > dup/d2/a.txt
 stamp dup
 rar a -ma5 -idq -ep duplicates.rar dup/d1/a.txt dup/d2/a.txt
 
+# Names that begin with another entry's name: "dir" is neither "dir2" nor "dir.txt".
+mkdir -p prefix/dir prefix/dir2
+printf 'a\n' > prefix/dir/a.txt
+printf 'x\n' > prefix/dir2/x.txt
+printf 't\n' > prefix/dir.txt
+stamp prefix
+(cd prefix && rar a -ma5 -idq -r ../prefix.rar dir dir2 dir.txt)
+
 # Damaged copies: truncated in the middle, and one byte flipped.
 size=$(stat -c %s basic.rar)
 head -c $((size / 2)) basic.rar > truncated.rar

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -15,22 +17,22 @@ class TestQtPrompts : public QObject
 
 private slots:
     // The password is masked until "Show password" is ticked; Return gives it
-    // back, Cancel gives nothing.
+    // back, the Cancel button and Esc give nothing.
     void askPassword_data()
     {
         QTest::addColumn<int>("clicks");
-        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("key"); // to end the dialog; 0: click Cancel
         QTest::addColumn<int>("echo");
         QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("masked") << 0 << true << int(QLineEdit::Password) << std::optional<QString>("p w");
-        QTest::newRow("shown") << 1 << true << int(QLineEdit::Normal) << std::optional<QString>("p w");
-        QTest::newRow("masked again, cancelled")
-            << 2 << false << int(QLineEdit::Password) << std::optional<QString>();
+        QTest::newRow("masked") << 0 << int(Qt::Key_Return) << int(QLineEdit::Password) << std::optional<QString>("p w");
+        QTest::newRow("shown") << 1 << int(Qt::Key_Return) << int(QLineEdit::Normal) << std::optional<QString>("p w");
+        QTest::newRow("masked again, Cancel") << 2 << 0 << int(QLineEdit::Password) << std::optional<QString>();
+        QTest::newRow("Esc") << 0 << int(Qt::Key_Escape) << int(QLineEdit::Password) << std::optional<QString>();
     }
     void askPassword()
     {
         QFETCH(int, clicks);
-        QFETCH(bool, confirm);
+        QFETCH(int, key);
         QFETCH(int, echo);
         QFETCH(std::optional<QString>, answer);
         int seenEcho = -1;
@@ -44,7 +46,12 @@ private slots:
             for (int i = 0; i < clicks; ++i)
                 dialog->findChild<QCheckBox*>()->click();
             seenEcho = edit->echoMode();
-            confirm ? QTest::keyClick(edit, Qt::Key_Return) : dialog->reject();
+            // A Cancel or Esc that did nothing shows as an answer.
+            QTimer::singleShot(200, dialog, &QDialog::accept);
+            if (key)
+                QTest::keyClick(edit, Qt::Key(key));
+            else
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
         });
         QtPrompts prompts(nullptr);
         QCOMPARE(prompts.askPassword(QStringLiteral("Enter password:"), QStringLiteral("Title")), answer);

@@ -31,7 +31,6 @@ public:
         int processResult = 0;
         // Data handed to the callback when the entry is processed.
         std::uint64_t dataSize = 0;
-        std::size_t chunkSize = 65536;
     };
 
     FakeUnrar()
@@ -116,7 +115,7 @@ private:
         if (h.first)
             fake.operations.push_back(operation);
         const Entry& entry = fake.entries.at(h.next - 1);
-        std::vector<unsigned char> chunk(entry.chunkSize);
+        std::vector<unsigned char> chunk(65536);
         for (std::uint64_t left = operation == RAR_TEST ? entry.dataSize : 0; left > 0;) {
             const auto size = std::size_t(std::min<std::uint64_t>(left, chunk.size()));
             if (h.callback(UCM_PROCESSDATA, h.userData, RarLParam(chunk.data()), RarLParam(size)) == -1)

@@ -20,6 +20,23 @@ inline bool WriteFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
+// What a folder holds: "dir/" for folders, "file=content" for small files,
+// "file#size" for large ones; sorted. Hidden files (temporary ones) count.
+inline QStringList Contents(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString name = QDir(folder).relativeFilePath(info.filePath());
+        found << (info.isDir() ? name + '/'
+                  : info.size() > 32 ? name + '#' + QString::number(info.size())
+                                     : name + '=' + QString::fromUtf8(ReadFile(info.filePath())));
+    }
+    found.sort();
+    return found;
+}
+
 // Everything under a folder, without following symlinks: relative path to
 // type and mode, plus content or link target, so two snapshots compare equal
 // only when nothing changed.

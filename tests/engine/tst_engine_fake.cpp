@@ -2,6 +2,7 @@
 // and timings that real archives cannot give on demand.
 #include "FakeUnrar.h"
 #include "RecordingView.h"
+#include "engine/FreeSpace.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,7 +47,8 @@ private slots:
         FakeUnrar::Entry folder = File(L"docs");
         folder.flags = RHDF_DIRECTORY;
         folder.writesCrc = false; // the library hands over the previous CRC here
-        FakeUnrar::Entry huge = File(L"docs/\u00fc\u65e5.bin", 0, 5368709120ULL);
+        FakeUnrar::Entry huge = File(L"docs/\u00fc\u65e5.bin", 0, 5368709123ULL);
+        huge.packSize = 7; // the sizes' high halves differ
         huge.crc = 0xDEADBEEF;
         FakeUnrar::Entry full = File(L"abcdefgh/");
         full.nameFillsField = true;
@@ -55,7 +57,8 @@ private slots:
 
         QCOMPARE(run.view.rows.size(), std::size_t(4));
         QCOMPARE(run.view.rows[0].name, QString::fromUtf8("docs/\xc3\xbc\xe6\x97\xa5.bin"));
-        QCOMPARE(run.view.rows[0].unpSize, 5368709120ULL);
+        QCOMPARE(run.view.rows[0].unpSize, 5368709123ULL);
+        QCOMPARE(run.view.rows[0].packSize, 7ULL);
         QCOMPARE(run.view.rows[0].crc, 0xDEADBEEFu);
         QVERIFY(run.view.rows[1].isFolder);
         QCOMPARE(run.view.rows[1].crc, 0u);
@@ -65,6 +68,23 @@ private slots:
         QCOMPARE(run.fake.operations, std::vector<int>(4, RAR_SKIP));
         QCOMPARE(run.fake.closes, 1);
         QCOMPARE(run.fake.callsAfterClose, 0);
+    }
+
+    // An entry of more than 4 GiB needs all of its size on the disk, and the
+    // writer takes more data than the low half of that size.
+    void extractBeyond32Bits()
+    {
+        for (const std::uint64_t space : {std::uint64_t(1) << 40, std::uint64_t(1) << 32}) {
+            ScopedFreeSpaceProvider disk([space](const QString&) { return std::optional<std::uint64_t>(space); });
+            Run run;
+            run.fake.entries = {File(L"big", 0, 0x100000003ULL)};
+            run.fake.entries[0].packSize = 7;
+            run.fake.entries[0].dataSize = 20;
+            run.run(OP_EXTRACT);
+            const bool room = space > 0x100000003ULL;
+            QCOMPARE(QFileInfo(run.dest.filePath("big")).size(), room ? 20 : 0);
+            QCOMPARE(run.prompts.errors.size(), room ? 0 : 1);
+        }
     }
 
     // Whatever the library answers, a run ends once and says what went wrong

@@ -15,23 +15,6 @@ using namespace marrowick::test;
 
 namespace {
 
-// What a folder holds: "dir/" for folders, "file=content" for small files,
-// "file#size" for large ones; sorted. Hidden files (temporary ones) count.
-QStringList Contents(const QString& folder)
-{
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        const QString name = QDir(folder).relativeFilePath(info.filePath());
-        found << (info.isDir() ? name + '/'
-                  : info.size() > 32 ? name + '#' + QString::number(info.size())
-                                     : name + '=' + QString::fromUtf8(ReadFile(info.filePath())));
-    }
-    found.sort();
-    return found;
-}
-
 const QStringList kBasic{"docs/",     "docs/a1200.txt#1200",      "docs/empty.txt=",
                          "docs/sub/", "docs/sub/deep.txt=deep\n", "empty-folder/",
                          "readme.txt=hello\n"};

@@ -3,9 +3,11 @@
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
+#include "tests/engine/TreeSnapshot.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,12 +15,6 @@
 using namespace marrowick;
 
 namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // A window with an archive listed; opened files are recorded, not shown.
 struct Window
@@ -78,7 +74,7 @@ private slots:
         if (content.isEmpty())
             return;
         QCOMPARE(w.opened[0].toLocalFile().right(entry.size()), entry);
-        QCOMPARE(Read(w.opened[0].toLocalFile()), content);
+        QCOMPARE(test::ReadFile(w.opened[0].toLocalFile()), content);
         const QString folder = w.window.privateFolder();
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
@@ -87,35 +83,58 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder));
     }
 
-    // Extract Selected To... writes the selected rows only.
+    // Extract Selected To... writes the selected rows only; a drag hands over
+    // each selected row that is not below another one.
+    void extractSelected_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("dragged");
+        QTest::newRow("files") << "basic.rar" << QStringList{"readme.txt", "docs/sub/deep.txt"}
+                               << QStringList{"docs/", "docs/sub/", "docs/sub/deep.txt=deep\n", "readme.txt=hello\n"}
+                               << QStringList{"readme.txt", "docs/sub/deep.txt"};
+        QTest::newRow("names that begin with a folder's") << "prefix.rar"
+            << QStringList{"dir/a.txt", "dir2/x.txt", "dir"} << QStringList{"dir/", "dir/a.txt=a\n", "dir2/", "dir2/x.txt=x\n"}
+            << QStringList{"dir2/x.txt", "dir"};
+    }
     void extractSelected()
     {
-        Window w(QStringLiteral("basic.rar"));
-        w.select({"readme.txt", "docs/sub/deep.txt"});
+        QFETCH(QString, archive);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, dragged);
+        Window w(archive);
+        w.select(selected);
         QTemporaryDir dest;
         const FolderChooser previous =
             SetFolderChooser([&](const FolderChooserRequest&) { return dest.path(); });
         w.window.findChild<QAction*>(QStringLiteral("mnuextractselected"))->trigger();
         SetFolderChooser(previous);
-        QStringList found;
-        for (QDirIterator it(dest.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            found << QDir(dest.path()).relativeFilePath(it.next());
-        found.sort();
-        QCOMPARE(found, (QStringList{"docs/sub/deep.txt", "readme.txt"}));
+        QCOMPARE(test::Contents(dest.path()), files);
         QCOMPARE(w.window.panelText(2), QStringLiteral("Success"));
+        const std::unique_ptr<QMimeData> drag(w.window.extractForDrag());
+        QVERIFY(drag);
+        QStringList urls;
+        for (const QUrl& url : drag->urls())
+            urls << QDir(w.window.privateFolder()).relativeFilePath(url.toLocalFile()).section('/', 1);
+        QCOMPARE(urls, dragged);
     }
 
     void sortByClicks_data()
     {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QStringList>("names");
+        // Every column puts the rows in an order of its own.
         QTest::newRow("as listed") << QList<int>{} << QStringList{"b10", "B2", "a", "c1"};
         QTest::newRow("names, naturally") << QList<int>{0} << QStringList{"a", "B2", "b10", "c1"};
         QTest::newRow("names, descending") << QList<int>{0, 0} << QStringList{"c1", "b10", "B2", "a"};
         QTest::newRow("sizes as numbers") << QList<int>{1} << QStringList{"a", "B2", "c1", "b10"};
+        QTest::newRow("packed") << QList<int>{2} << QStringList{"a", "c1", "B2", "b10"};
+        QTest::newRow("packed, descending") << QList<int>{2, 2} << QStringList{"b10", "B2", "c1", "a"};
+        QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "c1", "b10", "B2"};
         QTest::newRow("another column: ascending") << QList<int>{1, 1, 4}
                                                    << QStringList{"c1", "B2", "a", "b10"};
-        QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "b10", "B2", "c1"};
     }
     void sortByClicks()
     {
@@ -124,7 +143,7 @@ private slots:
         Window w(QStringLiteral("basic.rar"));
         // name, size, packed, CRC; "a" has no ratio (nothing unpacked).
         w.window.clearRows();
-        w.window.appendRows({{"b10", 100, 50, 0x20}, {"B2", 9, 9, 0xA}, {"a", 0, 0, 0x1F}, {"c1", 10, 20, 0x3}});
+        w.window.appendRows({{"b10", 100, 50, 0x20}, {"B2", 9, 9, 0xA}, {"a", 0, 0, 0x1F}, {"c1", 10, 4, 0x3}});
         w.window.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         QHeaderView* header = w.window.fileList()->horizontalHeader();

@@ -5,11 +5,11 @@
 // ready for the next archive.
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
+#include "tests/cli/CliRun.h"
 #include "tests/engine/RecordingView.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -17,30 +17,11 @@
 #include <cstdlib>
 
 using namespace marrowick;
+using namespace marrowick::test;
 
 namespace {
 
 const QString Archive = test::Fixture(QStringLiteral("basic.rar"));
-
-struct CliRun
-{
-    int status = -1;
-    QString out, err;
-};
-
-CliRun RunCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(MARROWICK_CLI), arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QStringList Files(const QString& folder)
 {

@@ -84,6 +84,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             options.here = true;
         } else if (name == QLatin1String("--subfolder")) {
             options.here = options.subfolder = true;
+        } else if (name == QLatin1String("--notify")) {
+            options.notify = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
         } else if (name == QLatin1String("--overwrite")) {
@@ -116,6 +118,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
         return parsed;
     }
     auto checkCombinations = [&] {
+        if (options.notify && !options.here)
+            return fail(QStringLiteral("--notify is for extract --here only"));
         if (options.json && options.command != Command::List)
             return fail(QStringLiteral("--json is for list only"));
         if (options.overwrite && options.command != Command::Extract)
@@ -191,6 +195,8 @@ QString UsageText()
         "\n"
         "Options:\n"
         "  --subfolder            extract --here, always into a new folder\n"
+        "  --notify               extract --here: sum up in a desktop notification too\n"
+        "                         (for file-manager actions, which have no terminal)\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
         "                         crc32, encrypted, folder, mtime)\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"

@@ -4,6 +4,7 @@
 #include "cli/ConsolePrompts.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
+#include "desktop/DesktopNotification.h"
 #include "engine/ComponentError.h"
 #include "engine/ExtractHere.h"
 #include "engine/Formats.h"
@@ -57,14 +58,19 @@ int ExtractEachHere(const CliOptions& options, const QString& password, Overwrit
     ConsolePrompts prompts(console, StdinIsTerminal());
     const RunContext context{view, prompts, nullptr, QString(), overwrite};
     const HereMode mode = options.subfolder ? HereMode::Subfolder : HereMode::Smart;
-    bool failed = false;
+    int failures = 0;
+    // For --notify: a line for each archive, by its file name.
+    QStringList summary;
     for (const QString& archive : options.archives) {
         const QString shown = EscapeControls(archive);
+        const QString name = QFileInfo(archive).fileName();
         if (!QFileInfo(archive).isFile()) {
             PrintError(QStringLiteral("Cannot open ") + archive);
-            failed = true;
+            summary << name + QStringLiteral(": cannot open it");
+            ++failures;
             continue;
         }
+        prompts.takeFirstProblem();
         // Every archive starts from the password given, not one typed for another.
         QString archivePassword = password;
         HereResult result;
@@ -83,16 +89,27 @@ int ExtractEachHere(const CliOptions& options, const QString& password, Overwrit
         const QString landed = EscapeControls(result.landed);
         if (result.passed) {
             console.outLine(shown + QStringLiteral(": extracted to ") + landed);
+            summary << name + QStringLiteral(": extracted to ") + result.landed;
             continue;
         }
-        failed = true;
+        ++failures;
+        const QString problem = prompts.takeFirstProblem();
+        summary << name + QStringLiteral(": ") +
+                       (problem.isEmpty() ? QStringLiteral("not extracted") : problem);
         console.error(result.landed.isEmpty()
                           ? shown + QStringLiteral(": nothing extracted")
                           : shown + QStringLiteral(": not every entry extracted; the rest is in ") +
                                 landed);
     }
     console.flush();
-    return failed ? EXIT_FAILED : EXIT_OK;
+    if (options.notify)
+        SendDesktopNotification(
+            failures == 0 ? QStringLiteral("Extract Here done")
+                          : QStringLiteral("Extract Here: %1 of %2 not extracted")
+                                .arg(failures)
+                                .arg(options.archives.size()),
+            summary.join(QLatin1Char('\n')), Delivery::Wait);
+    return failures > 0 ? EXIT_FAILED : EXIT_OK;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "mainwindow/RunNotifier.h"
 
+#include "desktop/DesktopNotification.h"
 #include "mainwindow/fMain.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QFileInfo>
 #include <QVariantMap>
@@ -13,30 +13,14 @@ namespace marrowick {
 namespace {
 
 const QString AppId = QStringLiteral("org.example.marrowick");
-const QString NotificationService = QStringLiteral("org.freedesktop.Notifications");
 
 } // namespace
 
-void SendDesktopNotification(const QString& summary, const QString& body)
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface())
-        return;
-    // Neither running nor startable: nobody would show it.
-    if (!bus.interface()->isServiceRegistered(NotificationService) &&
-        !bus.interface()->activatableServiceNames().value().contains(NotificationService))
-        return;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        NotificationService, QStringLiteral("/org/freedesktop/Notifications"), NotificationService,
-        QStringLiteral("Notify"));
-    // app name, replaces id, icon, summary, body, actions, hints, timeout
-    call << QStringLiteral("Marrowick") << uint(0) << AppId << summary << body << QStringList()
-         << QVariantMap{{QStringLiteral("desktop-entry"), AppId}} << int(-1);
-    bus.send(call);
-}
-
 RunNotifier::RunNotifier(fMain& window, IUserPrompts& prompts)
-    : QObject(&window), m_window(window), m_prompts(prompts), m_send(&SendDesktopNotification)
+    : QObject(&window), m_window(window), m_prompts(prompts),
+      m_send([](const QString& summary, const QString& body) {
+          SendDesktopNotification(summary, body);
+      })
 {
 }
 

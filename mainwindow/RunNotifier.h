@@ -61,8 +61,4 @@ private:
     int m_shownPermille = -1;
 };
 
-// A notification through org.freedesktop.Notifications on the session bus;
-// nothing when there is no bus or no such service.
-void SendDesktopNotification(const QString& summary, const QString& body);
-
 } // namespace marrowick

@@ -80,6 +80,12 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             helpAsked = true;
         } else if (name == QLatin1String("-V") || name == QLatin1String("--version")) {
             versionAsked = true;
+        } else if (name == QLatin1String("--here")) {
+            options.here = true;
+        } else if (name == QLatin1String("--subfolder")) {
+            options.here = options.subfolder = true;
+        } else if (name == QLatin1String("--notify")) {
+            options.notify = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
         } else if (name == QLatin1String("--overwrite")) {
@@ -111,6 +117,17 @@ ParsedArguments ParseArguments(const QStringList& arguments)
         options.command = Command::Version;
         return parsed;
     }
+    auto checkCombinations = [&] {
+        if (options.notify && !options.here)
+            return fail(QStringLiteral("--notify is for extract --here only"));
+        if (options.json && options.command != Command::List)
+            return fail(QStringLiteral("--json is for list only"));
+        if (options.overwrite && options.command != Command::Extract)
+            return fail(QStringLiteral("--overwrite is for extract only"));
+        if (options.password && !options.passwordFile.isEmpty())
+            return fail(QStringLiteral("give -p or --password-file, not both"));
+        return parsed;
+    };
     if (positional.isEmpty())
         return fail(QStringLiteral("no command given"));
     const std::optional<Command> command = CommandNamed(positional.first());
@@ -120,6 +137,15 @@ ParsedArguments ParseArguments(const QStringList& arguments)
     if (positional.size() < 2 || positional[1].isEmpty())
         return fail(QStringLiteral("no archive given"));
     options.archive = positional[1];
+    if (options.here) {
+        if (options.command != Command::Extract)
+            return fail(QStringLiteral("--here is for extract only"));
+        options.archives = positional.mid(1);
+        for (const QString& archive : std::as_const(options.archives))
+            if (archive.isEmpty())
+                return fail(QStringLiteral("an archive name is empty"));
+        return checkCombinations();
+    }
     if (options.command != Command::Extract && positional.size() > 2)
         return fail(QStringLiteral("unexpected argument '%1'").arg(positional[2]));
     if (positional.size() >= 3)
@@ -130,13 +156,7 @@ ParsedArguments ParseArguments(const QStringList& arguments)
         if (name.isEmpty())
             return fail(QStringLiteral("an entry name is empty"));
 
-    if (options.json && options.command != Command::List)
-        return fail(QStringLiteral("--json is for list only"));
-    if (options.overwrite && options.command != Command::Extract)
-        return fail(QStringLiteral("--overwrite is for extract only"));
-    if (options.password && !options.passwordFile.isEmpty())
-        return fail(QStringLiteral("give -p or --password-file, not both"));
-    return parsed;
+    return checkCombinations();
 }
 
 PasswordRead ReadPasswordFile(const QString& path)
@@ -167,8 +187,16 @@ QString UsageText()
         "                         extract every entry, or only the named ones (a\n"
         "                         folder's name takes what lies below it), into DEST\n"
         "                         (default: the current folder, made when missing)\n"
+        "  extract, x --here ARCHIVE...\n"
+        "                         extract each archive beside itself: into a new folder\n"
+        "                         named after it, or, when it holds one file or one\n"
+        "                         folder, that one; never into anything that exists\n"
+        "                         (\"name (2)\", ...); prints where each one went\n"
         "\n"
         "Options:\n"
+        "  --subfolder            extract --here, always into a new folder\n"
+        "  --notify               extract --here: sum up in a desktop notification too\n"
+        "                         (for file-manager actions, which have no terminal)\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
         "                         crc32, encrypted, folder, mtime)\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"

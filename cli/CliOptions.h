@@ -32,6 +32,10 @@ struct CliOptions
 {
     Command command = Command::Help;
     QString archive;
+    QStringList archives;                     // extract --here: every archive given
+    bool here = false;                        // extract beside each archive
+    bool subfolder = false;                   // --here always into a new folder
+    bool notify = false;                      // --here: a desktop notification at the end
     QString destination;                      // extract only; empty: current folder
     QStringList names;                        // extract only; empty: every entry
     bool json = false;                        // list only

@@ -29,6 +29,8 @@ ConsolePrompts::ConsolePrompts(Console& console, bool interactive)
 void ConsolePrompts::showErrorBox(const QString& text)
 {
     ++m_errors;
+    if (m_firstProblem.isEmpty())
+        m_firstProblem = text;
     m_console.error(EscapeControls(text));
 }
 
@@ -37,6 +39,8 @@ bool ConsolePrompts::askYesNo(const QString& text, const QString& title)
     (void)title;
     if (!m_interactive) {
         m_replaceDeclined = true;
+        if (m_firstProblem.isEmpty())
+            m_firstProblem = text + QStringLiteral(" No: no terminal to ask on");
         m_console.error(text + QStringLiteral(" No: no terminal to ask on (see --overwrite)"));
         return false;
     }
@@ -71,6 +75,8 @@ std::optional<QString> ConsolePrompts::askPassword(const QString& prompt, const 
     (void)title;
     if (!m_interactive) {
         m_passwordMissing = true;
+        if (m_firstProblem.isEmpty())
+            m_firstProblem = QStringLiteral("the archive needs a password");
         m_console.error(
             QStringLiteral("the archive needs a password and there is no terminal to ask on; "
                            "give it with -p or --password-file"));

@@ -2,6 +2,10 @@
 
 #include "engine/UserPrompts.h"
 
+#include <QString>
+
+#include <utility>
+
 namespace marrowick::cli {
 
 class Console;
@@ -25,6 +29,8 @@ class ConsolePrompts final : public IUserPrompts
     bool passwordMissing() const { return m_passwordMissing; }
     // The user kept existing files (No to "File(s) Exist, Replace ?").
     bool replaceDeclined() const { return m_replaceDeclined; }
+    // The first error or refusal since the last call, and forgets it.
+    QString takeFirstProblem() { return std::exchange(m_firstProblem, QString()); }
 
   private:
     Console& m_console;
@@ -32,6 +38,7 @@ class ConsolePrompts final : public IUserPrompts
     int m_errors = 0;
     bool m_passwordMissing = false;
     bool m_replaceDeclined = false;
+    QString m_firstProblem;
 };
 
 } // namespace marrowick::cli

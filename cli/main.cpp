@@ -4,7 +4,9 @@
 #include "cli/ConsolePrompts.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
+#include "desktop/DesktopNotification.h"
 #include "engine/ComponentError.h"
+#include "engine/ExtractHere.h"
 #include "engine/Formats.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/modRAR.h"
@@ -44,6 +46,70 @@ std::int32_t ModeOf(Command command)
     default:
         return OP_LIST;
     }
+}
+
+// extract --here: each archive beside itself, one after the other; each ends
+// with a line that says where its files went.
+int ExtractEachHere(const CliOptions& options, const QString& password, OverwritePolicy overwrite)
+{
+    InstallCancelHandlers();
+    Console console(StderrIsTerminal());
+    ConsoleView view(console, ListFormat::Text);
+    ConsolePrompts prompts(console, StdinIsTerminal());
+    const RunContext context{view, prompts, nullptr, QString(), overwrite};
+    const HereMode mode = options.subfolder ? HereMode::Subfolder : HereMode::Smart;
+    int failures = 0;
+    // For --notify: a line for each archive, by its file name.
+    QStringList summary;
+    for (const QString& archive : options.archives) {
+        const QString shown = EscapeControls(archive);
+        const QString name = QFileInfo(archive).fileName();
+        if (!QFileInfo(archive).isFile()) {
+            PrintError(QStringLiteral("Cannot open ") + archive);
+            summary << name + QStringLiteral(": cannot open it");
+            ++failures;
+            continue;
+        }
+        prompts.takeFirstProblem();
+        // Every archive starts from the password given, not one typed for another.
+        QString archivePassword = password;
+        HereResult result;
+        try {
+            result = ExtractHere(archive, archivePassword, context, mode);
+        } catch (const ComponentError& error) {
+            console.error(error.description());
+            return EXIT_NO_LIBRARY;
+        }
+        console.flush();
+        if (CancelSignalled() || console.outputBroken()) {
+            if (CancelSignalled())
+                console.error(QStringLiteral("cancelled"));
+            return EXIT_CANCELLED;
+        }
+        const QString landed = EscapeControls(result.landed);
+        if (result.passed) {
+            console.outLine(shown + QStringLiteral(": extracted to ") + landed);
+            summary << name + QStringLiteral(": extracted to ") + result.landed;
+            continue;
+        }
+        ++failures;
+        const QString problem = prompts.takeFirstProblem();
+        summary << name + QStringLiteral(": ") +
+                       (problem.isEmpty() ? QStringLiteral("not extracted") : problem);
+        console.error(result.landed.isEmpty()
+                          ? shown + QStringLiteral(": nothing extracted")
+                          : shown + QStringLiteral(": not every entry extracted; the rest is in ") +
+                                landed);
+    }
+    console.flush();
+    if (options.notify)
+        SendDesktopNotification(
+            failures == 0 ? QStringLiteral("Extract Here done")
+                          : QStringLiteral("Extract Here: %1 of %2 not extracted")
+                                .arg(failures)
+                                .arg(options.archives.size()),
+            summary.join(QLatin1Char('\n')), Delivery::Wait);
+    return failures > 0 ? EXIT_FAILED : EXIT_OK;
 }
 
 } // namespace
@@ -88,6 +154,9 @@ int main(int argc, char* argv[])
         options.overwrite.value_or(interactive ? OverwritePolicy::Ask : OverwritePolicy::Never);
     if (overwrite == OverwritePolicy::Ask && !interactive)
         return UsageError(QStringLiteral("--overwrite ask needs a terminal on standard input"));
+
+    if (options.here)
+        return ExtractEachHere(options, password, overwrite);
 
     if (!QFileInfo(options.archive).isFile()) {
         // The engine would say the same ("Cannot open ..."), but only after

@@ -137,7 +137,7 @@ ExtractRun::Survey ExtractRun::survey(bool checkDestinations)
         if (wanted && size != EntryHeader::UnknownSize)
             result.total += size;
         if (wanted && looking && !(header->Flags & RHDF_DIRECTORY) &&
-            m_writer->DestinationExists(name)) {
+            m_writer->DestinationExists(writtenName(name))) {
             result.destinationExists = true;
             looking = false;
         }
@@ -170,7 +170,10 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     int result = ERAR_SUCCESS;
     bool processed = true;
     if (m_writer) {
-        const EntryHeader entry = EntryHeaderFrom(header);
+        EntryHeader entry = EntryHeaderFrom(header);
+        entry.name = writtenName(entry.name);
+        if (entry.redirType == EntryHeader::RedirFileCopy)
+            entry.redirName = writtenName(entry.redirName);
         if (!entry.isFolder && m_context.overwrite == OverwritePolicy::Never &&
             m_writer->DestinationExists(entry.name)) {
             ++m_kept;
@@ -206,6 +209,18 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     if (!m_writeRefused)
         entryDone(row.name, result);
     return m_callback.missingVolume().isEmpty();
+}
+
+QString ExtractRun::writtenName(const QString& stored) const
+{
+    const QString& from = m_context.renameFrom;
+    if (from.isEmpty() || !stored.startsWith(from))
+        return stored;
+    if (stored.size() == from.size())
+        return m_context.renameTo;
+    if (stored[from.size()] != QLatin1Char('/'))
+        return stored;
+    return m_context.renameTo + stored.mid(from.size());
 }
 
 bool ExtractRun::skip(RarHandle handle)

@@ -62,6 +62,8 @@ private:
     Survey survey(bool mustFinish);
     bool keepExisting(const QString& name);
     bool skip(RarHandle handle);
+    // Where the writer puts an entry: its stored name, or the renamed one.
+    QString writtenName(const QString& stored) const;
     void reportNewRefusals();
     void entryDone(const QString& name, int result);
     QString failureText(int code) const;

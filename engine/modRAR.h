@@ -33,6 +33,10 @@ struct RunContext
     // archive; a folder's name takes everything below it. Empty: every entry.
     // A name no entry matched is reported as "No entry named NAME".
     QStringList selection{};
+    // Extract: the top-level entry renameFrom, with everything below it, is
+    // written as renameTo (a name free beside the archive). Empty: as stored.
+    QString renameFrom{};
+    QString renameTo{};
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

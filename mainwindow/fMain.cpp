@@ -14,7 +14,10 @@
 #include "mainwindow/FileIcons.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FormLayout.h"
+#include "mainwindow/ExtractHereCommand.h"
 #include "mainwindow/ModMenuBitmaps.h"
+#include "mainwindow/RecentArchives.h"
+#include "mainwindow/RunNotifier.h"
 #include "mainwindow/modMain.h"
 
 #include <QAction>
@@ -141,6 +144,9 @@ fMain::fMain(IUserPrompts* prompts, QWidget* parent)
         m_ownPrompts = std::make_unique<QtPrompts>(this);
         m_prompts = m_ownPrompts.get();
     }
+    // Sees a long run's result before its box blocks.
+    m_notifier = new RunNotifier(*this, *m_prompts);
+    m_prompts = m_notifier;
 
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
@@ -225,6 +231,19 @@ void fMain::buildMenus()
     connect(m_mnutest, &QAction::triggered, this, &fMain::mnutest_Click);
     connect(m_mnuhelp, &QAction::triggered, this, &fMain::mnuhelp_Click);
     connect(m_mnuabout, &QAction::triggered, this, &fMain::mnuabout_Click);
+
+    // Beside the File menu's own items: Open Recent after Open, Extract Here
+    // after Close; they follow Open and Extract in being enabled.
+    m_recent = new RecentArchives(this);
+    m_mnufile->insertMenu(m_mnuclose, m_recent->menu());
+    m_mnuextracthere = makeAction("mnuextracthere", QStringLiteral("Extract &Here"),
+                                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+    m_mnufile->insertAction(m_mnufile->actions().value(m_mnufile->actions().indexOf(m_mnuclose) + 1),
+                            m_mnuextracthere);
+    connect(m_mnuopen, &QAction::enabledChanged, m_recent->menu()->menuAction(), &QAction::setEnabled);
+    connect(m_mnuextract, &QAction::enabledChanged, m_mnuextracthere, &QAction::setEnabled);
+    connect(m_mnuextracthere, &QAction::triggered, this, [this] { ExtractHereCommand(*this); });
+    connect(m_recent, &RecentArchives::chosen, this, [this](const QString& path) { OpenRecentArchive(*this, path); });
 }
 
 void fMain::buildToolbar()
@@ -738,7 +757,10 @@ void fMain::showComponentError(std::int32_t number, const QString& description)
 void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
 {
     RunContext context{*this, *m_prompts, m_api, m_extractFolder};
+    m_listed = false;
     ProcessArchive(mode, path, password, context);
+    if (mode == OP_LIST && m_listed)
+        m_recent->add(path);
 }
 
 void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
@@ -907,6 +929,7 @@ void fMain::clearRows()
 {
     m_model->clear();
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
+    m_listed = true;
 }
 
 void fMain::entryRefused(const QString& name, const QString& reason)
@@ -926,6 +949,8 @@ void fMain::appendRows(std::vector<FileRow>&& rows)
 
 void fMain::setPanelText(int panel, const QString& text)
 {
+    if (panel == 2)
+        m_notifier->statusChanged(text);
     if (panel >= 1 && panel <= 3)
         m_panels[panel - 1]->setText(text);
 }
@@ -952,6 +977,7 @@ void fMain::runStarted()
     syncToolbarButtons();
     m_buttons[0]->setEnabled(false);
     m_cancelAction->setEnabled(true);
+    m_notifier->runStarted();
 }
 
 void fMain::runFinished()
@@ -966,12 +992,14 @@ void fMain::runFinished()
     m_progressEntry->hide();
     m_progress->hide();
     m_cancelButton->hide();
+    m_notifier->runFinished();
     if (m_closeAfterRun)
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void fMain::setProgress(const QString& entry, std::uint64_t done, std::uint64_t total)
 {
+    m_notifier->progress(done, total);
     m_progressEntry->setText(entry);
     m_progress->setValue(total ? static_cast<int>(done * 1000 / total) : 0);
     m_progressEntry->show();

@@ -27,6 +27,8 @@ class cFileDialog;
 class FileIconProvider;
 class FileListModel;
 class IUserPrompts;
+class RecentArchives;
+class RunNotifier;
 class StatusPanel;
 struct UnrarApi;
 enum class OverwritePolicy;
@@ -85,11 +87,16 @@ public:
     bool isRunning() const { return m_running; }
     // Tests run the engine over a scripted library.
     void setUnrarApi(const UnrarApi* api) { m_api = api; }
+    const UnrarApi* unrarApi() const { return m_api; }
 
     // Open on a row (double-click, Enter, the row menu): the entry alone is
     // extracted into the private folder and handed to the opener.
     void openEntry(int row);
     void setEntryOpener(EntryOpener opener) { m_opener = std::move(opener); }
+    const EntryOpener& entryOpener() const { return m_opener; }
+    // File > Open Recent, and the notifications of long runs.
+    RecentArchives* recentArchives() const { return m_recent; }
+    RunNotifier* notifier() const { return m_notifier; }
     // The names of the selected rows, in the list's order.
     QStringList selectedEntryNames() const;
     // A drag of the selected rows: they are extracted into the private folder
@@ -218,6 +225,12 @@ private:
     int m_runsStarted = 0;
     // Enabled flags of the archive commands while a run has them locked.
     QList<bool> m_lockedStates;
+
+    // Extract Here, Open Recent and the notifications of long runs.
+    QAction* m_mnuextracthere = nullptr;
+    RecentArchives* m_recent = nullptr;
+    RunNotifier* m_notifier = nullptr;
+    bool m_listed = false; // the list run going on opened its archive
 };
 
 } // namespace marrowick

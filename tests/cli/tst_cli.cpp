@@ -216,6 +216,23 @@ private slots:
         QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"dir", "dir.txt"}));
     }
 
+    // --here over several archives: each reported, a damaged one makes the
+    // status 1 and stops none of the others; the password file serves all.
+    void extractHere()
+    {
+        QTemporaryDir folder;
+        const QString at = folder.path() + '/';
+        for (const auto& [fixture, copy] : {std::pair{"flipped-data.rar", "bad.rar"}, {"encrypted-files.rar", "locked.rar"}})
+            QVERIFY(QFile::copy(Fixture(fixture), at + copy));
+        QVERIFY(WriteFile(at + "pw", "secret\n"));
+        const CliRun run = RunCli({"x", "--here", "--password-file", at + "pw", at + "bad.rar", at + "locked.rar"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out.section('\n', -2, -2), at + "locked.rar: extracted to " + at + "locked");
+        QCOMPARE(ReadFile(at + "locked/docs/sub/deep.txt"), QByteArray("deep\n"));
+        QVERIFY2(run.err.contains("marrowick-cli: " + at + "bad.rar: nothing extracted"), qPrintable(run.err));
+        QCOMPARE(QDir(at).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"bad.rar", "locked", "locked.rar", "pw"}));
+    }
+
     void interruptCleansUp_data()
     {
         QTest::addColumn<QString>("command");

@@ -53,6 +53,9 @@ rar a -ma5 -idq -m0 -v120k multivolume.rar random.bin readme.txt
 # Solid.
 (cd basic && rar a -ma5 -idq -r -s ../solid.rar readme.txt docs)
 
+# One folder holding everything else: Extract Here puts it beside the archive.
+(cd basic && rar a -ma5 -idq -r ../onefolder.rar docs)
+
 # Solid, a large first entry: passing over it must still decode it, or the
 # entry after it cannot be read.
 # (rar orders a solid archive's files by extension, then name.)

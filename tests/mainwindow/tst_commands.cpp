@@ -3,10 +3,15 @@
 #include "dialogs/ModBrowse.h"
 #include "dialogs/cFileDialog.h"
 #include "mainwindow/FileListModel.h"
+#include "mainwindow/RecentArchives.h"
+#include "mainwindow/RunNotifier.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace marrowick;
@@ -179,6 +184,47 @@ private slots:
         QVERIFY(!dropTaken);
         QCOMPARE(w.window.rowCount(), 1);
         QCOMPARE(w.state(), 1);
+    }
+
+    // Extract Here beside the archive, its box's Open Folder, the
+    // notification of a run that ended while another window was active; then
+    // Open Recent lists the archive again and greys it out once it is gone.
+    void extractHereAndOpenRecent()
+    {
+        QTemporaryDir folder;
+        const QString archive = folder.filePath("basic.rar");
+        QVERIFY(QFile::copy(Fixture("basic.rar"), archive));
+        Window w;
+        RecentArchives& recent = *w.window.recentArchives();
+        recent.clear();
+        w.files = {archive};
+        w.trigger("mnuopen");
+        QStringList opened, notified;
+        w.window.setEntryOpener([&opened](const QUrl& url) { return opened << url.toLocalFile(), true; });
+        w.window.notifier()->setLongRun(std::chrono::milliseconds(0));
+        w.window.notifier()->setSender([&notified](const QString& summary, const QString& body) { notified << summary + ": " + body; });
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        w.trigger("mnuextracthere");
+        QVERIFY(QFileInfo::exists(folder.filePath("basic/docs/sub/deep.txt")));
+        auto* box = w.window.findChild<QMessageBox*>("extractHereResult");
+        QVERIFY(box);
+        QCOMPARE(box->text(), "Extracted to " + folder.filePath("basic"));
+        box->findChild<QPushButton*>("openFolder")->click();
+        QCOMPARE(opened, QStringList{folder.filePath("basic")});
+        QCOMPARE(notified, QStringList{"Extraction of basic.rar finished: Success"});
+
+        QCOMPARE(recent.archives(), QStringList{archive});
+        w.trigger("mnuclose");
+        w.trigger("mnurecent1");
+        QCOMPARE(w.window.ArchivePath(), archive);
+        QCOMPARE(w.window.rowCount(), 7);
+        QFile::remove(archive);
+        emit recent.menu()->aboutToShow();
+        QVERIFY(!w.enabled("mnurecent1"));
+        w.trigger("mnurecentclear");
+        QCOMPARE(recent.archives(), QStringList());
     }
 
     void commandLines_data()

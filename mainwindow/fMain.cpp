@@ -936,6 +936,12 @@ void fMain::setPanelVisible(int panel, bool visible)
         m_panels[panel - 1]->setVisible(visible);
 }
 
+void fMain::sandboxIncomplete(const QString& text)
+{
+    // Over the panels for a while; the About window keeps the details.
+    m_sbStat->showMessage(text, 20000);
+}
+
 void fMain::runStarted()
 {
     m_running = true;

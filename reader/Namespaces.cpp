@@ -31,11 +31,11 @@ void PassNudgeOn(int)
 }
 
 // The process the program started, outside the new PID namespace: it runs no
-// library code, holds no descriptor of the archive or the socket, and only
-// waits for the inner process, whose end becomes its own.
+// library code and only waits for the inner process, whose end becomes its
+// own. It keeps the socket open (and never uses it), so that the program sees
+// the reader's end only when this process has ended the same way.
 [[noreturn]] void StandOutside(pid_t inner)
 {
-    close(kSocketFd);
     const rlimit none{0, 0};
     setrlimit(RLIMIT_CORE, &none);
     prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);

@@ -86,6 +86,13 @@ iovec here{&byte, 1}, there{&byte, 1};
 perf_event_attr perf{};
 const sched_param idle{0};
 
+long Made(long id, void (*remove)(long))
+{
+    if (id >= 0)
+        remove(id);
+    return id;
+}
+
 // Each escape is one call; it worked when the call did (-1 is a refusal).
 // Harmless to the victim while the sandbox holds, harmful only to it if not.
 const struct
@@ -108,10 +115,12 @@ const struct
     {"scheduler", [] { return syscall(SYS_sched_setscheduler, v, SCHED_IDLE, &idle); }},
     {"ioprio", [] { return syscall(SYS_ioprio_set, 1 /* a process */, v, 3 << 13 /* idle */); }},
     {"affinity", [] { return syscall(SYS_sched_setaffinity, v, sizeof one, &one); }},
-    {"shm", [] { return syscall(SYS_shmget, IPC_PRIVATE, 4096, IPC_CREAT | 0600); }},
-    {"msg", [] { return syscall(SYS_msgget, IPC_PRIVATE, IPC_CREAT | 0600); }},
-    {"sem", [] { return syscall(SYS_semget, IPC_PRIVATE, 1, IPC_CREAT | 0600); }},
-    {"mqueue", [] { return syscall(SYS_mq_open, "marrowick-escape", O_CREAT | O_RDWR, 0600, nullptr); }},
+    // An object made is taken away again (if the sandbox lets it), so that a
+    // failing run leaves the system as it was.
+    {"shm", [] { return Made(syscall(SYS_shmget, IPC_PRIVATE, 4096, IPC_CREAT | 0600), [](long id) { shmctl(int(id), IPC_RMID, nullptr); }); }},
+    {"msg", [] { return Made(syscall(SYS_msgget, IPC_PRIVATE, IPC_CREAT | 0600), [](long id) { msgctl(int(id), IPC_RMID, nullptr); }); }},
+    {"sem", [] { return Made(syscall(SYS_semget, IPC_PRIVATE, 1, IPC_CREAT | 0600), [](long id) { semctl(int(id), 0, IPC_RMID); }); }},
+    {"mqueue", [] { return Made(syscall(SYS_mq_open, "marrowick-escape", O_CREAT | O_RDWR, 0600, nullptr), [](long) { syscall(SYS_mq_unlink, "marrowick-escape"); }); }},
     {"ptrace", [] { return syscall(SYS_ptrace, PTRACE_SEIZE, v, 0, 0); }},
     {"vm-read", [] { return syscall(SYS_process_vm_readv, v, &here, 1, &there, 1, 0); }},
     {"kcmp", [] { return syscall(SYS_kcmp, v, getpid(), 0 /* same file */, 0, 0); }},

@@ -40,10 +40,10 @@ private slots:
         });
         // Frames of a number and a length, then that many copies of the
         // number's low byte; a few are larger than the batch.
-        constexpr std::uint32_t kFrames = 20000;
+        constexpr std::uint32_t kFrames = 300000;
         std::vector<unsigned char> frame;
         for (std::uint32_t n = 0; n < kFrames; ++n) {
-            const std::uint32_t size = n % 997 == 0 ? FrameBatch::kCapacity + 5 : n % 61;
+            const std::uint32_t size = n % 9973 == 0 ? FrameBatch::kCapacity + 5 : n % 61;
             frame.assign(8 + size, static_cast<unsigned char>(n));
             std::memcpy(frame.data(), &n, 4);
             std::memcpy(frame.data() + 4, &size, 4);

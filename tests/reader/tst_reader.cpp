@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -187,6 +188,9 @@ private slots:
         window.Form_Load(QStringLiteral("L=") + Archive);
         QCOMPARE(window.fileModel()->rowCount(), 2);
         QCOMPARE(window.fileModel()->row(0).name, QStringLiteral("escaped: none"));
+        // A layer missing (here: switched off) is said once in the window.
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 namespaces ? QString() : QStringLiteral("The archive reader runs without namespaces of its own (see About)"));
         const CliRun run = RunCli({QStringLiteral("l"), Archive});
         qunsetenv("MARROWICK_STANDIN_VICTIM");
         QCOMPARE(run.status, 0);

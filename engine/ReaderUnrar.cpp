@@ -432,6 +432,9 @@ private:
     // events run while it waits.
     bool next(Frame& type)
     {
+        // A reader found gone while a request was sent has no frame to come.
+        if (m_ended)
+            return false;
         for (;;) {
             const std::size_t available = m_end - m_begin;
             if (available >= 8) {

@@ -4,67 +4,56 @@
 
 #include "engine/ComponentError.h"
 #include "engine/ReaderProtocol.h"
-#include "engine/UnrarLibrary.h"
 #include "tests/engine/RecordingView.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 
-#define FRAME_CHECK(condition)                                                                     \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
-
 namespace marrowick::fuzz {
 
 namespace {
 
-struct Stage
+void Check(bool held, const char* what)
 {
-    QTemporaryDir dir;
-    QString input = dir.filePath(QStringLiteral("frames"));
-    // What an extraction may write to, alone in its folder.
-    QString outside = dir.filePath(QStringLiteral("outside"));
-    QString dest = outside + QStringLiteral("/dest");
-    QString archive = dir.filePath(QStringLiteral("any.rar"));
-};
+    if (!held) {
+        std::fprintf(stderr, "FrameTarget: check failed: %s\n", what);
+        std::abort();
+    }
+}
 
-void Play(const Stage& stage, const void* frames, std::size_t size)
+const QTemporaryDir scratch;
+const QString input = scratch.filePath(QStringLiteral("frames"));
+const QString archive = scratch.filePath(QStringLiteral("any.rar"));
+// What an extraction may write to, alone in its folder.
+const QString outside = scratch.filePath(QStringLiteral("outside"));
+const QString dest = outside + QStringLiteral("/dest");
+
+void Play(const void* frames, std::size_t size)
 {
-    QFile file(stage.input);
-    FRAME_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FRAME_CHECK(file.write(static_cast<const char*>(frames), qint64(size)) == qint64(size));
+    QFile file(input);
+    Check(file.open(QIODevice::WriteOnly) && file.write(static_cast<const char*>(frames), qint64(size)) == qint64(size),
+          "input written");
 }
 
 // The library check keeps the reader it started for the first archive: it is
-// made once, with a player that says hello only, and used up, so that every
+// made once, with a player that only says hello, and used up, so that every
 // run after it starts a player of its own.
-const Stage& Prepared()
+void Prepare()
 {
-    static Stage stage;
-    static const bool once = [] {
-        FRAME_CHECK(stage.dir.isValid());
-        QFile(stage.archive).open(QIODevice::WriteOnly);
-        qputenv("MARROWICK_FRAME_PLAYER_INPUT", QFile::encodeName(stage.input));
+    static const bool prepared = [] {
+        qputenv("MARROWICK_FRAME_PLAYER_INPUT", QFile::encodeName(input));
         UseReaderProgram(QStringLiteral(MARROWICK_FRAME_PLAYER));
         reader::FrameWriter hello(reader::Frame::Hello);
-        hello.u32(RAR_DLL_VERSION).u32(0).text({});
-        const auto& bytes = hello.finish();
-        Play(stage, bytes.data(), bytes.size());
-        test::EngineRun warmUp;
-        warmUp.process(OP_LIST, stage.archive);
+        const auto& bytes = hello.u32(RAR_DLL_VERSION).u32(0).text({}).finish();
+        Play(bytes.data(), bytes.size());
+        test::EngineRun().process(OP_LIST, archive);
         return true;
     }();
-    (void)once;
-    return stage;
+    (void)prepared;
 }
 
 } // namespace
@@ -73,29 +62,25 @@ int ReaderFrames(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return 0;
-    const Stage& stage = Prepared();
-    Play(stage, data + 1, size - 1);
-    const std::int32_t mode = data[0] % 3 == 0 ? OP_LIST : data[0] % 3 == 1 ? OP_TEST : OP_EXTRACT;
-    QDir(stage.outside).removeRecursively();
-    FRAME_CHECK(QDir().mkpath(stage.dest));
-
+    Prepare();
+    Play(data + 1, size - 1);
+    QDir(outside).removeRecursively();
+    Check(QDir().mkpath(dest), "destination made");
     test::EngineRun run;
     run.prompts.password = QStringLiteral("secret");
     try {
-        run.process(mode, stage.archive, stage.dest, OverwritePolicy::Always);
+        run.process(data[0] % 3 == 0 ? OP_LIST : data[0] % 3 == 1 ? OP_TEST : OP_EXTRACT, archive,
+                    dest, OverwritePolicy::Always);
     } catch (const ComponentError&) {
-        // The library check said the reader did not start: a refusal.
+        // The library check found no reader: a refusal.
     }
-
     // Nothing beside the destination; beneath it, nothing that leads out.
-    FRAME_CHECK(QDir(stage.outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                              QDir::NoDotAndDotDot) == QStringList{QStringLiteral("dest")});
-    const QString root = QDir(stage.dest).canonicalPath() + QLatin1Char('/');
-    QDirIterator walk(stage.dest, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    Check(QDir(outside).entryList(all) == QStringList{QStringLiteral("dest")}, "nothing outside");
+    const QString root = QDir(dest).canonicalPath() + QLatin1Char('/');
+    for (QDirIterator walk(dest, all, QDirIterator::Subdirectories); walk.hasNext();) {
         const QFileInfo entry(walk.next());
-        FRAME_CHECK(entry.isSymLink() || entry.canonicalFilePath().startsWith(root));
+        Check(entry.isSymLink() || entry.canonicalFilePath().startsWith(root), "nothing leads out");
     }
     return 0;
 }

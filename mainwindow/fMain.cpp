@@ -938,8 +938,15 @@ void fMain::setPanelVisible(int panel, bool visible)
 
 void fMain::sandboxIncomplete(const QString& text)
 {
-    // Over the panels for a while; the About window keeps the details.
-    m_sbStat->showMessage(text, 20000);
+    // Beside the panels for a while, the layers in its tooltip; the About
+    // window keeps the details.
+    auto* notice = new QLabel(QStringLiteral("Sandbox incomplete"), m_sbStat);
+    notice->setObjectName(QStringLiteral("sandboxNotice"));
+    notice->setToolTip(text);
+    // It shares the room there is and never widens the window.
+    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_sbStat->addPermanentWidget(notice, 1);
+    QTimer::singleShot(20000, notice, &QObject::deleteLater);
 }
 
 void fMain::runStarted()

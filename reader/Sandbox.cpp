@@ -139,10 +139,12 @@ constexpr scmp_datum_t kThreadFlags = CLONE_VM | CLONE_FS | CLONE_FILES | CLONE_
                                       CLONE_THREAD | CLONE_SYSVSEM;
 constexpr scmp_datum_t kThreadDetails = CLONE_SETTLS | CLONE_PARENT_SETTID | CLONE_CHILD_CLEARTID;
 
-bool AddRules(scmp_filter_ctx filter, std::uint32_t arch)
+// Rules name calls by this machine's numbers; libseccomp puts each in the
+// filter of every architecture the filter has, as that one numbers it.
+bool AddRules(scmp_filter_ctx filter)
 {
     bool ok = true;
-    auto number = [arch](const char* name) { return seccomp_syscall_resolve_name_arch(arch, name); };
+    auto number = [](const char* name) { return seccomp_syscall_resolve_name(name); };
     auto allow = [&](const char* name, std::initializer_list<scmp_arg_cmp> args) {
         const int call = number(name);
         if (call < 0)
@@ -201,7 +203,7 @@ Layer ApplySeccomp(bool survey)
     ok = ok && seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1) == 0;
     // Every call passes the filter: a tree rather than a chain of comparisons.
     ok = ok && seccomp_attr_set(filter, SCMP_FLTATR_CTL_OPTIMIZE, 2) == 0;
-    ok = ok && AddRules(filter, seccomp_arch_native());
+    ok = ok && AddRules(filter);
     ok = ok && seccomp_load(filter) == 0;
     seccomp_release(filter);
     return ok ? Layer::Applied : Layer::Failed;

@@ -84,11 +84,11 @@ Layer ApplyLandlock(const std::vector<std::string>& readableFolders)
         return Layer::Failed;
     bool ok = true;
     for (const std::string& folder : readableFolders) {
+        // A folder that is not there gets no rule: nothing in it can be read,
+        // which narrows the sandbox, never widens it.
         const int dir = open(folder.c_str(), O_PATH | O_CLOEXEC | O_DIRECTORY);
-        if (dir < 0) {
-            ok = false;
-            break;
-        }
+        if (dir < 0)
+            continue;
         landlock_path_beneath_attr beneath{};
         beneath.allowed_access = LANDLOCK_ACCESS_FS_READ_FILE | LANDLOCK_ACCESS_FS_READ_DIR;
         beneath.parent_fd = dir;

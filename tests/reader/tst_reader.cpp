@@ -3,6 +3,7 @@
 // and check that the program outlives it: a clear message, the entries
 // finished before the fault kept, nothing half-written left, and the window
 // ready for the next archive.
+#include "dialogs/frmAbout.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
@@ -196,6 +197,8 @@ private slots:
         qunsetenv("MARROWICK_STANDIN_VICTIM");
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.startsWith(QStringLiteral("escaped: none\t")), qPrintable(run.out + run.err));
+        QCOMPARE(run.err.contains(QStringLiteral("user namespaces")), !namespaces);
+        QCOMPARE(frmAbout().Sandbox->text().contains(QStringLiteral("user namespaces")), !namespaces);
         QCOMPARE(OwnState(), before);
     }
 

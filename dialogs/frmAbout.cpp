@@ -1,6 +1,7 @@
 #include "dialogs/frmAbout.h"
 
 #include "dialogs/Twips.h"
+#include "engine/SandboxNotice.h"
 #include "marrowick_version.h"
 
 #include <QCloseEvent>
@@ -84,6 +85,11 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->installEventFilter(this);
 
+    Sandbox = AddLabel("Sandbox", 210, 1620, 4260, 720);
+    Sandbox->setWordWrap(true);
+    Sandbox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Sandbox->setFont(SansSerif(7.5));
+
     Label4 = AddLabel("Label4", 15, 2400, 4395, 360);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -124,6 +130,9 @@ void frmAbout::Form_Load()
 {
     Label2->setText(VersionLine(MARROWICK_VERSION_MAJOR, MARROWICK_VERSION_MINOR,
                                 MARROWICK_VERSION_PATCH));
+    const QString shortfall = SandboxShortfall();
+    Sandbox->setText(shortfall);
+    Sandbox->setVisible(!shortfall.isEmpty());
 }
 
 void frmAbout::Label5_Click()

@@ -40,6 +40,8 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    // What the archive reader's sandbox lacks here; hidden when nothing.
+    QLabel* Sandbox = nullptr;
     QLabel* Image1 = nullptr;
 
 public slots:

@@ -30,6 +30,10 @@ public:
 
     virtual void setPanelText(int panel, const QString& text) = 0;
     virtual void setPanelVisible(int panel, bool visible) = 0;
+    // Says once, beside the panels, that the archive reader's sandbox lacks
+    // a layer on this machine (front ends with no status bar have said it
+    // on stderr already).
+    virtual void sandboxIncomplete(const QString& text) { (void)text; }
 
     // Gives every row its file-type icon (after a complete walk).
     virtual void showIconsForFiles() = 0;

@@ -58,6 +58,7 @@ enum SandboxFlags : std::uint32_t {
     SandboxNoNewPrivs = 1,
     SandboxSeccomp = 2,
     SandboxLandlock = 4,
+    SandboxNamespaces = 8, // user, PID, IPC and network namespaces of its own
 };
 
 class FrameWriter

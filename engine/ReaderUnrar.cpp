@@ -7,6 +7,7 @@
 
 #include "engine/ComponentError.h"
 #include "engine/ReaderProtocol.h"
+#include "engine/SandboxNotice.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -46,8 +47,16 @@ constexpr auto kIdleInterval = std::chrono::milliseconds(20);
 // How long a reader may take to leave by itself before it is killed.
 constexpr auto kGrace = std::chrono::milliseconds(100);
 
+QString& ReaderStandIn()
+{
+    static QString path;
+    return path;
+}
+
 QString ReaderPath()
 {
+    if (!ReaderStandIn().isEmpty())
+        return ReaderStandIn();
     static const QString path = [] {
         const QFileInfo exe(QStringLiteral("/proc/self/exe"));
         const QString program = exe.canonicalFilePath();
@@ -67,21 +76,6 @@ QString ReaderPath()
         return dir + QStringLiteral("/marrowick-reader");
     }();
     return path;
-}
-
-void NoteSandbox(std::uint32_t flags)
-{
-    static std::atomic<bool> noted{false};
-    if ((flags & SandboxSeccomp) && (flags & SandboxLandlock))
-        return;
-    if (noted.exchange(true))
-        return;
-    if (!(flags & SandboxSeccomp))
-        std::fprintf(stderr, "marrowick: seccomp is not available here; the archive reader runs "
-                             "without its system-call filter\n");
-    if (!(flags & SandboxLandlock))
-        std::fprintf(stderr, "marrowick: this kernel has no Landlock; the archive reader is not "
-                             "kept from reading outside the archive's folder\n");
 }
 
 void CopyWide(const std::u32string& text, wchar_t* into, std::size_t capacity)
@@ -438,6 +432,9 @@ private:
     // events run while it waits.
     bool next(Frame& type)
     {
+        // A reader found gone while a request was sent has no frame to come.
+        if (m_ended)
+            return false;
         for (;;) {
             const std::size_t available = m_end - m_begin;
             if (available >= 8) {
@@ -680,6 +677,11 @@ int DllVersion()
 }
 
 } // namespace
+
+void UseReaderProgram(const QString& path)
+{
+    ReaderStandIn() = path;
+}
 
 const UnrarApi& InstalledUnrar()
 {

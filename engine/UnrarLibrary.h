@@ -18,6 +18,8 @@
 
 #include <cstdint>
 
+class QString;
+
 namespace marrowick {
 
 using RarHandle = void*;
@@ -72,5 +74,9 @@ UnrarApi LoadUnrar(const char* fileName);
 // that the library loads there, and throws ComponentError when it does not
 // (or when the reader cannot be started); a later call tries again.
 const UnrarApi& InstalledUnrar();
+
+// For the fuzzing of the frames only: the program started as the reader from
+// now on (empty: marrowick-reader).
+void UseReaderProgram(const QString& path);
 
 } // namespace marrowick

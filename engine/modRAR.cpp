@@ -8,6 +8,7 @@
 #include "engine/RunCallback.h"
 #include "engine/RunPacer.h"
 #include "engine/RunStatus.h"
+#include "engine/SandboxNotice.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
 
@@ -112,6 +113,8 @@ public:
         }
         m_api.RARSetCallback(archive.handle(), &UnrarCallback, m_callback.userData());
         m_handle = archive.handle();
+        if (const QString notice = TakeSandboxNotice(); !notice.isEmpty())
+            m_view.sandboxIncomplete(notice);
 
         std::unique_ptr<ExtractRun> work;
         if (m_mode != OP_LIST)

@@ -20,5 +20,9 @@ int EntryName(const std::uint8_t* data, std::size_t size);
 int ArchiveBytes(const std::uint8_t* data, std::size_t size);
 // Arbitrary bytes through the archive-end walk, in memory and from a file.
 int ArchiveEndCheck(const std::uint8_t* data, std::size_t size);
+// The program against a taken-over reader: the first byte chooses a list,
+// test or extraction, the rest are the frames the reader sends, whatever the
+// program asks.
+int ReaderFrames(const std::uint8_t* data, std::size_t size);
 
 } // namespace marrowick::fuzz

@@ -11,7 +11,7 @@ using Target = int (*)(const std::uint8_t*, std::size_t);
 using namespace marrowick::fuzz;
 const std::pair<const char*, Target> Targets[] = {
     {"commandline", &CommandLine}, {"filedialog", &FileDialogText}, {"entryname", &EntryName}, {"archive", &ArchiveBytes},
-    {"archiveend", &ArchiveEndCheck}};
+    {"archiveend", &ArchiveEndCheck}, {"frames", &ReaderFrames}};
 } // namespace
 
 class TestFuzzCorpus : public QObject

@@ -961,6 +961,19 @@ void fMain::setPanelVisible(int panel, bool visible)
         m_panels[panel - 1]->setVisible(visible);
 }
 
+void fMain::sandboxIncomplete(const QString& text)
+{
+    // Beside the panels for a while, the layers in its tooltip; the About
+    // window keeps the details.
+    auto* notice = new QLabel(QStringLiteral("Sandbox incomplete"), m_sbStat);
+    notice->setObjectName(QStringLiteral("sandboxNotice"));
+    notice->setToolTip(text);
+    // It shares the room there is and never widens the window.
+    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_sbStat->addPermanentWidget(notice, 1);
+    QTimer::singleShot(20000, notice, &QObject::deleteLater);
+}
+
 void fMain::runStarted()
 {
     m_running = true;

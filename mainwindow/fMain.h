@@ -125,6 +125,7 @@ public:
     void appendRows(std::vector<FileRow>&& rows) override;
     void setPanelText(int panel, const QString& text) override;
     void setPanelVisible(int panel, bool visible) override;
+    void sandboxIncomplete(const QString& text) override;
     void showIconsForFiles() override { ShowIconsForFiles(); }
     void runStarted() override;
     void runFinished() override;

@@ -5,8 +5,10 @@
 #include <seccomp.h>
 
 #include <cerrno>
-#include <csignal>
+#include <cstdlib>
+#include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/landlock.h>
 #include <sched.h>
@@ -19,121 +21,247 @@ namespace marrowick::reader {
 
 namespace {
 
-// Rights newer kernels added; the header of an older system may lack them.
-constexpr std::uint64_t kRefer = 1ULL << 13;
-constexpr std::uint64_t kTruncate = 1ULL << 14;
+// ---- Landlock -------------------------------------------------------------
 
-bool ApplyLandlock(const std::vector<std::string>& readableFolders)
+// The ruleset as the newest kernels read it; older ones are given a prefix.
+struct LandlockRuleset
+{
+    std::uint64_t handledFs;
+    std::uint64_t handledNet; // ABI 4
+    std::uint64_t scoped;     // ABI 6
+};
+
+constexpr std::uint64_t kFsRightsOfAbi1 = (1ULL << 13) - 1;
+constexpr std::uint64_t kRefer = 1ULL << 13;    // ABI 2
+constexpr std::uint64_t kTruncate = 1ULL << 14; // ABI 3
+constexpr std::uint64_t kIoctlDev = 1ULL << 15; // ABI 5
+constexpr std::uint64_t kNetBindAndConnectTcp = 3;
+constexpr std::uint64_t kScopeAbstractSocketAndSignal = 3;
+
+int CountThreads()
+{
+    DIR* tasks = opendir("/proc/self/task");
+    if (!tasks)
+        return -1;
+    int count = 0;
+    while (const dirent* entry = readdir(tasks))
+        count += entry->d_name[0] != '.';
+    closedir(tasks);
+    return count;
+}
+
+enum class Layer { Applied, Missing, Failed };
+
+// Reading files and folders beneath the given ones is all the file system
+// allows; with ABI 6 and later no signal leaves the sandbox either.
+Layer ApplyLandlock(const std::vector<std::string>& readableFolders)
 {
     const long abi = syscall(__NR_landlock_create_ruleset, nullptr, 0,
                              LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 1)
-        return false;
-    // Every right the first version knows is handled, so all of them are
-    // refused except reading files and folders beneath the given ones.
-    landlock_ruleset_attr ruleset{};
-    ruleset.handled_access_fs = (1ULL << 13) - 1;
+        return errno == ENOSYS || errno == EOPNOTSUPP ? Layer::Missing : Layer::Failed;
+    // Landlock binds the calling thread only: nothing else may run yet.
+    if (CountThreads() != 1)
+        return Layer::Failed;
+    LandlockRuleset ruleset{kFsRightsOfAbi1, 0, 0};
+    std::size_t size = sizeof ruleset.handledFs;
     if (abi >= 2)
-        ruleset.handled_access_fs |= kRefer;
+        ruleset.handledFs |= kRefer;
     if (abi >= 3)
-        ruleset.handled_access_fs |= kTruncate;
-    const int rules =
-        static_cast<int>(syscall(__NR_landlock_create_ruleset, &ruleset, sizeof ruleset, 0));
+        ruleset.handledFs |= kTruncate;
+    if (abi >= 4) {
+        ruleset.handledNet = kNetBindAndConnectTcp;
+        size = offsetof(LandlockRuleset, scoped);
+    }
+    if (abi >= 5)
+        ruleset.handledFs |= kIoctlDev;
+    if (abi >= 6) {
+        ruleset.scoped = kScopeAbstractSocketAndSignal;
+        size = sizeof ruleset;
+    }
+    const int rules = static_cast<int>(syscall(__NR_landlock_create_ruleset, &ruleset, size, 0));
     if (rules < 0)
-        return false;
+        return Layer::Failed;
+    bool ok = true;
     for (const std::string& folder : readableFolders) {
+        // A folder that is not there gets no rule: nothing in it can be read,
+        // which narrows the sandbox, never widens it.
         const int dir = open(folder.c_str(), O_PATH | O_CLOEXEC | O_DIRECTORY);
         if (dir < 0)
             continue;
         landlock_path_beneath_attr beneath{};
         beneath.allowed_access = LANDLOCK_ACCESS_FS_READ_FILE | LANDLOCK_ACCESS_FS_READ_DIR;
         beneath.parent_fd = dir;
-        syscall(__NR_landlock_add_rule, rules, LANDLOCK_RULE_PATH_BENEATH, &beneath, 0);
+        ok = syscall(__NR_landlock_add_rule, rules, LANDLOCK_RULE_PATH_BENEATH, &beneath, 0) == 0;
         close(dir);
+        if (!ok)
+            break;
     }
-    const bool applied = syscall(__NR_landlock_restrict_self, rules, 0) == 0;
+    ok = ok && syscall(__NR_landlock_restrict_self, rules, 0) == 0;
     close(rules);
-    return applied;
+    return ok ? Layer::Applied : Layer::Failed;
 }
 
-bool ApplySeccomp()
+// ---- seccomp --------------------------------------------------------------
+
+// Calls allowed whatever their arguments: none of them names a process, opens
+// a file or changes anything outside this process. Names this architecture
+// lacks are passed over (aarch64 has no open, stat, poll ...).
+constexpr const char* kPlainCalls[] = {
+    // Reading the archive and its volumes; descriptors are read-only (see
+    // open below), so write reaches only the socket and /dev/null.
+    "read", "readv", "pread64", "preadv", "preadv2", "write", "writev", "lseek", "close",
+    "fstat", "newfstatat", "stat", "lstat", "statx", "access", "faccessat", "faccessat2",
+    "readlink", "readlinkat", "getdents", "getdents64", "getcwd", "poll", "ppoll",
+    // Memory.
+    "mmap", "munmap", "mprotect", "madvise", "brk", "mremap",
+    // Threads of this process.
+    "futex", "set_robust_list", "rseq", "set_tid_address", "sched_yield", "exit",
+    "exit_group",
+    // Signals within this process, time, randomness, facts about itself.
+    "rt_sigaction", "rt_sigprocmask", "rt_sigreturn", "sigaltstack", "restart_syscall",
+    "clock_gettime", "clock_getres", "gettimeofday", "time", "nanosleep", "clock_nanosleep",
+    "getrandom", "getpid", "gettid", "getppid", "getuid", "geteuid", "getgid", "getegid",
+    "getrlimit", "uname", "sysinfo", "umask",
+};
+
+// Calls whose first argument names a process: only this one, or 0 where 0
+// means the caller.
+constexpr const char* kCallsOnItself[] = {
+    "kill", "tgkill", "rt_sigqueueinfo", "rt_tgsigqueueinfo", "prlimit64",
+    "sched_getaffinity", "sched_setaffinity",
+};
+
+// What the C library's pthread_create asks clone for; any other flag (a new
+// process, a namespace, a shared parent) is refused. The three that only say
+// where thread ids and TLS go may be there or not.
+constexpr scmp_datum_t kThreadFlags = CLONE_VM | CLONE_FS | CLONE_FILES | CLONE_SIGHAND |
+                                      CLONE_THREAD | CLONE_SYSVSEM;
+constexpr scmp_datum_t kThreadDetails = CLONE_SETTLS | CLONE_PARENT_SETTID | CLONE_CHILD_CLEARTID;
+
+// Rules name calls by this machine's numbers; libseccomp puts each in the
+// filter of every architecture the filter has, as that one numbers it.
+bool AddRules(scmp_filter_ctx filter)
 {
-    // Everything the library and the C library need to read and compute is
-    // allowed; what would change the machine or reach beyond this process
-    // fails with EPERM.
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ALLOW);
-    if (!filter)
-        return false;
-    // Every system call of the reader passes the filter: a tree rather than
-    // a chain of comparisons.
-    seccomp_attr_set(filter, SCMP_FLTATR_CTL_OPTIMIZE, 2);
-    const auto deny = SCMP_ACT_ERRNO(EPERM);
     bool ok = true;
-    auto refuse = [&](int call) {
-        if (call >= 0)
-            ok = seccomp_rule_add(filter, deny, call, 0) == 0 && ok;
+    auto number = [](const char* name) { return seccomp_syscall_resolve_name(name); };
+    auto allow = [&](const char* name, std::initializer_list<scmp_arg_cmp> args) {
+        const int call = number(name);
+        if (call < 0)
+            return;
+        ok = seccomp_rule_add_array(filter, SCMP_ACT_ALLOW, call, static_cast<unsigned>(args.size()),
+                                    args.begin()) == 0 &&
+             ok;
     };
-    for (const char* name :
-         {"execve", "execveat", "fork", "vfork", "ptrace", "process_vm_writev",
-          "process_vm_readv", "kill", "tkill", "pidfd_open", "pidfd_send_signal", "pidfd_getfd",
-          "setns", "unshare", "mount", "umount2", "pivot_root", "chroot", "bpf",
-          "perf_event_open", "io_uring_setup", "io_uring_enter", "io_uring_register",
-          "userfaultfd", "keyctl", "add_key", "request_key", "init_module", "finit_module",
-          "delete_module", "kexec_load", "kexec_file_load", "reboot", "swapon", "swapoff",
-          "socket", "socketpair", "connect", "bind", "listen", "accept", "accept4",
-          "creat", "open_by_handle_at", "name_to_handle_at", "rename", "renameat", "renameat2",
-          "unlink", "unlinkat", "rmdir", "mkdir", "mkdirat", "mknod", "mknodat", "link",
-          "linkat", "symlink", "symlinkat", "chmod", "fchmod", "fchmodat", "chown", "fchown",
-          "lchown", "fchownat", "truncate", "ftruncate", "fallocate", "utime", "utimes",
-          "utimensat", "futimesat", "setxattr", "lsetxattr", "fsetxattr", "removexattr",
-          "lremovexattr", "fremovexattr", "copy_file_range", "sendfile", "splice", "tee",
-          "vmsplice", "memfd_create", "fanotify_init", "inotify_init", "inotify_init1",
-          "acct", "quotactl", "setuid", "setgid", "setreuid", "setregid", "setresuid",
-          "setresgid", "setgroups", "sync", "syncfs"})
-        refuse(seccomp_syscall_resolve_name(name));
-    // Threads of our own may be made (the library unpacks on several), other
-    // processes not. clone3 hides its flags from the filter: the C library
-    // falls back to clone when it is missing.
-    ok = seccomp_rule_add(filter, deny, SCMP_SYS(clone), 1,
-                          SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0)) == 0 && ok;
-    ok = seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0 && ok;
-    // Signals only to ourselves (abort() raises one).
-    ok = seccomp_rule_add(filter, deny, SCMP_SYS(tgkill), 1,
-                          SCMP_A0(SCMP_CMP_NE, static_cast<scmp_datum_t>(getpid()))) == 0 && ok;
-    // Opened files are for reading only.
-    for (int call : {SCMP_SYS(open), SCMP_SYS(openat)}) {
-        const unsigned flagsArg = call == SCMP_SYS(open) ? 1 : 2;
-        for (scmp_datum_t bad : {scmp_datum_t(O_WRONLY), scmp_datum_t(O_RDWR),
-                                 scmp_datum_t(O_CREAT), scmp_datum_t(O_TRUNC)}) {
-            const scmp_datum_t mask = bad == O_WRONLY || bad == O_RDWR ? O_ACCMODE : bad;
-            ok = seccomp_rule_add(filter, deny, call, 1,
-                                  scmp_arg_cmp{flagsArg, SCMP_CMP_MASKED_EQ, mask, bad}) == 0 &&
-                 ok;
-        }
+    for (const char* name : kPlainCalls)
+        allow(name, {});
+
+    const auto self = static_cast<scmp_datum_t>(getpid());
+    for (const char* name : kCallsOnItself) {
+        allow(name, {SCMP_A0(SCMP_CMP_EQ, self)});
+        if (std::strncmp(name, "sched_", 6) == 0 || std::strcmp(name, "prlimit64") == 0)
+            allow(name, {SCMP_A0(SCMP_CMP_EQ, 0)});
     }
-    ok = seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(openat2), 0) == 0 && ok;
+
+    // Files open for reading only: no write access, creation or truncation.
+    const scmp_datum_t writing = O_ACCMODE | O_CREAT | O_TRUNC | O_APPEND;
+    allow("open", {SCMP_A1(SCMP_CMP_MASKED_EQ, writing, O_RDONLY)});
+    allow("openat", {SCMP_A2(SCMP_CMP_MASKED_EQ, writing, O_RDONLY)});
+
+    // Descriptor flags, but no signal on I/O (O_ASYNC, F_SETOWN, F_SETSIG).
+    for (scmp_datum_t command : {F_GETFD, F_SETFD, F_GETFL, F_DUPFD_CLOEXEC})
+        allow("fcntl", {SCMP_A1(SCMP_CMP_EQ, command)});
+    allow("fcntl", {SCMP_A1(SCMP_CMP_EQ, F_SETFL), SCMP_A2(SCMP_CMP_MASKED_EQ, O_ASYNC, 0)});
+
+    // Frames go out on the socket the program gave, to no other address.
+    allow("sendto", {SCMP_A0(SCMP_CMP_EQ, kSocketFd), SCMP_A4(SCMP_CMP_EQ, 0)});
+
+    allow("clone", {SCMP_A0_64(SCMP_CMP_MASKED_EQ, ~kThreadDetails, kThreadFlags)});
+    // clone3 hides its flags in memory the filter cannot read: "not here"
+    // makes the C library fall back to clone.
+    if (const int clone3 = number("clone3"); clone3 >= 0)
+        ok = seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), clone3, 0) == 0 && ok;
+    // The library asks whether a descriptor is a terminal: none is.
+    if (const int ioctl = number("ioctl"); ioctl >= 0)
+        ok = seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOTTY), ioctl, 0) == 0 && ok;
+    return ok;
+}
+
+Layer ApplySeccomp(bool survey)
+{
+    if (prctl(PR_GET_SECCOMP, 0, 0, 0, 0) < 0)
+        return errno == EINVAL ? Layer::Missing : Layer::Failed;
+    // A call not on the list fails as if the kernel did not allow it, which
+    // the library meets as a failed call.
+    scmp_filter_ctx filter = seccomp_init(survey ? SCMP_ACT_LOG : SCMP_ACT_ERRNO(EPERM));
+    if (!filter)
+        return Layer::Failed;
+    // Only this architecture's calls: on x86-64 the 32-bit (int 0x80) and x32
+    // entries fail, their numbers mean other calls there.
+    bool ok = seccomp_attr_set(filter, SCMP_FLTATR_ACT_BADARCH, SCMP_ACT_ERRNO(ENOSYS)) == 0;
+    // Every thread, also any the library started before us.
+    ok = ok && seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1) == 0;
+    // Every call passes the filter: a tree rather than a chain of comparisons.
+    ok = ok && seccomp_attr_set(filter, SCMP_FLTATR_CTL_OPTIMIZE, 2) == 0;
+    ok = ok && AddRules(filter);
     ok = ok && seccomp_load(filter) == 0;
     seccomp_release(filter);
-    return ok;
+    return ok ? Layer::Applied : Layer::Failed;
 }
 
 } // namespace
 
-std::uint32_t EnterSandbox(const std::vector<std::string>& readableFolders)
+bool TestSwitch(const char* name)
 {
-    std::uint32_t flags = 0;
-    // A crash leaves no core file behind, and nothing may attach to us.
+#ifdef MARROWICK_BUILD_ROOT
+    if (!std::getenv(name))
+        return false;
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
+        return false;
+    self[length] = '\0';
+    return std::strncmp(self, MARROWICK_BUILD_ROOT "/", sizeof MARROWICK_BUILD_ROOT) == 0;
+#else
+    (void)name;
+    return false;
+#endif
+}
+
+bool EnterSandbox(const std::vector<std::string>& readableFolders, std::uint32_t& flags)
+{
+    // The survey's filter logs what it would refuse instead of refusing it
+    // (scripts/seccomp-survey).
+    const bool survey = TestSwitch("MARROWICK_READER_SECCOMP_LOG");
+    // A crash leaves no core file behind, the library writes no file, and
+    // nothing may attach to us.
     const rlimit none{0, 0};
-    setrlimit(RLIMIT_CORE, &none);
-    setrlimit(RLIMIT_FSIZE, &none);
-    prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
-    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0)
-        flags |= SandboxNoNewPrivs;
-    if (ApplyLandlock(readableFolders))
+    if (setrlimit(RLIMIT_CORE, &none) != 0 || setrlimit(RLIMIT_FSIZE, &none) != 0 ||
+        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0 || prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        return false;
+    flags |= SandboxNoNewPrivs;
+    switch (ApplyLandlock(readableFolders)) {
+    case Layer::Applied:
         flags |= SandboxLandlock;
-    if ((flags & SandboxNoNewPrivs) && ApplySeccomp())
-        flags |= SandboxSeccomp;
-    return flags;
+        break;
+    case Layer::Missing:
+        break;
+    case Layer::Failed:
+        return false;
+    }
+    switch (ApplySeccomp(survey)) {
+    case Layer::Applied:
+        // The survey's filter refuses nothing: the program must not take it
+        // for the real one.
+        if (!survey)
+            flags |= SandboxSeccomp;
+        break;
+    case Layer::Missing:
+        break;
+    case Layer::Failed:
+        return false;
+    }
+    return true;
 }
 
 } // namespace marrowick::reader

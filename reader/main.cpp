@@ -7,6 +7,7 @@
 #include "engine/ArchiveEnd.h"
 #include "engine/ReaderProtocol.h"
 #include "engine/UnrarSymbols.h"
+#include "reader/FrameBatch.h"
 #include "reader/Sandbox.h"
 
 #include <atomic>
@@ -64,6 +65,8 @@ std::string Folder(const std::string& path)
 
 class Server;
 Server* g_server = nullptr;
+// The namespaces entered at start (SandboxNamespaces or 0).
+std::uint32_t g_namespaces = 0;
 
 void OnFault(int signal);
 
@@ -169,6 +172,8 @@ private:
             else
                 narrow.assign(reinterpret_cast<const char*>(p1),
                               strnlen(reinterpret_cast<const char*>(p1), kNameCapacity));
+            // A name this locale cannot spell leaves m_volume empty, which
+            // the end check takes as cut.
             if (message == UCM_CHANGEVOLUMEW && p2 == RAR_VOL_NOTIFY)
                 m_volume = Narrow(wide);
             send(FrameWriter(Frame::AskVolume)
@@ -243,13 +248,19 @@ private:
     void open(std::uint32_t mode, std::uint32_t commentSize, const std::u32string& path)
     {
         const std::string narrowPath = Narrow(path);
+        std::uint32_t sandbox = g_namespaces;
+        if (narrowPath.empty()) {
+            refuseToOpen(sandbox);
+            return;
+        }
         std::vector<std::string> folders{Folder(narrowPath)};
         if (char* real = realpath(narrowPath.c_str(), nullptr)) {
             folders.push_back(Folder(real));
             std::free(real);
         }
         m_volume = narrowPath;
-        const std::uint32_t sandbox = EnterSandbox(folders);
+        if (!EnterSandbox(folders, sandbox))
+            _exit(3); // a lock the kernel offers did not close: serve nothing
 
         commentSize = std::min(commentSize, kMaxComment);
         std::vector<wchar_t> comment(commentSize + 1, L'\0');
@@ -281,6 +292,15 @@ private:
         }
     }
 
+    // A path this locale cannot spell would give Landlock no folder to
+    // allow and the end check no file to read: the archive is not opened.
+    void refuseToOpen(std::uint32_t sandbox)
+    {
+        send(FrameWriter(Frame::Opened).u32(0).u32(ERAR_EOPEN).u32(0).u32(0).u32(0).u32(sandbox).text({}));
+        flush();
+        _exit(0);
+    }
+
     int readHeader()
     {
         RARHeaderDataEx& h = *m_header;
@@ -306,6 +326,8 @@ private:
     // that stops early; the block chain of the last volume tells them apart.
     bool archiveWasCut() const
     {
+        if (m_volume.empty())
+            return true;
         const int fd = ::open(m_volume.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             return false;
@@ -382,73 +404,35 @@ private:
     void send(FrameWriter& frame)
     {
         const auto& bytes = frame.finish();
-        touching(true);
-        m_out.insert(m_out.end(), bytes.begin(), bytes.end());
-        if (m_out.size() >= 64 * 1024 ||
+        if (!m_out.add(bytes.data(), bytes.size()))
+            _exit(0); // the program has gone: nothing left to do
+        if (m_out.waiting() >= 64 * 1024 ||
             std::chrono::steady_clock::now() - m_lastFlush > std::chrono::milliseconds(5))
-            flushOut();
-        touching(false);
+            flush();
     }
     void send(FrameWriter&& frame) { send(frame); }
-
-    void flushOut()
-    {
-        m_lastFlush = std::chrono::steady_clock::now();
-        if (m_out.empty())
-            return;
-        if (!WriteAll(kSocketFd, m_out.data(), m_out.size()))
-            _exit(0); // the program has gone: nothing left to do
-        m_out.clear();
-    }
 
 public:
     void flush()
     {
-        touching(true);
-        flushOut();
-        touching(false);
+        m_lastFlush = std::chrono::steady_clock::now();
+        if (!m_out.flush())
+            _exit(0);
     }
 
     // From a signal handler, while the library is slow or stuck in a call,
-    // or has faulted: the frames gathered so far tell the program how far the
-    // run got. Only write(); nothing when the signal came while the frames
-    // were being changed. A frame cut short by a fault is the program's to
-    // refuse.
-    void flushFromSignal()
-    {
-        if (m_touching)
-            return;
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        const unsigned char* at = m_out.data();
-        std::size_t left = m_out.size();
-        while (left > 0) {
-            const ssize_t written = ::write(kSocketFd, at, left);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0)
-                return;
-            at += written;
-            left -= static_cast<std::size_t>(written);
-        }
-        m_out.clear();
-    }
+    // or has faulted (on any thread): the frames gathered so far tell the
+    // program how far the run got.
+    void flushFromSignal() { m_out.flushFromSignal(); }
 
 private:
-    // Marks where the frames are being changed, for the signal handlers.
-    void touching(bool now)
-    {
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        m_touching = now ? 1 : 0;
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-    }
 
     const UnrarApi& m_api;
     RarHandle m_handle = nullptr;
     std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
     wchar_t m_redirName[kNameCapacity + 1] = {};
     std::string m_volume;
-    volatile sig_atomic_t m_touching = 0;
-    std::vector<unsigned char> m_out;
+    FrameBatch m_out{kSocketFd};
     unsigned char m_in[16 * 1024];
     std::size_t m_inBegin = 0;
     std::size_t m_inEnd = 0;
@@ -464,7 +448,7 @@ void OnFault(int signal)
     if (g_server)
         g_server->flushFromSignal();
     // The handler was for once only: the signal now ends the process.
-    raise(signal);
+    EndBySignal(signal);
 }
 
 void OnNudge(int)
@@ -514,6 +498,7 @@ int main(int argc, char** argv)
     // for the entries' times.
     std::setlocale(LC_ALL, "");
     tzset();
+    g_namespaces = EnterNamespaces();
 
     UnrarApi api;
     std::uint32_t code = 0;

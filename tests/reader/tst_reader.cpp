@@ -3,6 +3,7 @@
 // and check that the program outlives it: a clear message, the entries
 // finished before the fault kept, nothing half-written left, and the window
 // ready for the next archive.
+#include "dialogs/frmAbout.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
 #include "tests/cli/CliRun.h"
@@ -10,11 +11,18 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstdlib>
+
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace marrowick;
 using namespace marrowick::test;
@@ -38,6 +46,41 @@ void UseRealLibrary()
 {
     qunsetenv("MARROWICK_STANDIN");
     qunsetenv("LD_LIBRARY_PATH");
+    qunsetenv("MARROWICK_READER_NO_NAMESPACES");
+}
+
+int Lines(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : -1;
+}
+
+// What a process that reached this one could have changed: its limits,
+// priorities, CPU set and tracer, and the IPC objects of the system.
+QStringList OwnState()
+{
+    QStringList state;
+    for (int limit = 0; limit < RLIMIT_NLIMITS; ++limit) {
+        rlimit value{};
+        getrlimit(static_cast<__rlimit_resource>(limit), &value);
+        state << QStringLiteral("limit %1: %2 %3").arg(limit).arg(value.rlim_cur).arg(value.rlim_max);
+    }
+    cpu_set_t cpus;
+    sched_getaffinity(0, sizeof cpus, &cpus);
+    state << QStringLiteral("nice %1, scheduler %2, io %3, cpus %4")
+                 .arg(getpriority(PRIO_PROCESS, 0))
+                 .arg(sched_getscheduler(0))
+                 .arg(syscall(SYS_ioprio_get, 1, 0))
+                 .arg(CPU_COUNT(&cpus));
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("TracerPid:"))
+            state << QString::fromLatin1(line);
+    for (const char* table : {"shm", "msg", "sem"})
+        state << QStringLiteral("%1: %2").arg(table).arg(Lines(QStringLiteral("/proc/sysvipc/") + table));
+    state << Files(QStringLiteral("/dev/mqueue"));
+    return state;
 }
 
 } // namespace
@@ -72,17 +115,73 @@ private slots:
         QCOMPARE(Files(dest.path()), QStringList{QStringLiteral("one.txt")});
     }
 
+    // Run from "/": a sandbox that fell back to the working folder would let
+    // the library read /etc/passwd. A name the C locale cannot spell is
+    // refused, not opened with a wider sandbox.
+    void hijackedLibraryCannotEscape_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("spelled") << QStringLiteral("basic.rar") << QStringLiteral("write=0 fork=0 socket=0 read=0\t");
+        QTest::newRow("unspellable") << QStringLiteral("b\u00E4sic.rar") << QString();
+    }
     void hijackedLibraryCannotEscape()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, output);
         QTemporaryDir dir;
+        const QString archive = dir.filePath(name);
+        QVERIFY(QFile::copy(Archive, archive));
         const QString target = dir.filePath(QStringLiteral("written"));
         UseStandIn("escape");
         qputenv("MARROWICK_STANDIN_TARGET", target.toLocal8Bit());
-        const CliRun run = RunCli({QStringLiteral("l"), Archive});
+        qputenv("LC_ALL", "C");
+        const QString here = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral("/"));
+        const CliRun run = RunCli({QStringLiteral("l"), archive});
+        QDir::setCurrent(here);
+        qputenv("LC_ALL", "en_US.UTF-8");
         qunsetenv("MARROWICK_STANDIN_TARGET");
-        QVERIFY2(run.out.startsWith(QStringLiteral("write=0 fork=0 socket=0 read=0\t")),
+        QVERIFY2(output.isEmpty() ? run.status == 1 && run.err.contains(QStringLiteral("Cannot open"))
+                                  : run.out.startsWith(output),
                  qPrintable(run.out + run.err));
         QVERIFY(!QFile::exists(target));
+    }
+
+    // The stand-in tries every way it knows to reach this process (the
+    // window's program, and the command-line tool's parent); each must fail
+    // with namespaces and with the filter and Landlock alone.
+    void takenOverLibraryReachesNothing_data()
+    {
+        QTest::addColumn<bool>("namespaces");
+        QTest::newRow("every layer") << true;
+        QTest::newRow("without namespaces") << false;
+    }
+    void takenOverLibraryReachesNothing()
+    {
+        QFETCH(bool, namespaces);
+        const QStringList before = OwnState();
+        UseStandIn("victim");
+        qputenv("MARROWICK_STANDIN_VICTIM", QByteArray::number(getpid()));
+        if (!namespaces)
+            qputenv("MARROWICK_READER_NO_NAMESPACES", "1");
+        test::RecordingView unused;
+        test::ScriptedPrompts answers{unused};
+        fMain window(&answers);
+        window.Form_Load(QStringLiteral("L=") + Archive);
+        QCOMPARE(window.fileModel()->rowCount(), 2);
+        QCOMPARE(window.fileModel()->row(0).name, QStringLiteral("escaped: none"));
+        // A layer missing (here: switched off) is said once in the window.
+        const auto* notice = window.findChild<QLabel*>(QStringLiteral("sandboxNotice"));
+        QCOMPARE(notice ? notice->toolTip() : QString(),
+                 namespaces ? QString() : QStringLiteral("The archive reader runs without namespaces of its own (see About)"));
+        const CliRun run = RunCli({QStringLiteral("l"), Archive});
+        qunsetenv("MARROWICK_STANDIN_VICTIM");
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.startsWith(QStringLiteral("escaped: none\t")), qPrintable(run.out + run.err));
+        QCOMPARE(run.err.contains(QStringLiteral("user namespaces")), !namespaces);
+        QCOMPARE(frmAbout().Sandbox->text().contains(QStringLiteral("user namespaces")), !namespaces);
+        QCOMPARE(OwnState(), before);
     }
 
     void absurdHeadersAreBounded()

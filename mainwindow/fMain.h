@@ -27,7 +27,7 @@ class cFileDialog;
 class FileIconProvider;
 class FileListModel;
 class IUserPrompts;
-class StatusPanel;
+class StatusBarPanel;
 struct UnrarApi;
 enum class OverwritePolicy;
 
@@ -187,7 +187,7 @@ private:
     FileListModel* m_model = nullptr;
 
     QStatusBar* m_sbStat = nullptr;
-    StatusPanel* m_panels[3] = {nullptr, nullptr, nullptr};
+    StatusBarPanel* m_panels[3] = {nullptr, nullptr, nullptr};
 
     QPixmap m_picOpen;
     QPixmap m_picExtract;

@@ -33,6 +33,9 @@ struct RunContext
     // archive; a folder's name takes everything below it. Empty: every entry.
     // A name no entry matched is reported as "No entry named NAME".
     QStringList selection{};
+    // Set by an extract or test: every entry it worked on passed (the run
+    // said "Success" or "No errors found").
+    bool passed = false;
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

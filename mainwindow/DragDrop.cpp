@@ -1,6 +1,7 @@
 // Rows dragged out of the list (extracted first) and archives dropped on it.
 #include "mainwindow/fMain.h"
 
+#include "engine/ArchiveSignature.h"
 #include "engine/modRAR.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FileListView.h"
@@ -13,7 +14,38 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <unordered_set>
+
 namespace marrowick {
+
+namespace {
+
+struct ViewHash
+{
+    std::size_t operator()(QStringView view) const noexcept { return qHash(view); }
+};
+
+} // namespace
+
+QStringList TopmostNames(const QStringList& names)
+{
+    // One look-up per folder part of each name: linear in the names' length.
+    std::unordered_set<QStringView, ViewHash> chosen;
+    chosen.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+        chosen.insert(QStringView(name));
+    QStringList topmost;
+    for (const QString& name : names) {
+        const QStringView view(name);
+        bool below = false;
+        for (qsizetype slash = view.indexOf(u'/'); slash >= 0 && !below;
+             slash = view.indexOf(u'/', slash + 1))
+            below = chosen.count(view.left(slash)) != 0;
+        if (!below)
+            topmost << name;
+    }
+    return topmost;
+}
 
 QMimeData* fMain::extractForDrag()
 {
@@ -23,15 +55,10 @@ QMimeData* fMain::extractForDrag()
     const QString folder = names.isEmpty() ? QString() : newPrivateRun();
     if (folder.isEmpty() || !runSelection(folder, names, OverwritePolicy::Always))
         return nullptr;
-    // A folder brings what is below it: its entries are not handed over again.
     QList<QUrl> urls;
-    for (const QString& name : names) {
-        bool below = false;
-        for (const QString& other : names)
-            below = below || name.startsWith(other + QLatin1Char('/'));
-        if (!below && QFileInfo::exists(folder + name))
+    for (const QString& name : TopmostNames(names))
+        if (QFileInfo::exists(folder + name))
             urls << QUrl::fromLocalFile(folder + name);
-    }
     if (urls.isEmpty())
         return nullptr;
     auto* data = new QMimeData;
@@ -44,7 +71,9 @@ void fMain::dropFiles(const QStringList& localFiles)
     if (localFiles.isEmpty() || m_running)
         return;
     const QString name = localFiles.first();
-    if (!name.endsWith(QStringLiteral(".rar"), Qt::CaseSensitive))
+    // What the library would open, whatever the name: "ARCHIVE.RAR", a
+    // volume "archive.r00", a self-extracting archive.
+    if (!HasRarSignature(name))
         return;
     QString password;
     runArchiveReported(OP_LIST, name, password);

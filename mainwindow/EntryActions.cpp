@@ -3,6 +3,7 @@
 #include "mainwindow/fMain.h"
 
 #include "engine/ComponentError.h"
+#include "engine/Messages.h"
 #include "engine/Paths.h"
 #include "engine/modRAR.h"
 #include "mainwindow/FileListModel.h"
@@ -65,7 +66,7 @@ bool fMain::runSelection(const QString& folder, const QStringList& names,
         showComponentError(error.number(), error.description());
         return false;
     }
-    return m_panels[1]->text() == QLatin1String("Success");
+    return context.passed;
 }
 
 QString fMain::newPrivateRun()
@@ -83,6 +84,23 @@ QString fMain::newPrivateRun()
     // program from an earlier run is never replaced under it.
     const QString folder = m_privateFolder->filePath(QString::number(++m_privateRuns));
     return QDir().mkpath(folder) ? folder + QLatin1Char('/') : QString();
+}
+
+void fMain::releasePrivateFolder()
+{
+    for (const QString& file : m_openedFiles.changed()) {
+        const QString name = QFileInfo(file).fileName();
+        const QString question =
+            name + QStringLiteral(" was changed after it was opened. Save a copy?");
+        for (;;) {
+            const QString destination = m_saveCopy(question, name);
+            if (destination.isEmpty() || SaveCopy(file, destination))
+                break;
+            ShowErrorBox(*m_prompts, QStringLiteral("Cannot save a copy to ") + destination);
+        }
+    }
+    m_openedFiles.clear();
+    m_privateFolder.reset();
 }
 
 QString fMain::privateFolder() const
@@ -112,6 +130,7 @@ void fMain::openEntry(int row)
                                  : QStringLiteral("Not opened: ") + m_refusedInRun.first());
         return;
     }
+    m_openedFiles.add(file);
     if (m_opener(QUrl::fromLocalFile(file)))
         m_panels[1]->setText(QStringLiteral("Opened ") + entry.name);
     else

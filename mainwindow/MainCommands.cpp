@@ -32,7 +32,7 @@ void fMain::CloseArc()
     m_model->clear();
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
     // What was opened from the archive goes with it.
-    m_privateFolder.reset();
+    releasePrivateFolder();
     m_panels[1]->setText(QStringLiteral("Ready "));
     m_panels[2]->setText(QString());
     m_panels[0]->hide();
@@ -148,7 +148,7 @@ void fMain::enterArchiveOpenState(const QString& fileName)
 {
     // Files opened from another archive go when this one takes its place.
     if (fileName != m_archivePath)
-        m_privateFolder.reset();
+        releasePrivateFolder();
     setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
                    QStringLiteral(" - ") + ProductName);
     m_mnuextract->setEnabled(true);

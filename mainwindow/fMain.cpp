@@ -78,7 +78,8 @@ QPixmap RenderPicture(const QString& resource, int width, int height, qreal rati
 
 fMain::fMain(IUserPrompts* prompts, QWidget* parent)
     : QMainWindow(parent), m_icons(std::make_unique<FileIconProvider>()),
-      m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+      m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_saveCopy(DialogSaveCopyChooser(this))
 {
     InitMarrowickResources();
     setObjectName(QStringLiteral("fMain"));
@@ -419,6 +420,7 @@ void fMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    releasePrivateFolder();
     m_fileDialog.reset();
     QMainWindow::closeEvent(event);
 }

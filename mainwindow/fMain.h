@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArchiveView.h"
+#include "mainwindow/OpenedFiles.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -37,6 +38,9 @@ using EntryOpener = std::function<bool(const QUrl&)>;
 
 // The local files of a drop, in order; remote addresses and text are left out.
 QStringList DroppedLocalFiles(const QMimeData* data);
+// The names not below another of them (a folder brings what is below it), in
+// their order.
+QStringList TopmostNames(const QStringList& names);
 
 // The program's one main window: menu bar, toolbar, the file list and a
 // three-panel status bar. It shows archive runs (IArchiveView) and carries the
@@ -98,6 +102,9 @@ public:
     // The program's own folder for opened and dragged entries (mode 0700),
     // removed with the window or when the archive is closed; empty until used.
     QString privateFolder() const;
+    // Asked for each opened file changed since it was opened, before the
+    // private folder is removed (Close, another archive, Exit).
+    void setSaveCopyChooser(SaveCopyChooser chooser) { m_saveCopy = std::move(chooser); }
 
     FileListModel* fileModel() const { return m_model; }
     QTableView* fileList() const { return m_lvFiles; }
@@ -156,6 +163,9 @@ private:
     bool runSelection(const QString& folder, const QStringList& names, OverwritePolicy overwrite);
     // A new numbered folder in the private folder, with a trailing "/".
     QString newPrivateRun();
+    // Removes the private folder once the user had a say on opened files
+    // changed since (a copy saved, or discarded).
+    void releasePrivateFolder();
     void mnuhelp_Click();
     void mnuabout_Click();
     void showComponentError(std::int32_t number, const QString& description);
@@ -202,6 +212,8 @@ private:
     QMenu* m_rowMenu = nullptr;
     EntryOpener m_opener;
     std::unique_ptr<QTemporaryDir> m_privateFolder;
+    OpenedFiles m_openedFiles;
+    SaveCopyChooser m_saveCopy;
     int m_privateRuns = 0;
     QStringList m_refusedInRun; // "name: reason" of the run going on
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -54,6 +54,7 @@ std::uint32_t FolderTree::child(std::uint32_t parent, QStringView name)
     folder.name = key.name;
     folder.parent = parent;
     folder.depth = m_folders[parent].depth + 1;
+    folder.index = static_cast<std::uint32_t>(m_folders[parent].folders.size());
     m_folders.push_back(std::move(folder));
     m_folders[parent].folders.push_back(id);
     m_children.emplace(std::move(key), id);

@@ -11,6 +11,7 @@
 #include "engine/modRAR.h"
 #include "help/LaunchHelp.h"
 #include "mainwindow/FileListModel.h"
+#include "mainwindow/FolderBrowser.h"
 #include "mainwindow/StatusBarPanel.h"
 #include "mainwindow/modMain.h"
 
@@ -29,6 +30,7 @@ const QString ProductName = QStringLiteral("Marrowick");
 
 void fMain::CloseArc()
 {
+    m_browser->listingStarted();
     m_model->clear();
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
     // What was opened from the archive goes with it.

@@ -5,6 +5,7 @@
 #include "dialogs/Twips.h"
 #include "mainwindow/FileIcons.h"
 #include "mainwindow/FileListModel.h"
+#include "mainwindow/FolderBrowser.h"
 #include "mainwindow/StatusBarPanel.h"
 
 #include <QAction>
@@ -100,6 +101,9 @@ void fMain::setTitle(const QString& title)
 
 void fMain::clearRows()
 {
+    // Only a listing clears the rows: the folders are indexed again.
+    m_listingRun = true;
+    m_browser->listingStarted();
     m_model->clear();
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
 }
@@ -161,6 +165,12 @@ void fMain::runFinished()
     m_progressEntry->hide();
     m_progress->hide();
     m_cancelButton->hide();
+    if (m_listingRun) {
+        m_listingRun = false;
+        QString name = windowTitle();
+        name.truncate(name.lastIndexOf(QStringLiteral(" - ")));
+        m_browser->listingFinished(name.mid(name.lastIndexOf(QLatin1Char('/')) + 1));
+    }
     if (m_closeAfterRun)
         QTimer::singleShot(0, this, &QWidget::close);
 }

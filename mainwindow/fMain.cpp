@@ -13,6 +13,7 @@
 #include "help/LaunchHelp.h"
 #include "mainwindow/FileIcons.h"
 #include "mainwindow/FileListModel.h"
+#include "mainwindow/FolderBrowser.h"
 #include "mainwindow/FormLayout.h"
 #include "mainwindow/ModMenuBitmaps.h"
 #include "mainwindow/modMain.h"
@@ -43,6 +44,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableView>
 
 #include <algorithm>
@@ -140,6 +143,8 @@ void fMain::buildMenus()
     m_mnuedit->addAction(m_mnuextract);
     m_mnuedit->addAction(m_mnutest);
 
+    buildViewMenu();
+
     m_mnuhlp = menuBar()->addMenu(QStringLiteral("&Help"));
     m_mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
     m_mnuhelp = makeAction("mnuhelp", QStringLiteral(" &Help"), QKeySequence(Qt::Key_F1));
@@ -157,6 +162,11 @@ void fMain::buildMenus()
     m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
     m_rowMenu->addAction(m_openEntry);
     m_rowMenu->addAction(m_extractSelected);
+    m_selectAll = makeAction("mnuselectall", QStringLiteral("Select &All"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    addAction(m_selectAll);
+    m_rowMenu->addAction(m_selectAll);
+    connect(m_selectAll, &QAction::triggered, this, [this] { m_lvFiles->selectAll(); });
     connect(m_openEntry, &QAction::triggered, this, [this] {
         if (m_lvFiles->currentIndex().isValid())
             openEntry(m_lvFiles->currentIndex().row());
@@ -273,8 +283,12 @@ void fMain::buildList()
     m_lvFiles->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_lvFiles, &QWidget::customContextMenuRequested, this, &fMain::showRowMenu);
     // Double-click or Enter (or a single click where the desktop says so).
-    connect(m_lvFiles, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { openEntry(index.row()); });
+    // In a folder's list, a folder row is gone into instead.
+    connect(m_lvFiles, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (!m_browser->enterRow(index.row()))
+            openEntry(index.row());
+    });
+    buildBrowsing(client);
     m_lvFiles->setFocus();
     setTabOrder(m_lvFiles, m_tbMenu);
 }
@@ -351,6 +365,11 @@ void fMain::showCentred()
     }
     m_placed = true;
     ensurePolished();
+    if (m_settings && m_settings->contains(QStringLiteral("window/geometry"))) {
+        show();
+        restoreSettings();
+        return;
+    }
     const QSize client(TwipsToPixels(ClientWidthTwips, this),
                        TwipsToPixels(ClientHeightTwips, this));
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -392,7 +411,7 @@ void fMain::Form_Resize()
     in.toolbarTop = 0;
     in.toolbarHeight = twips(m_tbMenu->isVisible() ? m_tbMenu->height() : 0);
     in.statusHeight = twips(m_sbStat->isVisible() ? m_sbStat->height() : 0);
-    const QRect list = m_lvFiles->geometry();
+    const QRect list = m_browse->geometry();
     in.current = {twips(list.x()), twips(list.y()) + in.toolbarTop + in.toolbarHeight,
                   twips(list.width()), twips(list.height())};
 
@@ -400,12 +419,18 @@ void fMain::Form_Resize()
     // The list lives in the area under the toolbar, so its top there is the
     // layout's top less the toolbar's bottom.
     const float toolbarBottom = in.toolbarTop + in.toolbarHeight;
-    m_lvFiles->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
-                           pixels(out.list.width), pixels(out.list.height));
-    if (out.columnsSet) {
+    // The list's place holds the folder pane and the list side by side.
+    m_browse->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
+                          pixels(out.list.width), pixels(out.list.height));
+    // The columns share the list's own width as they shared the whole
+    // place, until the user sizes them (or they were remembered).
+    if (out.columnsSet && !m_columnsByUser) {
+        const double share = out.list.width > 0 ? m_lvFiles->width() / double(pixels(out.list.width)) : 1;
         QHeaderView* header = m_lvFiles->horizontalHeader();
+        m_sizingColumns = true;
         for (int c = 0; c < 4; ++c)
-            header->resizeSection(c, pixels(out.columnWidths[static_cast<size_t>(c)]));
+            header->resizeSection(c, int(pixels(out.columnWidths[static_cast<size_t>(c)]) * share));
+        m_sizingColumns = false;
     }
     // The status bar is docked and follows the window's width by itself.
 }
@@ -421,6 +446,7 @@ void fMain::closeEvent(QCloseEvent* event)
         return;
     }
     releasePrivateFolder();
+    saveSettings();
     m_fileDialog.reset();
     QMainWindow::closeEvent(event);
 }

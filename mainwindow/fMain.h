@@ -15,6 +15,8 @@ class QLabel;
 class QMimeData;
 class QMenu;
 class QProgressBar;
+class QSettings;
+class QSplitter;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
@@ -27,6 +29,7 @@ namespace marrowick {
 class cFileDialog;
 class FileIconProvider;
 class FileListModel;
+class FolderBrowser;
 class IUserPrompts;
 class StatusBarPanel;
 struct UnrarApi;
@@ -107,6 +110,10 @@ public:
     void setSaveCopyChooser(SaveCopyChooser chooser) { m_saveCopy = std::move(chooser); }
 
     FileListModel* fileModel() const { return m_model; }
+    FolderBrowser* browser() const { return m_browser; }
+    // Where the window keeps its size, place, splitter, columns and folder
+    // pane; nothing is kept without one (tests, the bench).
+    void useSettings(std::unique_ptr<QSettings> settings);
     QTableView* fileList() const { return m_lvFiles; }
     IUserPrompts& prompts() const { return *m_prompts; }
 
@@ -145,6 +152,12 @@ private:
     void buildToolbar();
     void buildList();
     void buildStatusBar();
+    // The folder pane, location bar and filter around the list, their keys.
+    void buildBrowsing(QWidget* client);
+    void buildViewMenu();
+    void showHeaderMenu(const QPoint& position);
+    void restoreSettings();
+    void saveSettings();
     void setupControls(bool keepPanelTexts);
     void Form_Resize();
 
@@ -195,6 +208,15 @@ private:
 
     QTableView* m_lvFiles = nullptr;
     FileListModel* m_model = nullptr;
+    FolderBrowser* m_browser = nullptr;
+    QSplitter* m_browse = nullptr;
+    QMenu* m_mnuview = nullptr;
+    QAction* m_mnufolders = nullptr;
+    QAction* m_selectAll = nullptr;
+    std::unique_ptr<QSettings> m_settings;
+    bool m_columnsByUser = false;
+    bool m_sizingColumns = false;
+    bool m_listingRun = false;
 
     QStatusBar* m_sbStat = nullptr;
     StatusBarPanel* m_panels[3] = {nullptr, nullptr, nullptr};

@@ -8,7 +8,7 @@ namespace marrowick::cli {
 
 // The text of `list --tree`: the archive's name, then each folder indented
 // by its depth, with the files, folders and unpacked bytes below it
-// (tab-separated), sub-folders in the order they first appear.
+// (tab-separated), sub-folders by name.
 QString TreeText(const FolderTree& tree, const QString& archiveName);
 
 } // namespace marrowick::cli

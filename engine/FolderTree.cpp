@@ -1,5 +1,7 @@
 #include "engine/FolderTree.h"
 
+#include <algorithm>
+
 namespace marrowick {
 
 namespace {
@@ -106,6 +108,16 @@ void FolderTree::finish() const
     if (m_finished)
         return;
     m_finished = true;
+    // Folders by name, case ignored, as a file manager shows them.
+    for (Folder& folder : m_folders) {
+        std::stable_sort(folder.folders.begin(), folder.folders.end(),
+                         [this](std::uint32_t a, std::uint32_t b) {
+                             return QString::compare(m_folders[a].name, m_folders[b].name,
+                                                     Qt::CaseInsensitive) < 0;
+                         });
+        for (std::size_t i = 0; i < folder.folders.size(); ++i)
+            m_folders[folder.folders[i]].index = static_cast<std::uint32_t>(i);
+    }
     // Children come after their parents: totals gather from the last folder up.
     for (Folder& folder : m_folders) {
         folder.filesBelow = folder.files.size();

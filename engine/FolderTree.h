@@ -29,7 +29,7 @@ public:
         std::uint32_t row = None;           // its folder entry, when the archive has one
         std::uint32_t depth = 0;            // name parts above and including it
         std::uint32_t index = 0;            // its place among its parent's folders
-        std::vector<std::uint32_t> folders; // folders in it, as they first appear
+        std::vector<std::uint32_t> folders; // folders in it, by name (case ignored)
         std::vector<std::uint32_t> files;   // the other entries in it, in archive order
         std::uint64_t bytesHere = 0;        // unpacked, of its files
         // Everything below it, folders within folders included (after finish()).

@@ -97,6 +97,8 @@ QStringList DroppedLocalFiles(const QMimeData* data)
 
 bool fMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_lvFiles && event->type() == QEvent::Resize)
+        sizeColumns();
     if (watched != m_lvFiles->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {

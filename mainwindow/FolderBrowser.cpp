@@ -247,8 +247,9 @@ void FolderBrowser::syncControls()
     if (m_pane->currentIndex() != index) {
         const QSignalBlocker quiet(m_pane->selectionModel());
         m_pane->setCurrentIndex(index);
-        m_pane->scrollTo(index);
     }
+    // Once the pane has laid out what it just expanded.
+    QTimer::singleShot(0, m_pane, [this, index] { m_pane->scrollTo(index); });
     m_pane->viewport()->update();
 }
 

@@ -63,6 +63,7 @@ void fMain::buildBrowsing(QWidget* client)
         m_browser->filter()->selectAll();
     });
 
+    m_lvFiles->installEventFilter(this);
     QHeaderView* header = m_lvFiles->horizontalHeader();
     for (int c = FileListModel::FirstOptional; c < FileListModel::ColumnCount; ++c)
         header->setSectionHidden(c, true);

@@ -1,41 +1,36 @@
 #pragma once
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
 namespace marrowick {
 
-// One panel of the status bar: an optional picture and a text.
+// One panel of the status bar: an optional picture and a text. The text is
+// never cut off: a panel of a fixed width grows to fit it (up to half the
+// status bar), and what still does not fit is elided, the whole text in the
+// panel's tooltip.
 class StatusBarPanel final : public QWidget
 {
 public:
-    explicit StatusBarPanel(QWidget* parent) : QWidget(parent)
-    {
-        auto* layout = new QHBoxLayout(this);
-        layout->setContentsMargins(4, 0, 4, 0);
-        layout->setSpacing(3);
-        m_picture = new QLabel(this);
-        m_picture->hide();
-        m_text = new QLabel(this);
-        m_text->setTextFormat(Qt::PlainText);
-        layout->addWidget(m_picture);
-        layout->addWidget(m_text, 1);
-    }
+    explicit StatusBarPanel(QWidget* parent);
 
-    void setPicture(const QPixmap& pixmap)
-    {
-        m_picture->setPixmap(pixmap);
-        m_picture->setVisible(!pixmap.isNull());
-    }
-    void setText(const QString& text) { m_text->setText(text); }
-    QString text() const { return m_text->text(); }
+    void setPicture(const QPixmap& pixmap);
+    void setText(const QString& text);
+    QString text() const { return m_full; }
+    // What the panel shows (elided or whole).
+    QString shownText() const { return m_text->text(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fit();
+
     QLabel* m_picture = nullptr;
     QLabel* m_text = nullptr;
+    QString m_full;
+    bool m_fitting = false;
 };
-
 
 } // namespace marrowick

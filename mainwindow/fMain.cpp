@@ -422,17 +422,28 @@ void fMain::Form_Resize()
     // The list's place holds the folder pane and the list side by side.
     m_browse->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
                           pixels(out.list.width), pixels(out.list.height));
-    // The columns share the list's own width as they shared the whole
-    // place, until the user sizes them (or they were remembered).
-    if (out.columnsSet && !m_columnsByUser) {
-        const double share = out.list.width > 0 ? m_lvFiles->width() / double(pixels(out.list.width)) : 1;
-        QHeaderView* header = m_lvFiles->horizontalHeader();
-        m_sizingColumns = true;
-        for (int c = 0; c < 4; ++c)
-            header->resizeSection(c, int(pixels(out.columnWidths[static_cast<size_t>(c)]) * share));
-        m_sizingColumns = false;
-    }
+    // The columns follow the list's own width (sizeColumns).
     // The status bar is docked and follows the window's width by itself.
+}
+
+void fMain::sizeColumns()
+{
+    // The list's own width shared as the layout shares the whole place: four
+    // tenths for names, a tenth for each number, until the user sizes them
+    // (or they were remembered).
+    if (m_columnsByUser)
+        return;
+    const double dpi = LogicalDpi(this);
+    FormLayoutInput in{};
+    in.clientWidth = static_cast<float>(PixelsToTwips(m_lvFiles->width(), dpi)) + 60.0f;
+    const FormLayoutResult out = ComputeFormLayout(in);
+    if (!out.columnsSet)
+        return;
+    QHeaderView* header = m_lvFiles->horizontalHeader();
+    m_sizingColumns = true;
+    for (int c = 0; c < 4; ++c)
+        header->resizeSection(c, TwipsToPixels(out.columnWidths[static_cast<size_t>(c)], dpi));
+    m_sizingColumns = false;
 }
 
 void fMain::closeEvent(QCloseEvent* event)

@@ -160,6 +160,7 @@ private:
     void saveSettings();
     void setupControls(bool keepPanelTexts);
     void Form_Resize();
+    void sizeColumns();
 
     void buildProgress();
     void mnuopen_Click();

@@ -4,6 +4,7 @@
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FolderBrowser.h"
 #include "mainwindow/FolderTreeModel.h"
+#include "mainwindow/StatusBarPanel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
 
@@ -141,6 +142,22 @@ private slots:
         QCOMPARE(written, (QStringList{"docs/empty.txt", "docs/sub/deep.txt"}));
         QTest::keyClick(filter, Qt::Key_Escape);
         QCOMPARE(w.shown(), (QStringList{"sub", "a1200.txt", "empty.txt"}));
+    }
+
+    // A status text reads in full however narrow its panel began (a run from
+    // the command line fills it before the panels are set up).
+    void statusTextNotCut()
+    {
+        test::RecordingView unused;
+        test::ScriptedPrompts answers{unused};
+        fMain window{&answers};
+        window.Form_Load(QStringLiteral("L=" MARROWICK_TEST_DATA "/truncated.rar"));
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* panel = window.findChild<StatusBarPanel*>(QStringLiteral("sbStatPanel2"));
+        QCOMPARE(panel->text(), QStringLiteral("Unexpected end of archive"));
+        QCOMPARE(panel->shownText(), panel->text());
+        QVERIFY(panel->width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
     }
 };
 

@@ -49,7 +49,7 @@ void StatusBarPanel::fit()
     const int needed = margins.left() + margins.right() + picture + metrics.horizontalAdvance(m_full) + 4;
     const bool fixed = minimumWidth() == maximumWidth();
     if (fixed && needed > width()) {
-        const int room = parentWidget() ? parentWidget()->width() / 2 : needed;
+        const int room = parentWidget() ? parentWidget()->width() * 2 / 3 : needed;
         if (room > width())
             setFixedWidth(std::min(needed, room));
     }

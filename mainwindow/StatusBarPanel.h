@@ -7,7 +7,7 @@
 namespace marrowick {
 
 // One panel of the status bar: an optional picture and a text. The text is
-// never cut off: a panel of a fixed width grows to fit it (up to half the
+// never cut off: a panel of a fixed width grows to fit it (up to two thirds of the
 // status bar), and what still does not fit is elided, the whole text in the
 // panel's tooltip.
 class StatusBarPanel final : public QWidget

@@ -151,6 +151,9 @@ private slots:
         test::RecordingView unused;
         test::ScriptedPrompts answers{unused};
         fMain window{&answers};
+        QFont large = window.font(); // a desktop with large text
+        large.setPointSize(16);
+        window.setFont(large);
         window.Form_Load(QStringLiteral("L=" MARROWICK_TEST_DATA "/truncated.rar"));
         window.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -249,7 +249,9 @@ void FolderBrowser::syncControls()
         m_pane->setCurrentIndex(index);
     }
     // Once the pane has laid out what it just expanded.
-    QTimer::singleShot(0, m_pane, [this, index] { m_pane->scrollTo(index); });
+    QTimer::singleShot(0, m_pane, [this, index] {
+        m_pane->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    });
     m_pane->viewport()->update();
 }
 

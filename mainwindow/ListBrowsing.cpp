@@ -119,29 +119,28 @@ void fMain::useSettings(std::unique_ptr<QSettings> settings)
 
 void fMain::restoreSettings()
 {
-    if (!m_settings || !m_settings->contains(QStringLiteral("window/geometry")))
+    if (!m_settings || !m_settings->contains(QStringLiteral("window/size")))
         return;
-    restoreGeometry(m_settings->value(QStringLiteral("window/geometry")).toByteArray());
-    // Kept on a larger screen: the window is made to fit this one and put
-    // where all of it shows.
+    const QSize kept = m_settings->value(QStringLiteral("window/size")).toSize();
+    const QPoint place = m_settings->value(QStringLiteral("window/place")).toPoint();
+    // Kept on a larger screen: the window is made to fit this one (with room
+    // for its frame) and put where all of it shows.
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!shown)
-        return;
-    const QRect room = shown->availableGeometry();
-    QRect frame = frameGeometry();
-    const QSize margins = frame.size() - size();
-    resize(size().boundedTo(room.size() - margins));
-    frame = frameGeometry();
-    frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)));
-    frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
-    move(frame.topLeft());
+    const QRect room = shown ? shown->availableGeometry() : QRect(place, kept);
+    const QSize frame(20, 40);
+    const QSize fit(std::clamp(kept.width(), 200, std::max(room.width() - frame.width(), 200)),
+                    std::clamp(kept.height(), 150, std::max(room.height() - frame.height(), 150)));
+    resize(fit);
+    move(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - fit.width() - frame.width())),
+         std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() - fit.height() - frame.height())));
 }
 
 void fMain::saveSettings()
 {
     if (!m_settings)
         return;
-    m_settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    m_settings->setValue(QStringLiteral("window/size"), size());
+    m_settings->setValue(QStringLiteral("window/place"), pos());
     m_settings->setValue(QStringLiteral("list/header"), m_lvFiles->horizontalHeader()->saveState());
     m_settings->setValue(QStringLiteral("list/splitter"), m_browse->saveState());
     m_settings->setValue(QStringLiteral("list/folders"), m_mnufolders->isChecked());

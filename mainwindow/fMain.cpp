@@ -365,9 +365,9 @@ void fMain::showCentred()
     }
     m_placed = true;
     ensurePolished();
-    if (m_settings && m_settings->contains(QStringLiteral("window/geometry"))) {
-        show();
+    if (m_settings && m_settings->contains(QStringLiteral("window/size"))) {
         restoreSettings();
+        show();
         return;
     }
     const QSize client(TwipsToPixels(ClientWidthTwips, this),

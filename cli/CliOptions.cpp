@@ -86,6 +86,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             options.here = options.subfolder = true;
         } else if (name == QLatin1String("--notify")) {
             options.notify = true;
+        } else if (name == QLatin1String("--tree")) {
+            options.tree = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
         } else if (name == QLatin1String("--overwrite")) {
@@ -122,6 +124,10 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             return fail(QStringLiteral("--notify is for extract --here only"));
         if (options.json && options.command != Command::List)
             return fail(QStringLiteral("--json is for list only"));
+        if (options.tree && options.command != Command::List)
+            return fail(QStringLiteral("--tree is for list only"));
+        if (options.tree && options.json)
+            return fail(QStringLiteral("give --json or --tree, not both"));
         if (options.overwrite && options.command != Command::Extract)
             return fail(QStringLiteral("--overwrite is for extract only"));
         if (options.password && !options.passwordFile.isEmpty())
@@ -199,6 +205,8 @@ QString UsageText()
         "                         (for file-manager actions, which have no terminal)\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
         "                         crc32, encrypted, folder, mtime)\n"
+        "  --tree                 list: the folder tree instead of the entries, each\n"
+        "                         folder with the files, folders and bytes below it\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"
         "                         (default: ask on a terminal, never otherwise)\n"
         "  -p PASSWORD            password for encrypted entries or headers\n"

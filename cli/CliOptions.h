@@ -39,6 +39,7 @@ struct CliOptions
     QString destination;                      // extract only; empty: current folder
     QStringList names;                        // extract only; empty: every entry
     bool json = false;                        // list only
+    bool tree = false;                        // list only: the folders, not the entries
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p
     QString passwordFile;                     // --password-file

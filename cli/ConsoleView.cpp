@@ -80,6 +80,12 @@ ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(consol
 
 void ConsoleView::appendRows(std::vector<FileRow>&& rows)
 {
+    if (m_format == ListFormat::Tree) {
+        for (const FileRow& row : rows)
+            m_tree.add(row);
+        m_rows += static_cast<std::int64_t>(rows.size());
+        return;
+    }
     // One write per batch: the engine hands over thousands of rows at a time.
     QString text;
     for (const FileRow& row : rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArchiveView.h"
+#include "engine/FolderTree.h"
 
 namespace marrowick::cli {
 
@@ -10,6 +11,7 @@ enum class ListFormat
 {
     Text, // name, size, packed, ratio, CRC32: the window's cells, tab-separated
     Json, // one JSON object per line
+    Tree, // nothing per entry: the folder tree is printed at the end
 };
 
 QString RowText(const FileRow& row);
@@ -46,10 +48,13 @@ class ConsoleView final : public IArchiveView
     int entriesPassed() const { return m_passed; }
     int entriesFailed() const { return m_failed; }
     int entriesRefused() const { return m_refused; }
+    // The folders of the entries listed (Tree only).
+    const FolderTree& tree() const { return m_tree; }
 
   private:
     Console& m_console;
     ListFormat m_format;
+    FolderTree m_tree;
     std::int64_t m_rows = 0;
     int m_passed = 0;
     int m_failed = 0;

@@ -7,6 +7,7 @@
 #include "desktop/DesktopNotification.h"
 #include "engine/ComponentError.h"
 #include "engine/ExtractHere.h"
+#include "cli/TreeListing.h"
 #include "engine/Formats.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/modRAR.h"
@@ -177,7 +178,9 @@ int main(int argc, char* argv[])
 
     InstallCancelHandlers();
     Console console(StderrIsTerminal());
-    const ListFormat format = options.json ? ListFormat::Json : ListFormat::Text;
+    const ListFormat format = options.json ? ListFormat::Json
+                              : options.tree ? ListFormat::Tree
+                                             : ListFormat::Text;
     ConsoleView view(console, format);
     ConsolePrompts prompts(console, interactive);
     RunContext context{view, prompts, nullptr, destination, overwrite, options.names};
@@ -189,7 +192,10 @@ int main(int argc, char* argv[])
         return EXIT_NO_LIBRARY;
     }
 
-    if (options.command == Command::List && format == ListFormat::Text && view.archiveOpened() &&
+    if (options.command == Command::List && format == ListFormat::Tree && view.archiveOpened() &&
+        !CancelSignalled())
+        console.out(TreeText(view.tree(), QFileInfo(options.archive).fileName()).toUtf8());
+    if (options.command == Command::List && format != ListFormat::Json && view.archiveOpened() &&
         !CancelSignalled())
         console.outLine(TotalsText(view.rowsListed()));
     console.flush();

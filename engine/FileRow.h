@@ -18,6 +18,11 @@ struct FileRow
     bool isFolder = false;
     bool isEncrypted = false;
     std::int64_t mtime = 0;  // seconds since 1970 UTC; 0 when the header has none
+    std::uint32_t attributes = 0; // as the system it was packed on keeps them
+    std::uint8_t hostOs = 0;      // that system: 0 MS-DOS, 2 Windows, 3 Unix ...
+    std::uint8_t version = 0;     // the format needed to unpack it: 29 (RAR 4), 50 (RAR 5)
+    std::uint8_t method = 0;      // 0x30 stored to 0x35 best
+    std::uint8_t dictionaryLog = 0; // dictionary of 2^n KB; 0 when the header has none
 };
 
 // The rows of a listing in stored order. Appending never moves the rows

@@ -1,5 +1,6 @@
 #include "engine/HeaderFields.h"
 
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 
@@ -32,6 +33,12 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
     row.crc = header.HashType == RAR_HASH_CRC32 ? header.FileCRC : 0;
     row.isFolder = (header.Flags & RHDF_DIRECTORY) != 0;
     row.isEncrypted = (header.Flags & RHDF_ENCRYPTED) != 0;
+    row.attributes = header.FileAttr;
+    row.hostOs = static_cast<std::uint8_t>(header.HostOS);
+    row.version = static_cast<std::uint8_t>(std::min(header.UnpVer, 255U));
+    row.method = static_cast<std::uint8_t>(header.Method);
+    for (unsigned kb = header.DictSize; kb > 1 && row.dictionaryLog < 63; kb >>= 1)
+        ++row.dictionaryLog;
     // The library gives Windows file time: 100 ns units since 1601.
     constexpr std::uint64_t kTicksPerSecond = 10000000;
     constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
@@ -54,6 +61,7 @@ void ClearEntryFields(RARHeaderDataEx& header)
     header.HashType = RAR_HASH_NONE;
     header.RedirType = 0;
     header.MtimeLow = header.MtimeHigh = 0;
+    header.FileAttr = header.HostOS = header.UnpVer = header.Method = header.DictSize = 0;
 }
 
 } // namespace marrowick

@@ -216,6 +216,7 @@ public:
         if (m_mode != OP_TEST && m_view.rowCount() > 0)
             m_view.showIconsForFiles();
         if (work && work->allPassed(headerResult)) {
+            m_context.passed = true;
             if (m_mode == OP_EXTRACT)
                 m_status.set(QStringLiteral("Success"));
             else
@@ -298,6 +299,7 @@ void ProcessArchive(std::int32_t mode, const QString& archivePath, QString& pass
 {
     // A missing library ends the run before it touches the window.
     const UnrarApi& api = context.api ? *context.api : InstalledUnrar();
+    context.passed = false;
     RunBracket bracket(context.view);
     ArchiveRun(mode, archivePath, password, context, api).run();
 }

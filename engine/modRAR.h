@@ -37,6 +37,9 @@ struct RunContext
     // written as renameTo (a name free beside the archive). Empty: as stored.
     QString renameFrom{};
     QString renameTo{};
+    // Set by an extract or test: every entry it worked on passed (the run
+    // said "Success" or "No errors found").
+    bool passed = false;
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

@@ -1,5 +1,6 @@
 #include "mainwindow/FileListModel.h"
 
+#include "engine/EntryDetails.h"
 #include "engine/Formats.h"
 
 
@@ -56,7 +57,68 @@ FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    if (parent.isValid())
+        return 0;
+    return static_cast<int>(m_partial ? m_items.size() : m_rows.size());
+}
+
+const FileRow& FileListModel::itemRow(std::uint32_t item) const
+{
+    return item & FolderItem ? m_madeFolders[item & ~FolderItem] : m_rows[item];
+}
+
+const FileRow& FileListModel::row(int index) const
+{
+    return m_partial ? itemRow(m_items[static_cast<std::size_t>(index)]) : m_rows[stored(index)];
+}
+
+std::vector<std::uint32_t> FileListModel::folderItems(std::uint32_t folder) const
+{
+    const FolderTree::Folder& inside = m_tree.folder(folder);
+    std::vector<std::uint32_t> items;
+    items.reserve(inside.folders.size() + inside.files.size());
+    for (const std::uint32_t sub : inside.folders) {
+        const std::uint32_t row = m_tree.folder(sub).row;
+        items.push_back(row != FolderTree::None ? row : FolderItem | sub);
+    }
+    items.insert(items.end(), inside.files.begin(), inside.files.end());
+    return items;
+}
+
+void FileListModel::showItems(std::vector<std::uint32_t> items, std::uint32_t depth)
+{
+    beginResetModel();
+    m_madeFolders.clear();
+    for (std::uint32_t& item : items) {
+        if (!(item & FolderItem))
+            continue;
+        FileRow made;
+        made.name = m_tree.path(item & ~FolderItem);
+        made.isFolder = true;
+        item = FolderItem | static_cast<std::uint32_t>(m_madeFolders.size());
+        m_madeFolders.push_back(std::move(made));
+    }
+    m_items = std::move(items);
+    m_depth = depth;
+    m_partial = true;
+    endResetModel();
+    if (m_sortColumn >= 0)
+        sort(m_sortColumn, m_sortOrder);
+}
+
+void FileListModel::showAll()
+{
+    if (!m_partial)
+        return;
+    beginResetModel();
+    m_partial = false;
+    m_items.clear();
+    m_items.shrink_to_fit();
+    m_madeFolders.clear();
+    m_depth = 0;
+    endResetModel();
+    if (m_sortColumn >= 0)
+        sort(m_sortColumn, m_sortOrder);
 }
 
 int FileListModel::columnCount(const QModelIndex& parent) const
@@ -72,7 +134,14 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const
 
 QString FileListModel::cellText(int row, int column) const
 {
-    const FileRow& r = m_rows[stored(row)];
+    const FileRow& r = this->row(row);
+    if (column == Name)
+        return m_partial ? NameBelow(r.name, m_depth).toString() : r.name;
+    return cellTextOf(r, column);
+}
+
+QString FileListModel::cellTextOf(const FileRow& r, int column) const
+{
     switch (column) {
     case Name:
         return r.name;
@@ -84,6 +153,14 @@ QString FileListModel::cellText(int row, int column) const
         return FormatRatio(r.packSize, r.unpSize);
     case Crc32:
         return FormatCrc(r.crc);
+    case Modified:
+        return FormatModified(r.mtime, m_locale);
+    case Attributes:
+        return FormatAttributes(r);
+    case Method:
+        return FormatMethod(r);
+    case Encrypted:
+        return FormatEncrypted(r);
     default:
         return {};
     }
@@ -112,7 +189,9 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const headers[ColumnCount] = {"Name", "Size", "Packed", "Ratio", "CRC32"};
+    static const char* const headers[ColumnCount] = {"Name",     "Size",       "Packed",
+                                                     "Ratio",    "CRC32",      "Modified",
+                                                     "Attributes", "Method", "Encrypted"};
     if (section < 0 || section >= ColumnCount)
         return {};
     return QString::fromLatin1(headers[section]);
@@ -122,6 +201,17 @@ void FileListModel::appendRows(std::vector<FileRow>&& rows)
 {
     if (rows.empty())
         return;
+    for (const FileRow& row : rows)
+        m_tree.add(row);
+    if (m_partial) {
+        // A part is shown: the new rows wait in the index until it changes.
+        if (!m_order.empty())
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                m_order.push_back(static_cast<std::uint32_t>(m_rows.size() + i));
+        m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
+        return;
+    }
     const int first = static_cast<int>(m_rows.size());
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
     // Sorted: new rows show at the end until the next sort.
@@ -139,9 +229,14 @@ void FileListModel::clear()
     // icon table itself stays, it is shared by type and costs little.
     m_rowIcons.clear();
     m_sortColumn = -1;
-    if (m_rows.empty())
+    m_tree.clear();
+    if (m_rows.empty() && !m_partial)
         return;
     beginResetModel();
+    m_partial = false;
+    m_items.clear();
+    m_madeFolders.clear();
+    m_depth = 0;
     m_order.clear();
     m_order.shrink_to_fit();
     m_rows.clear();
@@ -153,9 +248,8 @@ void FileListModel::setIcons(std::vector<QIcon> table, std::vector<quint16> rowI
 {
     m_iconTable = std::move(table);
     m_rowIcons = std::move(rowIcons);
-    if (!m_rows.empty())
-        emit dataChanged(index(0, Name), index(static_cast<int>(m_rows.size()) - 1, Name),
-                         {Qt::DecorationRole});
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Name), index(rowCount() - 1, Name), {Qt::DecorationRole});
 }
 
 QIcon FileListModel::iconOfRow(int index) const
@@ -163,7 +257,13 @@ QIcon FileListModel::iconOfRow(int index) const
     // Rows added after the icons were given (a listing still running) have none yet.
     if (index < 0 || index >= rowCount())
         return {};
-    const std::size_t at = stored(index);
+    std::size_t at = stored(index);
+    if (m_partial) {
+        const std::uint32_t item = m_items[static_cast<std::size_t>(index)];
+        if (item & FolderItem)
+            return m_folderIcon;
+        at = item;
+    }
     if (at >= m_rowIcons.size())
         return {};
     const quint16 slot = m_rowIcons[at];
@@ -174,37 +274,58 @@ void FileListModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
-    const std::size_t count = m_rows.size();
+    // The subjects: every row in the archive's order, or the items shown.
+    const std::size_t count = m_partial ? m_items.size() : m_rows.size();
+    const auto subject = [this](std::size_t i) -> const FileRow& {
+        return m_partial ? itemRow(m_items[i]) : m_rows[i];
+    };
     std::vector<std::uint32_t> sorted(count);
     std::iota(sorted.begin(), sorted.end(), 0U);
     const bool descending = order == Qt::DescendingOrder;
+    // A folder's contents keep its folders first, whatever the order.
+    std::vector<bool> folder(count, false);
+    if (m_partial)
+        for (std::size_t i = 0; i < count; ++i)
+            folder[i] = subject(i).isFolder;
     // One key per row, made once: a comparison is then a few instructions
     // (a compare of code units for names).
     const auto byKey = [&](const auto& keys) {
         std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+            if (folder[a] != folder[b])
+                return bool(folder[a]);
             return descending ? keys[b] < keys[a] : keys[a] < keys[b];
         });
     };
-    if (column == Name) {
+    if (column == Name || column == Attributes || column == Method) {
         std::vector<std::string> keys;
         keys.reserve(count);
-        for (const FileRow& row : m_rows)
-            keys.push_back(NaturalKey(row.name));
+        for (std::size_t i = 0; i < count; ++i)
+            keys.push_back(column == Name ? NaturalKey(m_partial ? NameBelow(subject(i).name, m_depth).toString()
+                                                                 : subject(i).name)
+                                          : NaturalKey(cellTextOf(subject(i), column)));
         byKey(keys);
     } else if (column == Ratio) {
         std::vector<double> keys;
         keys.reserve(count);
         // Rows without a ratio (nothing unpacked) come before every ratio.
-        for (const FileRow& row : m_rows)
+        for (std::size_t i = 0; i < count; ++i) {
+            const FileRow& row = subject(i);
             keys.push_back(row.unpSize ? static_cast<double>(row.packSize) /
                                              static_cast<double>(row.unpSize)
                                        : -1.0);
+        }
         byKey(keys);
     } else {
-        std::vector<std::uint64_t> keys;
+        std::vector<std::int64_t> keys;
         keys.reserve(count);
-        for (const FileRow& row : m_rows)
-            keys.push_back(column == Size ? row.unpSize : column == Packed ? row.packSize : row.crc);
+        for (std::size_t i = 0; i < count; ++i) {
+            const FileRow& row = subject(i);
+            keys.push_back(column == Size       ? static_cast<std::int64_t>(row.unpSize)
+                           : column == Packed   ? static_cast<std::int64_t>(row.packSize)
+                           : column == Crc32    ? std::int64_t(row.crc)
+                           : column == Modified ? row.mtime
+                                                : std::int64_t(row.isEncrypted));
+        }
         byKey(keys);
     }
 
@@ -216,10 +337,20 @@ void FileListModel::sort(int column, Qt::SortOrder order)
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
-    for (const QModelIndex& old : before)
-        after << index(static_cast<int>(shownAt[stored(old.row())]), old.column());
-    m_order = std::move(sorted);
+    for (const QModelIndex& old : before) {
+        const std::size_t from = m_partial ? static_cast<std::size_t>(old.row()) : stored(old.row());
+        after << index(static_cast<int>(shownAt[from]), old.column());
+    }
+    if (m_partial) {
+        std::vector<std::uint32_t> items(count);
+        for (std::size_t i = 0; i < count; ++i)
+            items[i] = m_items[sorted[i]];
+        m_items = std::move(items);
+    } else {
+        m_order = std::move(sorted);
+    }
     m_sortColumn = column;
+    m_sortOrder = order;
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -227,8 +358,8 @@ void FileListModel::sort(int column, Qt::SortOrder order)
 void FileListModel::setLocale(const QLocale& locale)
 {
     m_locale = locale;
-    if (!m_rows.empty())
-        emit dataChanged(index(0, Size), index(static_cast<int>(m_rows.size()) - 1, Packed));
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Size), index(rowCount() - 1, Modified));
 }
 
 } // namespace marrowick

@@ -13,12 +13,15 @@
 #include "help/LaunchHelp.h"
 #include "mainwindow/FileIcons.h"
 #include "mainwindow/FileListModel.h"
+#include "mainwindow/FolderBrowser.h"
 #include "mainwindow/FormLayout.h"
 #include "mainwindow/ExtractHereCommand.h"
 #include "mainwindow/ModMenuBitmaps.h"
 #include "mainwindow/RecentArchives.h"
 #include "mainwindow/RunNotifier.h"
 #include "mainwindow/modMain.h"
+#include "mainwindow/FileListView.h"
+#include "mainwindow/StatusBarPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +47,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableView>
 
 #include <algorithm>
@@ -59,7 +64,6 @@ namespace marrowick {
 
 namespace {
 
-const QString ProductName = QStringLiteral("Marrowick");
 
 // Stored sizes, in twips.
 constexpr double ClientWidthTwips = 9780;
@@ -76,65 +80,12 @@ QPixmap RenderPicture(const QString& resource, int width, int height, qreal rati
     return pixmap;
 }
 
-// The file list. A drag of its rows asks the window for the files first.
-class FileListView final : public QTableView
-{
-public:
-    FileListView(QWidget* parent, std::function<QMimeData*()> prepare)
-        : QTableView(parent), m_prepare(std::move(prepare))
-    {
-    }
-
-protected:
-    void startDrag(Qt::DropActions) override
-    {
-        QMimeData* data = m_prepare();
-        if (!data)
-            return;
-        auto* drag = new QDrag(this);
-        drag->setMimeData(data);
-        drag->exec(Qt::CopyAction);
-    }
-
-private:
-    std::function<QMimeData*()> m_prepare;
-};
-
 } // namespace
-
-// One panel of the status bar: an optional picture and a text.
-class StatusPanel final : public QWidget
-{
-public:
-    explicit StatusPanel(QWidget* parent) : QWidget(parent)
-    {
-        auto* layout = new QHBoxLayout(this);
-        layout->setContentsMargins(4, 0, 4, 0);
-        layout->setSpacing(3);
-        m_picture = new QLabel(this);
-        m_picture->hide();
-        m_text = new QLabel(this);
-        m_text->setTextFormat(Qt::PlainText);
-        layout->addWidget(m_picture);
-        layout->addWidget(m_text, 1);
-    }
-
-    void setPicture(const QPixmap& pixmap)
-    {
-        m_picture->setPixmap(pixmap);
-        m_picture->setVisible(!pixmap.isNull());
-    }
-    void setText(const QString& text) { m_text->setText(text); }
-    QString text() const { return m_text->text(); }
-
-private:
-    QLabel* m_picture = nullptr;
-    QLabel* m_text = nullptr;
-};
 
 fMain::fMain(IUserPrompts* prompts, QWidget* parent)
     : QMainWindow(parent), m_icons(std::make_unique<FileIconProvider>()),
-      m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+      m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_saveCopy(DialogSaveCopyChooser(this))
 {
     InitMarrowickResources();
     setObjectName(QStringLiteral("fMain"));
@@ -198,6 +149,8 @@ void fMain::buildMenus()
     m_mnuedit->addAction(m_mnuextract);
     m_mnuedit->addAction(m_mnutest);
 
+    buildViewMenu();
+
     m_mnuhlp = menuBar()->addMenu(QStringLiteral("&Help"));
     m_mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
     m_mnuhelp = makeAction("mnuhelp", QStringLiteral(" &Help"), QKeySequence(Qt::Key_F1));
@@ -215,6 +168,11 @@ void fMain::buildMenus()
     m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
     m_rowMenu->addAction(m_openEntry);
     m_rowMenu->addAction(m_extractSelected);
+    m_selectAll = makeAction("mnuselectall", QStringLiteral("Select &All"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    addAction(m_selectAll);
+    m_rowMenu->addAction(m_selectAll);
+    connect(m_selectAll, &QAction::triggered, this, [this] { m_lvFiles->selectAll(); });
     connect(m_openEntry, &QAction::triggered, this, [this] {
         if (m_lvFiles->currentIndex().isValid())
             openEntry(m_lvFiles->currentIndex().row());
@@ -344,8 +302,12 @@ void fMain::buildList()
     m_lvFiles->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_lvFiles, &QWidget::customContextMenuRequested, this, &fMain::showRowMenu);
     // Double-click or Enter (or a single click where the desktop says so).
-    connect(m_lvFiles, &QAbstractItemView::activated, this,
-            [this](const QModelIndex& index) { openEntry(index.row()); });
+    // In a folder's list, a folder row is gone into instead.
+    connect(m_lvFiles, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (!m_browser->enterRow(index.row()))
+            openEntry(index.row());
+    });
+    buildBrowsing(client);
     m_lvFiles->setFocus();
     setTabOrder(m_lvFiles, m_tbMenu);
 }
@@ -358,7 +320,7 @@ void fMain::buildStatusBar()
     m_sbStat->setFixedHeight(TwipsToPixels(StatusHeightTwips, this));
     setStatusBar(m_sbStat);
     for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new StatusPanel(m_sbStat);
+        m_panels[i] = new StatusBarPanel(m_sbStat);
         m_panels[i]->setObjectName(QStringLiteral("sbStatPanel%1").arg(i + 1));
     }
     m_panels[0]->setProperty("key", QStringLiteral("lock"));
@@ -366,45 +328,12 @@ void fMain::buildStatusBar()
     m_sbStat->addWidget(m_panels[0]);
     m_sbStat->addWidget(m_panels[1]);
     m_sbStat->addWidget(m_panels[2], 1);
-    for (StatusPanel* panel : m_panels)
+    for (StatusBarPanel* panel : m_panels)
         panel->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
     // The encryption indicator is hidden until a run finds an encrypted entry,
     // also when a command-line run comes before the set-up of the controls.
     m_panels[0]->setText(QStringLiteral("Encrypted"));
     m_panels[0]->hide();
-}
-
-void fMain::buildProgress()
-{
-    // Shown only while a run reports progress: the entry, a bar and Cancel.
-    m_progressEntry = new QLabel(m_sbStat);
-    m_progressEntry->setObjectName(QStringLiteral("progressEntry"));
-    m_progressEntry->setTextFormat(Qt::PlainText);
-    m_progressEntry->setMinimumWidth(0);
-    m_progress = new QProgressBar(m_sbStat);
-    m_progress->setObjectName(QStringLiteral("progressBar"));
-    m_progress->setRange(0, 1000);
-    m_progress->setTextVisible(false);
-    m_progress->setFixedWidth(TwipsToPixels(1800, this));
-    m_progress->setMaximumHeight(TwipsToPixels(240, this));
-    m_cancelAction = new QAction(QStringLiteral("Cancel"), this);
-    m_cancelAction->setObjectName(QStringLiteral("cancelRun"));
-    m_cancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_cancelAction->setShortcutContext(Qt::WindowShortcut);
-    m_cancelAction->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
-    m_cancelAction->setEnabled(false);
-    addAction(m_cancelAction);
-    connect(m_cancelAction, &QAction::triggered, this, &fMain::requestCancel);
-    m_cancelButton = new QToolButton(m_sbStat);
-    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_cancelButton->setDefaultAction(m_cancelAction);
-    m_cancelButton->setAutoRaise(true);
-    m_sbStat->addPermanentWidget(m_progressEntry, 1);
-    m_sbStat->addPermanentWidget(m_progress);
-    m_sbStat->addPermanentWidget(m_cancelButton);
-    m_progressEntry->hide();
-    m_progress->hide();
-    m_cancelButton->hide();
 }
 
 void fMain::Form_Load(const QString& commandLine)
@@ -455,6 +384,11 @@ void fMain::showCentred()
     }
     m_placed = true;
     ensurePolished();
+    if (m_settings && m_settings->contains(QStringLiteral("window/size"))) {
+        restoreSettings();
+        show();
+        return;
+    }
     const QSize client(TwipsToPixels(ClientWidthTwips, this),
                        TwipsToPixels(ClientHeightTwips, this));
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -496,7 +430,7 @@ void fMain::Form_Resize()
     in.toolbarTop = 0;
     in.toolbarHeight = twips(m_tbMenu->isVisible() ? m_tbMenu->height() : 0);
     in.statusHeight = twips(m_sbStat->isVisible() ? m_sbStat->height() : 0);
-    const QRect list = m_lvFiles->geometry();
+    const QRect list = m_browse->geometry();
     in.current = {twips(list.x()), twips(list.y()) + in.toolbarTop + in.toolbarHeight,
                   twips(list.width()), twips(list.height())};
 
@@ -504,342 +438,31 @@ void fMain::Form_Resize()
     // The list lives in the area under the toolbar, so its top there is the
     // layout's top less the toolbar's bottom.
     const float toolbarBottom = in.toolbarTop + in.toolbarHeight;
-    m_lvFiles->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
-                           pixels(out.list.width), pixels(out.list.height));
-    if (out.columnsSet) {
-        QHeaderView* header = m_lvFiles->horizontalHeader();
-        for (int c = 0; c < 4; ++c)
-            header->resizeSection(c, pixels(out.columnWidths[static_cast<size_t>(c)]));
-    }
+    // The list's place holds the folder pane and the list side by side.
+    m_browse->setGeometry(pixels(out.list.left), pixels(out.list.top - toolbarBottom),
+                          pixels(out.list.width), pixels(out.list.height));
+    // The columns follow the list's own width (sizeColumns).
     // The status bar is docked and follows the window's width by itself.
 }
 
-void fMain::CloseArc()
+void fMain::sizeColumns()
 {
-    m_model->clear();
-    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
-    // What was opened from the archive goes with it.
-    m_privateFolder.reset();
-    m_panels[1]->setText(QStringLiteral("Ready "));
-    m_panels[2]->setText(QString());
-    m_panels[0]->hide();
-    m_mnuclose->setEnabled(false);
-    m_mnuextract->setEnabled(false);
-    m_mnutest->setEnabled(true);
-    syncToolbarButtons();
-    setWindowTitle(ProductName);
-}
-
-void fMain::mnuopen_Click()
-{
-    m_panels[1]->setText(QStringLiteral("Ready"));
-    m_panels[0]->hide();
-    OpenArchive(*this);
-}
-
-void fMain::mnuclose_Click()
-{
-    CloseArc();
-}
-
-void fMain::mnuexit_Click()
-{
-    close();
-}
-
-QString fMain::chooseExtractFolder()
-{
-    QString start;
-    if (!m_currentArchive.isEmpty())
-        start = m_currentArchive.left(m_currentArchive.lastIndexOf(QLatin1Char('/')) + 1);
-    return BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
-}
-
-void fMain::mnuextract_Click()
-{
-    const QString folder = chooseExtractFolder();
-    if (folder.isEmpty())
+    // The list's own width shared as the layout shares the whole place: four
+    // tenths for names, a tenth for each number, until the user sizes them
+    // (or they were remembered).
+    if (m_columnsByUser)
         return;
-    ExtractRAR(AddBackslash(folder));
-}
-
-bool fMain::entriesReady() const
-{
-    // Listed by any way in (the command line too), and no run going on.
-    return !m_running && !m_archivePath.isEmpty() && m_model->rowCount() > 0;
-}
-
-QStringList fMain::selectedEntryNames() const
-{
-    QModelIndexList rows = m_lvFiles->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QStringList names;
-    for (const QModelIndex& index : rows)
-        names << m_model->row(index.row()).name;
-    return names;
-}
-
-void fMain::extractSelected_Click()
-{
-    if (!entriesReady())
+    const double dpi = LogicalDpi(this);
+    FormLayoutInput in{};
+    in.clientWidth = static_cast<float>(PixelsToTwips(m_lvFiles->width(), dpi)) + 60.0f;
+    const FormLayoutResult out = ComputeFormLayout(in);
+    if (!out.columnsSet)
         return;
-    const QStringList names = selectedEntryNames();
-    if (names.isEmpty()) {
-        m_panels[1]->setText(QStringLiteral("Select the entries to extract"));
-        return;
-    }
-    const QString folder = chooseExtractFolder();
-    if (folder.isEmpty())
-        return;
-    m_extractFolder = AddBackslash(folder);
-    runSelection(m_extractFolder, names, OverwritePolicy::Ask);
-}
-
-bool fMain::runSelection(const QString& folder, const QStringList& names,
-                         OverwritePolicy overwrite)
-{
-    m_refusedInRun.clear();
-    QString password;
-    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names};
-    try {
-        ProcessArchive(OP_EXTRACT, m_archivePath, password, context);
-    } catch (const ComponentError& error) {
-        showComponentError(error.number(), error.description());
-        return false;
-    }
-    return m_panels[1]->text() == QLatin1String("Success");
-}
-
-QString fMain::newPrivateRun()
-{
-    if (!m_privateFolder) {
-        // QTemporaryDir makes its folder with mode 0700: ours alone.
-        m_privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                          QStringLiteral("/marrowick-XXXXXX"));
-        if (!m_privateFolder->isValid()) {
-            m_privateFolder.reset();
-            return {};
-        }
-    }
-    // A folder of its own for every run: a file still open in another
-    // program from an earlier run is never replaced under it.
-    const QString folder = m_privateFolder->filePath(QString::number(++m_privateRuns));
-    return QDir().mkpath(folder) ? folder + QLatin1Char('/') : QString();
-}
-
-QString fMain::privateFolder() const
-{
-    return m_privateFolder ? m_privateFolder->path() : QString();
-}
-
-void fMain::openEntry(int row)
-{
-    if (!entriesReady() || row < 0 || row >= m_model->rowCount())
-        return;
-    const FileRow entry = m_model->row(row);
-    if (entry.isFolder) {
-        m_panels[1]->setText(QStringLiteral("Not opened: %1 is a folder").arg(entry.name));
-        return;
-    }
-    const QString folder = newPrivateRun();
-    if (folder.isEmpty()) {
-        m_panels[1]->setText(QStringLiteral("Not opened: no temporary folder"));
-        return;
-    }
-    const bool extracted = runSelection(folder, {entry.name}, OverwritePolicy::Always);
-    const QString file = folder + entry.name;
-    if (!extracted || !QFileInfo(file).isFile()) {
-        m_panels[1]->setText(m_refusedInRun.isEmpty()
-                                 ? QStringLiteral("Not opened: %1 was not extracted").arg(entry.name)
-                                 : QStringLiteral("Not opened: ") + m_refusedInRun.first());
-        return;
-    }
-    if (m_opener(QUrl::fromLocalFile(file)))
-        m_panels[1]->setText(QStringLiteral("Opened ") + entry.name);
-    else
-        m_panels[1]->setText(QStringLiteral("No application opens ") + entry.name);
-}
-
-QMimeData* fMain::extractForDrag()
-{
-    if (!entriesReady())
-        return nullptr;
-    const QStringList names = selectedEntryNames();
-    const QString folder = names.isEmpty() ? QString() : newPrivateRun();
-    if (folder.isEmpty() || !runSelection(folder, names, OverwritePolicy::Always))
-        return nullptr;
-    // A folder brings what is below it: its entries are not handed over again.
-    QList<QUrl> urls;
-    for (const QString& name : names) {
-        bool below = false;
-        for (const QString& other : names)
-            below = below || name.startsWith(other + QLatin1Char('/'));
-        if (!below && QFileInfo::exists(folder + name))
-            urls << QUrl::fromLocalFile(folder + name);
-    }
-    if (urls.isEmpty())
-        return nullptr;
-    auto* data = new QMimeData;
-    data->setUrls(urls);
-    return data;
-}
-
-void fMain::showRowMenu(const QPoint& position)
-{
-    const QModelIndex index = m_lvFiles->indexAt(position);
-    if (!index.isValid())
-        return;
-    // A click outside the selection selects that row alone, as file managers do.
-    if (!m_lvFiles->selectionModel()->isRowSelected(index.row(), {}))
-        m_lvFiles->selectionModel()->select(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_lvFiles->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    const bool ready = entriesReady();
-    m_openEntry->setEnabled(ready && !m_model->row(index.row()).isFolder);
-    m_extractSelected->setEnabled(ready);
-    m_rowMenu->popup(m_lvFiles->viewport()->mapToGlobal(position));
-}
-
-void fMain::sortByHeader(int column)
-{
-    if (m_running)
-        return;
-    // The first click sorts ascending, the next on the same column descending.
-    m_sortOrder = m_model->sortColumn() == column && m_sortOrder == Qt::AscendingOrder
-                      ? Qt::DescendingOrder
-                      : Qt::AscendingOrder;
-    m_model->sort(column, m_sortOrder);
     QHeaderView* header = m_lvFiles->horizontalHeader();
-    header->setSortIndicator(column, m_sortOrder);
-    header->setSortIndicatorShown(true);
-    m_lvFiles->scrollTo(m_lvFiles->currentIndex());
-}
-
-void fMain::ExtractRAR(const QString& sPath)
-{
-    m_extractFolder = sPath;
-    QString password;
-    runArchiveReported(OP_EXTRACT, m_archivePath, password);
-}
-
-void fMain::mnutest_Click()
-{
-    m_fileDialog->setFileName(QString());
-    OpenArchive(*this);
-    if (m_currentArchive.isEmpty())
-        return;
-    m_panels[0]->hide();
-    QString password;
-    runArchiveReported(OP_TEST, m_archivePath, password);
-}
-
-void fMain::mnuhelp_Click()
-{
-    try {
-        LaunchHelp(this);
-    } catch (const ComponentError& error) {
-        showComponentError(error.number(), error.description());
-    }
-}
-
-void fMain::mnuabout_Click()
-{
-    ShowAbout(this);
-}
-
-void fMain::showComponentError(std::int32_t number, const QString& description)
-{
-    ShowErrorBox(*m_prompts, QStringLiteral("Error no.") + QString::number(number) +
-                                 QLatin1Char('\n') + description);
-}
-
-void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
-{
-    RunContext context{*this, *m_prompts, m_api, m_extractFolder};
-    m_listed = false;
-    ProcessArchive(mode, path, password, context);
-    if (mode == OP_LIST && m_listed)
-        m_recent->add(path);
-}
-
-void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
-{
-    try {
-        runArchive(mode, path, password);
-    } catch (const ComponentError& error) {
-        showComponentError(error.number(), error.description());
-    }
-}
-
-void fMain::enterArchiveOpenState(const QString& fileName)
-{
-    // Files opened from another archive go when this one takes its place.
-    if (fileName != m_archivePath)
-        m_privateFolder.reset();
-    setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
-                   QStringLiteral(" - ") + ProductName);
-    m_mnuextract->setEnabled(true);
-    m_mnutest->setEnabled(true);
-    m_mnuclose->setEnabled(true);
-    syncToolbarButtons();
-}
-
-void fMain::dropFiles(const QStringList& localFiles)
-{
-    if (localFiles.isEmpty() || m_running)
-        return;
-    const QString name = localFiles.first();
-    if (!name.endsWith(QStringLiteral(".rar"), Qt::CaseSensitive))
-        return;
-    QString password;
-    runArchiveReported(OP_LIST, name, password);
-    enterArchiveOpenState(name);
-    m_archivePath = name;
-    m_currentArchive = name;
-}
-
-QStringList DroppedLocalFiles(const QMimeData* data)
-{
-    QStringList files;
-    if (!data)
-        return files;
-    for (const QUrl& url : data->urls()) {
-        // Only files on this machine; a remote address is not a file we can open.
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
-    return files;
-}
-
-bool fMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_lvFiles->viewport())
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDropEvent*>(event);
-        // Our own rows dragged back onto the list are not an archive to open.
-        const bool files = drag->mimeData()->hasUrls() && !m_running && drag->source() != m_lvFiles;
-        drag->setDropAction(Qt::CopyAction);
-        if (files)
-            drag->accept();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        drop->acceptProposedAction();
-        // The drag source waits for the drop to finish: list after it returns.
-        const QStringList files = DroppedLocalFiles(drop->mimeData());
-        QTimer::singleShot(0, this, [this, files] { dropFiles(files); });
-        return true;
-    }
-    default:
-        return QMainWindow::eventFilter(watched, event);
-    }
+    m_sizingColumns = true;
+    for (int c = 0; c < 4; ++c)
+        header->resizeSection(c, TwipsToPixels(out.columnWidths[static_cast<size_t>(c)], dpi));
+    m_sizingColumns = false;
 }
 
 void fMain::closeEvent(QCloseEvent* event)
@@ -852,172 +475,10 @@ void fMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    releasePrivateFolder();
+    saveSettings();
     m_fileDialog.reset();
     QMainWindow::closeEvent(event);
-}
-
-void fMain::requestCancel()
-{
-    if (m_running)
-        m_cancelRequested = true;
-}
-
-void fMain::tbMenu_ButtonClick(int index)
-{
-    switch (index) {
-    case 1:
-        m_mnuopen->trigger();
-        break;
-    case 4:
-        m_mnuextract->trigger();
-        break;
-    case 5:
-        m_mnutest->trigger();
-        break;
-    default:
-        break;
-    }
-}
-
-void fMain::syncToolbarButtons()
-{
-    m_buttons[3]->setEnabled(m_mnuextract->isEnabled());
-    m_buttons[4]->setEnabled(m_mnutest->isEnabled());
-}
-
-void fMain::ShowIconsForFiles()
-{
-    std::vector<QIcon> table;
-    std::vector<quint16> rowSlots;
-    m_icons->assign(m_model->rows(), table, rowSlots);
-    m_model->setIcons(std::move(table), std::move(rowSlots));
-}
-
-QString fMain::panelText(int panel) const
-{
-    return panel >= 1 && panel <= 3 ? m_panels[panel - 1]->text() : QString();
-}
-
-bool fMain::panelVisible(int panel) const
-{
-    return panel >= 1 && panel <= 3 && !m_panels[panel - 1]->isHidden();
-}
-
-void fMain::showWindow()
-{
-    if (!isVisible())
-        showCentred();
-}
-
-void fMain::processEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void fMain::repaint()
-{
-    m_lvFiles->viewport()->update();
-    m_sbStat->update();
-}
-
-void fMain::setTitle(const QString& title)
-{
-    setWindowTitle(title);
-}
-
-void fMain::clearRows()
-{
-    m_model->clear();
-    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
-    m_listed = true;
-}
-
-void fMain::entryRefused(const QString& name, const QString& reason)
-{
-    m_refusedInRun << name + QStringLiteral(": ") + reason;
-}
-
-int fMain::rowCount() const
-{
-    return m_model->rowCount();
-}
-
-void fMain::appendRows(std::vector<FileRow>&& rows)
-{
-    m_model->appendRows(std::move(rows));
-}
-
-void fMain::setPanelText(int panel, const QString& text)
-{
-    if (panel == 2)
-        m_notifier->statusChanged(text);
-    if (panel >= 1 && panel <= 3)
-        m_panels[panel - 1]->setText(text);
-}
-
-void fMain::setPanelVisible(int panel, bool visible)
-{
-    if (panel >= 1 && panel <= 3)
-        m_panels[panel - 1]->setVisible(visible);
-}
-
-void fMain::sandboxIncomplete(const QString& text)
-{
-    // Beside the panels for a while, the layers in its tooltip; the About
-    // window keeps the details.
-    auto* notice = new QLabel(QStringLiteral("Sandbox incomplete"), m_sbStat);
-    notice->setObjectName(QStringLiteral("sandboxNotice"));
-    notice->setToolTip(text);
-    // It shares the room there is and never widens the window.
-    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_sbStat->addPermanentWidget(notice, 1);
-    QTimer::singleShot(20000, notice, &QObject::deleteLater);
-}
-
-void fMain::runStarted()
-{
-    m_running = true;
-    m_cancelRequested = false;
-    ++m_runsStarted;
-    // One operation at a time: a second one started while this one lets
-    // events run would work on the same list and counters.
-    const QList<QAction*> commands = {m_mnuopen, m_mnuclose, m_mnuextract, m_mnutest};
-    m_lockedStates.clear();
-    for (QAction* command : commands) {
-        m_lockedStates << command->isEnabled();
-        command->setEnabled(false);
-    }
-    syncToolbarButtons();
-    m_buttons[0]->setEnabled(false);
-    m_cancelAction->setEnabled(true);
-    m_notifier->runStarted();
-}
-
-void fMain::runFinished()
-{
-    m_running = false;
-    const QList<QAction*> commands = {m_mnuopen, m_mnuclose, m_mnuextract, m_mnutest};
-    for (int i = 0; i < commands.size() && i < m_lockedStates.size(); ++i)
-        commands[i]->setEnabled(m_lockedStates[i]);
-    syncToolbarButtons();
-    m_buttons[0]->setEnabled(m_mnuopen->isEnabled());
-    m_cancelAction->setEnabled(false);
-    m_progressEntry->hide();
-    m_progress->hide();
-    m_cancelButton->hide();
-    m_notifier->runFinished();
-    if (m_closeAfterRun)
-        QTimer::singleShot(0, this, &QWidget::close);
-}
-
-void fMain::setProgress(const QString& entry, std::uint64_t done, std::uint64_t total)
-{
-    m_notifier->progress(done, total);
-    m_progressEntry->setText(entry);
-    m_progress->setValue(total ? static_cast<int>(done * 1000 / total) : 0);
-    m_progressEntry->show();
-    m_progress->show();
-    m_cancelButton->show();
 }
 
 } // namespace marrowick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArchiveView.h"
+#include "mainwindow/OpenedFiles.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -14,6 +15,8 @@ class QLabel;
 class QMimeData;
 class QMenu;
 class QProgressBar;
+class QSettings;
+class QSplitter;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
@@ -26,10 +29,11 @@ namespace marrowick {
 class cFileDialog;
 class FileIconProvider;
 class FileListModel;
+class FolderBrowser;
 class IUserPrompts;
 class RecentArchives;
 class RunNotifier;
-class StatusPanel;
+class StatusBarPanel;
 struct UnrarApi;
 enum class OverwritePolicy;
 
@@ -39,6 +43,9 @@ using EntryOpener = std::function<bool(const QUrl&)>;
 
 // The local files of a drop, in order; remote addresses and text are left out.
 QStringList DroppedLocalFiles(const QMimeData* data);
+// The names not below another of them (a folder brings what is below it), in
+// their order.
+QStringList TopmostNames(const QStringList& names);
 
 // The program's one main window: menu bar, toolbar, the file list and a
 // three-panel status bar. It shows archive runs (IArchiveView) and carries the
@@ -105,8 +112,15 @@ public:
     // The program's own folder for opened and dragged entries (mode 0700),
     // removed with the window or when the archive is closed; empty until used.
     QString privateFolder() const;
+    // Asked for each opened file changed since it was opened, before the
+    // private folder is removed (Close, another archive, Exit).
+    void setSaveCopyChooser(SaveCopyChooser chooser) { m_saveCopy = std::move(chooser); }
 
     FileListModel* fileModel() const { return m_model; }
+    FolderBrowser* browser() const { return m_browser; }
+    // Where the window keeps its size, place, splitter, columns and folder
+    // pane; nothing is kept without one (tests, the bench).
+    void useSettings(std::unique_ptr<QSettings> settings);
     QTableView* fileList() const { return m_lvFiles; }
     IUserPrompts& prompts() const { return *m_prompts; }
 
@@ -146,8 +160,15 @@ private:
     void buildToolbar();
     void buildList();
     void buildStatusBar();
+    // The folder pane, location bar and filter around the list, their keys.
+    void buildBrowsing(QWidget* client);
+    void buildViewMenu();
+    void showHeaderMenu(const QPoint& position);
+    void restoreSettings();
+    void saveSettings();
     void setupControls(bool keepPanelTexts);
     void Form_Resize();
+    void sizeColumns();
 
     void buildProgress();
     void mnuopen_Click();
@@ -164,6 +185,9 @@ private:
     bool runSelection(const QString& folder, const QStringList& names, OverwritePolicy overwrite);
     // A new numbered folder in the private folder, with a trailing "/".
     QString newPrivateRun();
+    // Removes the private folder once the user had a say on opened files
+    // changed since (a copy saved, or discarded).
+    void releasePrivateFolder();
     void mnuhelp_Click();
     void mnuabout_Click();
     void showComponentError(std::int32_t number, const QString& description);
@@ -193,9 +217,18 @@ private:
 
     QTableView* m_lvFiles = nullptr;
     FileListModel* m_model = nullptr;
+    FolderBrowser* m_browser = nullptr;
+    QSplitter* m_browse = nullptr;
+    QMenu* m_mnuview = nullptr;
+    QAction* m_mnufolders = nullptr;
+    QAction* m_selectAll = nullptr;
+    std::unique_ptr<QSettings> m_settings;
+    bool m_columnsByUser = false;
+    bool m_sizingColumns = false;
+    bool m_listingRun = false;
 
     QStatusBar* m_sbStat = nullptr;
-    StatusPanel* m_panels[3] = {nullptr, nullptr, nullptr};
+    StatusBarPanel* m_panels[3] = {nullptr, nullptr, nullptr};
 
     QPixmap m_picOpen;
     QPixmap m_picExtract;
@@ -210,6 +243,8 @@ private:
     QMenu* m_rowMenu = nullptr;
     EntryOpener m_opener;
     std::unique_ptr<QTemporaryDir> m_privateFolder;
+    OpenedFiles m_openedFiles;
+    SaveCopyChooser m_saveCopy;
     int m_privateRuns = 0;
     QStringList m_refusedInRun; // "name: reason" of the run going on
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -2,6 +2,7 @@
 #include "mainwindow/fMain.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
     FirstPaintExit firstPaint(&window);
     if (qEnvironmentVariableIsSet("MARROWICK_EXIT_ON_FIRST_PAINT"))
         app.installEventFilter(&firstPaint);
+    window.useSettings(std::make_unique<QSettings>(QStringLiteral("Marrowick"), QStringLiteral("marrowick")));
     window.Form_Load(marrowick::JoinArguments(QApplication::arguments().mid(1)));
     window.showCentred();
     return QApplication::exec();

@@ -91,6 +91,11 @@ private slots:
             << "readme.txt\t6\t6\t 100%\t363A3020\ndocs/a1200.txt\t1,200\t13\t 1%\tFB3D3A2B\n"
                "docs/empty.txt\t\t\t\t0\ndocs/sub/deep.txt\t5\t5\t 100%\t279EB882\ndocs/sub\t\t\t\t0\n"
                "docs\t\t\t\t0\nempty-folder\t\t\t\t0\nTotal  7 Files \n" << "";
+        QTest::newRow("list, the folder tree") << QStringList{"l", "--tree", basic} << 0
+            << "basic.rar\t4 files\t3 folders\t1,211 bytes\n  docs/\t3 files\t1 folders\t1,205 bytes\n"
+               "    sub/\t1 files\t0 folders\t5 bytes\n  empty-folder/\t0 files\t0 folders\t0 bytes\n"
+               "Total  7 Files \n" << "";
+        QTest::newRow("tree for list only") << QStringList{"t", "--tree", basic} << 2 << "" << "--tree is for list only";
         // The comment goes to stderr: stdout holds only results.
         QTest::newRow("comment") << QStringList{"list", Fixture("commented.rar")} << 0
             << "readme.txt\t6\t6\t 100%\t363A3020\nTotal  1 Files \n" << "Archive comment line 1\nline 2 é";

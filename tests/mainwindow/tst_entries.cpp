@@ -121,6 +121,65 @@ private slots:
         QCOMPARE(urls, dragged);
     }
 
+    // A dragged folder brings what is below it; nothing is handed over twice.
+    void dragOut()
+    {
+        Window w(QStringLiteral("basic.rar"));
+        w.select({"docs/sub/deep.txt", "docs", "readme.txt", "docs/sub"});
+        std::unique_ptr<QMimeData> data(w.window.extractForDrag());
+        QVERIFY(data);
+        QStringList names;
+        for (const QUrl& url : data->urls())
+            names << QFileInfo(url.toLocalFile()).fileName();
+        QCOMPARE(names, (QStringList{"readme.txt", "docs"}));
+        QVERIFY(QFileInfo(data->urls()[1].toLocalFile() + "/sub/deep.txt").isFile());
+    }
+
+    // An opened file changed since is not removed without a question; an
+    // unchanged one goes without a word.
+    void changedOpenedFile_data()
+    {
+        QTest::addColumn<QString>("how"); // what removes the private folder
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("save");
+        QTest::newRow("close, unchanged") << "close" << false << true;
+        QTest::newRow("close, saved") << "close" << true << true;
+        QTest::newRow("another archive, discarded") << "list" << true << false;
+        QTest::newRow("exit, saved") << "exit" << true << true;
+    }
+    void changedOpenedFile()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, edited);
+        QFETCH(bool, save);
+        Window w(QStringLiteral("basic.rar"));
+        QTemporaryDir out;
+        QStringList questions;
+        w.window.setSaveCopyChooser([&](const QString& question, const QString& name) {
+            questions << question;
+            return save ? out.filePath(name) : QString();
+        });
+        w.window.openEntry(0);
+        QCOMPARE(w.opened.size(), 1);
+        const QString opened = w.opened[0].toLocalFile();
+        if (edited) {
+            QFile file(opened);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("my notes\n");
+        }
+        if (how == "close")
+            w.window.CloseArc();
+        else if (how == "list")
+            w.window.dropFiles({QStringLiteral(MARROWICK_TEST_DATA "/unicode.rar")});
+        else
+            w.window.close();
+        QCOMPARE(questions, edited ? QStringList{"readme.txt was changed after it was opened. Save a copy?"}
+                                   : QStringList());
+        QVERIFY(!QFileInfo::exists(opened));
+        const QByteArray copy = test::ReadFile(out.filePath("readme.txt"));
+        QCOMPARE(copy.endsWith("my notes\n"), edited && save);
+    }
+
     void sortByClicks_data()
     {
         QTest::addColumn<QList<int>>("clicks");

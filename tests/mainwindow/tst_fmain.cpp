@@ -126,9 +126,19 @@ private slots:
                 out << model.data(model.index(row, c)).toString();
             return out;
         };
-        QCOMPARE(cells(999), (QStringList{"f999.txt", "1,200", "300", " 25%", "ABCDEF"}));
+        QCOMPARE(cells(999), (QStringList{"f999.txt", "1,200", "300", " 25%", "ABCDEF", "", "", "", ""}));
         // A folder: empty sizes and ratio, the CRC as given.
-        QCOMPARE(cells(1000), (QStringList{"docs", "", "", "", "ABCDEF"}));
+        QCOMPARE(cells(1000), (QStringList{"docs", "", "", "", "ABCDEF", "", "", "", ""}));
+        // The optional columns: Unix or Windows attributes, the method.
+        FileRow unix = Row("u", 1);
+        unix.hostOs = 3, unix.attributes = 0100640, unix.version = 50, unix.method = 0x35;
+        unix.dictionaryLog = 15, unix.isEncrypted = true, unix.mtime = 1700000000;
+        FileRow windows = Row("w", 1);
+        windows.attributes = 0x21, windows.version = 29, windows.method = 0x30;
+        model.appendRows({unix, windows});
+        QCOMPARE(cells(1001).mid(6), (QStringList{"-rw-r-----", "RAR 5, best, 32 MB dictionary", "Yes"}));
+        QVERIFY(!cells(1001)[5].isEmpty());
+        QCOMPARE(cells(1002).mid(5), (QStringList{"", "RA", "RAR 4, stored", ""}));
         model.clear();
         QCOMPARE(model.rowCount(), 0);
     }

@@ -1,0 +1,189 @@
+// The menu and toolbar commands: open, close, extract, test, help, about,
+// and the runs they start.
+#include "mainwindow/fMain.h"
+
+#include "dialogs/ModBrowse.h"
+#include "dialogs/cFileDialog.h"
+#include "dialogs/frmAbout.h"
+#include "engine/ComponentError.h"
+#include "engine/Messages.h"
+#include "engine/Paths.h"
+#include "engine/modRAR.h"
+#include "help/LaunchHelp.h"
+#include "mainwindow/FileListModel.h"
+#include "mainwindow/FolderBrowser.h"
+#include "mainwindow/RecentArchives.h"
+#include "mainwindow/StatusBarPanel.h"
+#include "mainwindow/modMain.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace marrowick {
+
+namespace {
+
+const QString ProductName = QStringLiteral("Marrowick");
+
+} // namespace
+
+void fMain::CloseArc()
+{
+    m_browser->listingStarted();
+    m_model->clear();
+    m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
+    // What was opened from the archive goes with it.
+    releasePrivateFolder();
+    m_panels[1]->setText(QStringLiteral("Ready "));
+    m_panels[2]->setText(QString());
+    m_panels[0]->hide();
+    m_mnuclose->setEnabled(false);
+    m_mnuextract->setEnabled(false);
+    m_mnutest->setEnabled(true);
+    syncToolbarButtons();
+    setWindowTitle(ProductName);
+}
+
+void fMain::mnuopen_Click()
+{
+    m_panels[1]->setText(QStringLiteral("Ready"));
+    m_panels[0]->hide();
+    OpenArchive(*this);
+}
+
+void fMain::mnuclose_Click()
+{
+    CloseArc();
+}
+
+void fMain::mnuexit_Click()
+{
+    close();
+}
+
+QString fMain::chooseExtractFolder()
+{
+    QString start;
+    if (!m_currentArchive.isEmpty())
+        start = m_currentArchive.left(m_currentArchive.lastIndexOf(QLatin1Char('/')) + 1);
+    return BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
+}
+
+void fMain::mnuextract_Click()
+{
+    const QString folder = chooseExtractFolder();
+    if (folder.isEmpty())
+        return;
+    ExtractRAR(AddBackslash(folder));
+}
+
+void fMain::sortByHeader(int column)
+{
+    if (m_running)
+        return;
+    // The first click sorts ascending, the next on the same column descending.
+    m_sortOrder = m_model->sortColumn() == column && m_sortOrder == Qt::AscendingOrder
+                      ? Qt::DescendingOrder
+                      : Qt::AscendingOrder;
+    m_model->sort(column, m_sortOrder);
+    QHeaderView* header = m_lvFiles->horizontalHeader();
+    header->setSortIndicator(column, m_sortOrder);
+    header->setSortIndicatorShown(true);
+    m_lvFiles->scrollTo(m_lvFiles->currentIndex());
+}
+
+void fMain::ExtractRAR(const QString& sPath)
+{
+    m_extractFolder = sPath;
+    QString password;
+    runArchiveReported(OP_EXTRACT, m_archivePath, password);
+}
+
+void fMain::mnutest_Click()
+{
+    m_fileDialog->setFileName(QString());
+    OpenArchive(*this);
+    if (m_currentArchive.isEmpty())
+        return;
+    m_panels[0]->hide();
+    QString password;
+    runArchiveReported(OP_TEST, m_archivePath, password);
+}
+
+void fMain::mnuhelp_Click()
+{
+    try {
+        LaunchHelp(this);
+    } catch (const ComponentError& error) {
+        showComponentError(error.number(), error.description());
+    }
+}
+
+void fMain::mnuabout_Click()
+{
+    ShowAbout(this);
+}
+
+void fMain::showComponentError(std::int32_t number, const QString& description)
+{
+    ShowErrorBox(*m_prompts, QStringLiteral("Error no.") + QString::number(number) +
+                                 QLatin1Char('\n') + description);
+}
+
+void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
+{
+    RunContext context{*this, *m_prompts, m_api, m_extractFolder};
+    m_listed = false;
+    ProcessArchive(mode, path, password, context);
+    if (mode == OP_LIST && m_listed)
+        m_recent->add(path);
+}
+
+void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
+{
+    try {
+        runArchive(mode, path, password);
+    } catch (const ComponentError& error) {
+        showComponentError(error.number(), error.description());
+    }
+}
+
+void fMain::enterArchiveOpenState(const QString& fileName)
+{
+    // Files opened from another archive go when this one takes its place.
+    if (fileName != m_archivePath)
+        releasePrivateFolder();
+    setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
+                   QStringLiteral(" - ") + ProductName);
+    m_mnuextract->setEnabled(true);
+    m_mnutest->setEnabled(true);
+    m_mnuclose->setEnabled(true);
+    syncToolbarButtons();
+}
+
+void fMain::tbMenu_ButtonClick(int index)
+{
+    switch (index) {
+    case 1:
+        m_mnuopen->trigger();
+        break;
+    case 4:
+        m_mnuextract->trigger();
+        break;
+    case 5:
+        m_mnutest->trigger();
+        break;
+    default:
+        break;
+    }
+}
+
+void fMain::syncToolbarButtons()
+{
+    m_buttons[3]->setEnabled(m_mnuextract->isEnabled());
+    m_buttons[4]->setEnabled(m_mnutest->isEnabled());
+}
+
+} // namespace marrowick

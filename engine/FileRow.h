@@ -18,6 +18,9 @@ struct FileRow
     bool isFolder = false;
     bool isEncrypted = false;
     std::int64_t mtime = 0;  // seconds since 1970 UTC; 0 when the header has none
+    // Continued from a volume before the one the run began with (that
+    // volume is missing): its data cannot be read from here.
+    bool beginsEarlier = false;
 };
 
 // The rows of a listing in stored order. Appending never moves the rows

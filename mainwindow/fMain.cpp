@@ -735,27 +735,29 @@ void fMain::showComponentError(std::int32_t number, const QString& description)
                                  QLatin1Char('\n') + description);
 }
 
-void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
+RunOutcome fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
 {
     RunContext context{*this, *m_prompts, m_api, m_extractFolder};
-    ProcessArchive(mode, path, password, context);
+    return ProcessArchive(mode, path, password, context);
 }
 
-void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
+RunOutcome fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
 {
     try {
-        runArchive(mode, path, password);
+        return runArchive(mode, path, password);
     } catch (const ComponentError& error) {
         showComponentError(error.number(), error.description());
     }
+    return {};
 }
 
-void fMain::enterArchiveOpenState(const QString& fileName)
+void fMain::enterArchiveOpenState(const QString& fileName, const QString& volumeSet)
 {
     // Files opened from another archive go when this one takes its place.
     if (fileName != m_archivePath)
         m_privateFolder.reset();
-    setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
+    setWindowTitle((volumeSet.isEmpty() ? fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1)
+                                        : volumeSet) +
                    QStringLiteral(" - ") + ProductName);
     m_mnuextract->setEnabled(true);
     m_mnutest->setEnabled(true);
@@ -771,8 +773,10 @@ void fMain::dropFiles(const QStringList& localFiles)
     if (!name.endsWith(QStringLiteral(".rar"), Qt::CaseSensitive))
         return;
     QString password;
-    runArchiveReported(OP_LIST, name, password);
-    enterArchiveOpenState(name);
+    const RunOutcome outcome = runArchiveReported(OP_LIST, name, password);
+    if (!outcome.opened)
+        return;
+    enterArchiveOpenState(name, outcome.volumeSet);
     m_archivePath = name;
     m_currentArchive = name;
 }

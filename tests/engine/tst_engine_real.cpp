@@ -3,6 +3,7 @@
 #include "engine/Formats.h"
 #include "engine/FreeSpace.h"
 #include "engine/UnrarLibrary.h"
+#include "HostileRar.h"
 #include "RecordingView.h"
 #include "TreeSnapshot.h"
 
@@ -291,6 +292,29 @@ private slots:
         QCOMPARE(run.status(), note.isEmpty() ? "Ready" : note);
         if (mode == OP_LIST)
             QCOMPARE(run.view.title.endsWith(note + " - Marrowick"), true);
+    }
+
+    // The library stops early on a header that claims more data than any
+    // file holds (it fails to seek past it): a failure in every mode.
+    void failedSeek_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("list") << int(OP_LIST);
+        QTest::newRow("test") << int(OP_TEST);
+        QTest::newRow("extract") << int(OP_EXTRACT);
+    }
+    void failedSeek()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        auto archive = HostileRar::load(Fixture("basic.rar"));
+        QVERIFY(archive);
+        archive->setPackedSize(0, std::uint64_t(1) << 62);
+        QVERIFY(archive->save(dir.filePath("seek.rar")));
+        EngineRun run;
+        run.process(mode, dir.filePath("seek.rar"), dir.filePath("out"));
+        QVERIFY(run.prompts.errors.contains("Read error"));
+        QVERIFY(!run.passed());
     }
 
     // The 5 GiB entry is stopped once some of it was written; the user's

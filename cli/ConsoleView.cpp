@@ -3,6 +3,7 @@
 #include "cli/Console.h"
 #include "cli/Terminal.h"
 #include "engine/Formats.h"
+#include "engine/Messages.h"
 
 #include <QDateTime>
 
@@ -54,9 +55,11 @@ QLatin1StringView Bool(bool value)
 QString RowText(const FileRow& row)
 {
     const QChar tab = QLatin1Char('\t');
+    // A sixth field only on an entry whose start is in a volume not there.
     return EscapeControls(row.name) + tab + FormatSize(row.unpSize) + tab +
            FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
-           FormatCrc(row.crc);
+           FormatCrc(row.crc) +
+           (row.beginsEarlier ? tab + BeginsEarlierText().toLower() : QString());
 }
 
 QString RowJson(const FileRow& row)
@@ -71,7 +74,8 @@ QString RowJson(const FileRow& row)
            QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() +
            QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
            QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
-           mtime + QLatin1Char('}');
+           mtime + (row.beginsEarlier ? QStringLiteral(",\"beginsEarlier\":true") : QString()) +
+           QLatin1Char('}');
 }
 
 ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)

@@ -186,7 +186,11 @@ int main(int argc, char* argv[])
     RunContext context{view, prompts, nullptr, destination, overwrite, options.names};
 
     try {
-        ProcessArchive(ModeOf(options.command), options.archive, password, context);
+        const RunOutcome outcome =
+            ProcessArchive(ModeOf(options.command), options.archive, password, context);
+        // The whole set was read from its first volume: say so beside the output.
+        if (!outcome.volumeSet.isEmpty())
+            console.error(outcome.volumeSet);
     } catch (const ComponentError& error) {
         console.error(error.description());
         return EXIT_NO_LIBRARY;

@@ -159,7 +159,9 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     // Not asked for: passed over without a password, a test or a word (the
     // library still decodes what a solid archive needs for the next ones).
     if (!m_selection.take(row.name))
-        return skip(handle);
+        return skip(handle, row);
+    if (row.beginsEarlier)
+        return passOverEarlierStart(handle, row);
     if (row.isEncrypted && !m_callback.ensurePassword())
         return false;
     ++m_entries;
@@ -186,7 +188,7 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     }
     if (!processed) {
         m_done = entryEnd;
-        return skip(handle);
+        return skip(handle, row);
     }
 
     m_writeRefused = false;
@@ -207,7 +209,7 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
     m_done = entryEnd;
     // A write the writer refused is on the refusal list already.
     if (!m_writeRefused)
-        entryDone(row.name, result);
+        entryDone(row, result);
     return m_callback.missingVolume().isEmpty();
 }
 
@@ -223,13 +225,25 @@ QString ExtractRun::writtenName(const QString& stored) const
     return m_context.renameTo + stored.mid(from.size());
 }
 
-bool ExtractRun::skip(RarHandle handle)
+bool ExtractRun::skip(RarHandle handle, const FileRow& row)
 {
     const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
     if (ReaderEnded(skipped))
         return false;
     if (skipped != ERAR_SUCCESS && !m_firstFailure)
-        m_firstFailure = skipped;
+        m_firstFailure = failureText(skipped, row);
+    return m_callback.missingVolume().isEmpty();
+}
+
+// Its start is in a volume that is not there: nothing of it can be checked
+// or written, and it is said so rather than taken for damaged data.
+bool ExtractRun::passOverEarlierStart(RarHandle handle, const FileRow& row)
+{
+    ++m_entries;
+    const int skipped = m_api.RARProcessFileW(handle, RAR_SKIP, nullptr, nullptr);
+    if (ReaderEnded(skipped))
+        return false;
+    entryDone(row, ERAR_BEGINS_EARLIER);
     return m_callback.missingVolume().isEmpty();
 }
 
@@ -265,30 +279,29 @@ void ExtractRun::reportNewRefusals()
                                     refusals[m_refusalsReported].reason);
 }
 
-QString ExtractRun::failureText(int code) const
+QString ExtractRun::failureText(int code, const FileRow& row) const
 {
-    if (const auto text = ProcessErrorText(code))
-        return *text;
-    return (m_mode == OP_TEST ? QStringLiteral("Test failed (error code %1)")
-                              : QStringLiteral("Extraction failed (error code %1)"))
-        .arg(code);
+    if (code == ERAR_BEGINS_EARLIER)
+        return BeginsEarlierText();
+    return EntryFailureText(m_mode, code, row.name, row.isEncrypted);
 }
 
-void ExtractRun::entryDone(const QString& name, int result)
+void ExtractRun::entryDone(const FileRow& row, int result)
 {
     if (result == ERAR_SUCCESS) {
-        m_context.view.entryFinished(name, result, QString());
+        m_context.view.entryFinished(row.name, result, QString());
         return;
     }
+    const QString text = failureText(result, row);
     if (!m_firstFailure)
-        m_firstFailure = result;
-    m_context.view.entryFinished(name, result, failureText(result));
+        m_firstFailure = text;
+    m_context.view.entryFinished(row.name, result, text);
 }
 
 void ExtractRun::reportOutcome(int headerResult)
 {
     if (m_firstFailure)
-        ShowErrorBox(m_context.prompts, failureText(*m_firstFailure));
+        ShowErrorBox(m_context.prompts, *m_firstFailure);
     reportRefusals();
     // Only a walk to the end knows that a name is not there.
     if (headerResult == ERAR_END_ARCHIVE)
@@ -303,6 +316,11 @@ void ExtractRun::reportRefusals()
     m_writer->finishRun();
     if (!m_writer->refusals().empty())
         ShowErrorBox(m_context.prompts, RefusalReport(m_writer->refusals()));
+}
+
+bool ExtractRun::testedNothing(int headerResult) const
+{
+    return headerResult == ERAR_END_ARCHIVE && m_entries == 0 && !m_cancelled;
 }
 
 bool ExtractRun::allPassed(int headerResult) const

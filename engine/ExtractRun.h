@@ -48,6 +48,8 @@ public:
     // was refused or kept, every name asked for was found, and the walk was
     // not cut short.
     bool allPassed(int headerResult) const;
+    // True when the walk reached the archive's end without an entry to work on.
+    bool testedNothing(int headerResult) const;
 
     bool takeData(const unsigned char* data, std::size_t size) override;
     bool wantsBytes() const override { return m_writer != nullptr; }
@@ -61,12 +63,13 @@ private:
     };
     Survey survey(bool mustFinish);
     bool keepExisting(const QString& name);
-    bool skip(RarHandle handle);
+    bool skip(RarHandle handle, const FileRow& row);
+    bool passOverEarlierStart(RarHandle handle, const FileRow& row);
     // Where the writer puts an entry: its stored name, or the renamed one.
     QString writtenName(const QString& stored) const;
     void reportNewRefusals();
-    void entryDone(const QString& name, int result);
-    QString failureText(int code) const;
+    void entryDone(const FileRow& row, int result);
+    QString failureText(int code, const FileRow& row) const;
 
     const std::int32_t m_mode;
     const QString& m_archivePath;
@@ -84,7 +87,7 @@ private:
     std::size_t m_refusalsReported = 0;
     int m_entries = 0;
     int m_kept = 0;
-    std::optional<int> m_firstFailure;
+    std::optional<QString> m_firstFailure; // its text, for the run's error box
     bool m_cancelled = false;
     bool m_writeRefused = false;
 };

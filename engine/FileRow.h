@@ -23,6 +23,9 @@ struct FileRow
     std::uint8_t version = 0;     // the format needed to unpack it: 29 (RAR 4), 50 (RAR 5)
     std::uint8_t method = 0;      // 0x30 stored to 0x35 best
     std::uint8_t dictionaryLog = 0; // dictionary of 2^n KB; 0 when the header has none
+    // Continued from a volume before the one the run began with (that
+    // volume is missing): its data cannot be read from here.
+    bool beginsEarlier = false;
 };
 
 // The rows of a listing in stored order. Appending never moves the rows

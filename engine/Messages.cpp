@@ -21,16 +21,26 @@ std::optional<QString> OpenErrorText(std::int32_t code, const QString& archiveNa
         return archiveName + QStringLiteral(": the archive is encrypted and no password was given");
     case ERAR_BAD_PASSWORD:
         return archiveName + QStringLiteral(": wrong password");
-    default:
+    case ERAR_UNKNOWN_FORMAT:
+        return archiveName + QStringLiteral(": unknown archive format");
+    case ERAR_EREAD:
+        return archiveName + QStringLiteral(": read error");
+    case ERAR_READER_CANCELLED:
         return std::nullopt;
+    default:
+        return QStringLiteral("Cannot open %1 (error code %2)").arg(archiveName).arg(code);
     }
 }
 
-std::optional<QString> ProcessErrorText(std::int32_t code)
+std::optional<QString> ProcessErrorText(std::int32_t code, const QString& entry, bool encrypted)
 {
     switch (code) {
     case ERAR_BAD_DATA:
+        if (!encrypted)
+            return QStringLiteral("CRC failed in ") + entry;
         return QStringLiteral("CRC failed in encrypted file (wrong password?)");
+    case ERAR_NO_MEMORY:
+        return QStringLiteral("Not enough memory");
     case ERAR_BAD_ARCHIVE:
         return QStringLiteral("Bad volume");
     case ERAR_UNKNOWN_FORMAT:
@@ -75,6 +85,39 @@ std::optional<QString> HeaderErrorText(std::int32_t code)
     }
 }
 
+QString EntryFailureText(std::int32_t mode, std::int32_t code, const QString& entry,
+                         bool encrypted)
+{
+    if (const auto text = ProcessErrorText(code, entry, encrypted))
+        return *text;
+    const QString failed = mode == OP_TEST      ? QStringLiteral("Test failed")
+                           : mode == OP_EXTRACT ? QStringLiteral("Extraction failed")
+                                                : QStringLiteral("Listing stopped at ") + entry;
+    return failed + QStringLiteral(" (error code %1)").arg(code);
+}
+
+QString BeginsEarlierText()
+{
+    return QStringLiteral("Begins in an earlier volume");
+}
+
+QString VolumeSetText(int volume, const QString& firstVolume)
+{
+    return QStringLiteral("Volume %1 of a set: showing the whole set from %2")
+        .arg(volume)
+        .arg(firstVolume);
+}
+
+QString CommentBrokenText(const QString& archiveName)
+{
+    return archiveName + QStringLiteral(": archive comment broken");
+}
+
+QString NoFilesToTestText()
+{
+    return QStringLiteral("No files to test");
+}
+
 QString ReaderFailureText(std::int32_t mode, const QString& archiveName, const QString& entry,
                           const QString& reason)
 {
@@ -102,9 +145,10 @@ void ShowOpenError(IUserPrompts& prompts, std::int32_t code, const QString& arch
         ShowErrorBox(prompts, *text);
 }
 
-void ShowProcessError(IUserPrompts& prompts, std::int32_t code)
+void ShowProcessError(IUserPrompts& prompts, std::int32_t code, const QString& entry,
+                      bool encrypted)
 {
-    if (const auto text = ProcessErrorText(code))
+    if (const auto text = ProcessErrorText(code, entry, encrypted))
         ShowErrorBox(prompts, *text);
 }
 

@@ -9,12 +9,33 @@ namespace marrowick {
 
 class IUserPrompts;
 
-// The text for a failed open of the archive, or nothing when the code has none.
-// archiveName is the path exactly as the caller gave it.
+// The text for a failed open of the archive; every code has one (a failure
+// is never silent), except a cancelled run's. archiveName is the path exactly
+// as the caller gave it.
 std::optional<QString> OpenErrorText(std::int32_t code, const QString& archiveName);
 
-// The text for a failed entry (extract, test or skip), or nothing.
-std::optional<QString> ProcessErrorText(std::int32_t code);
+// The text for a failed entry (extract, test or skip), or nothing. Bad data
+// is blamed on a password only for an encrypted entry; otherwise the text
+// names the entry whose data is damaged.
+std::optional<QString> ProcessErrorText(std::int32_t code, const QString& entry, bool encrypted);
+
+// The same with a text for every code: what failed, in which mode, and the
+// library's number where there is no better word for it.
+QString EntryFailureText(std::int32_t mode, std::int32_t code, const QString& entry,
+                         bool encrypted);
+
+// An entry that started in a volume before the one the run began with: its
+// data cannot be checked or written from here.
+QString BeginsEarlierText();
+
+// A run given a later volume of a set that starts from the first one.
+QString VolumeSetText(int volume, const QString& firstVolume);
+
+// The archive comment is there but its data is damaged.
+QString CommentBrokenText(const QString& archiveName);
+
+// A test that found no entry to test.
+QString NoFilesToTestText();
 
 // The text for a header read that ended the walk, or nothing for the normal
 // end of the archive (and for 0, which does not end it).
@@ -33,7 +54,8 @@ QString ReaderFailureText(std::int32_t mode, const QString& archiveName, const Q
 void ShowErrorBox(IUserPrompts& prompts, const QString& text);
 // Show the open or entry text for the code, when the table has one.
 void ShowOpenError(IUserPrompts& prompts, std::int32_t code, const QString& archiveName);
-void ShowProcessError(IUserPrompts& prompts, std::int32_t code);
+void ShowProcessError(IUserPrompts& prompts, std::int32_t code, const QString& entry,
+                      bool encrypted);
 // The comment window, modal, until the user closes it.
 void ShowArchiveComment(IUserPrompts& prompts, const QString& comment);
 

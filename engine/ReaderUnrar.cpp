@@ -229,7 +229,7 @@ public:
             // no round trip per entry.
             // RAR_EXTRACT is a test of every entry with its bytes, which the
             // program may still pass over one by one.
-            const int plan = m_openMode == RAR_OM_LIST ? RAR_SKIP : ask(UCM_READER_PLAN, 0, 0);
+            const int plan = m_openMode != RAR_OM_EXTRACT ? RAR_SKIP : ask(UCM_READER_PLAN, 0, 0);
             if (plan == RAR_SKIP || plan == RAR_TEST || plan == RAR_EXTRACT) {
                 m_walking = true;
                 m_walkBytes = plan == RAR_EXTRACT;

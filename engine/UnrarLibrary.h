@@ -47,6 +47,7 @@ enum : int {
     ERAR_READER_FAILED = 0x4D52,  // the reader crashed or broke the protocol
     ERAR_READER_CANCELLED,        // the user cancelled while the reader worked
     ERAR_ARCHIVE_CUT,             // the library saw the end, but the archive stops early
+    ERAR_BEGINS_EARLIER,          // an entry continued from a volume before the run's first
 };
 
 // Every function of the UnRAR library the engine calls. Tests give the engine

@@ -11,6 +11,9 @@
 #include "engine/SandboxNotice.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
+#include "engine/VolumeNames.h"
+
+#include <QFileInfo>
 
 #include <cstring>
 #include <cwchar>
@@ -56,6 +59,11 @@ public:
     OpenArchive& operator=(const OpenArchive&) = delete;
 
     RarHandle handle() const { return m_handle; }
+    void reset(RarHandle handle)
+    {
+        close();
+        m_handle = handle;
+    }
     void close()
     {
         if (m_handle)
@@ -78,38 +86,38 @@ public:
     {
     }
 
-    void run()
+    RunOutcome run()
     {
         // The wide buffer: the 8-bit one is converted by the library with the C
         // locale, which drops every non-ASCII character when it is not UTF-8.
         std::vector<wchar_t> comment(kCommentBufferSize, L' ');
-        const std::wstring widePath = m_archivePath.toStdWString();
-
         RAROpenArchiveDataEx open;
-        std::memset(&open, 0, sizeof open);
-        open.ArcNameW = const_cast<wchar_t*>(widePath.c_str());
-        open.OpenMode = m_mode == OP_LIST ? RAR_OM_LIST : RAR_OM_EXTRACT;
-        open.CmtBufW = comment.data();
-        open.CmtBufSize = kCommentBufferSize;
-        // Installed before the open: encrypted headers ask for the password there.
-        open.Callback = &UnrarCallback;
-        open.UserData = m_callback.userData();
-
-        // A run over some entries only skips the others: chosen one by one.
-        // A whole extraction streams the entries; the few the writer turns
-        // down are dropped as they come.
-        if (m_mode == OP_TEST && m_context.selection.isEmpty())
-            m_callback.planEveryEntry(RAR_TEST);
-        else if (m_mode == OP_EXTRACT && m_context.selection.isEmpty())
-            m_callback.planEveryEntry(RAR_EXTRACT);
-        OpenArchive archive(m_api, m_api.RAROpenArchiveEx(&open));
+        OpenArchive archive(m_api, openAt(m_archivePath, open, comment));
         if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
             if (!m_callback.readerFailure().isEmpty())
                 showReaderFailure();
-            else if (!m_callback.passwordCancelled() && open.OpenResult != ERAR_READER_CANCELLED)
+            else if (!m_callback.passwordCancelled())
                 ShowOpenError(m_context.prompts, static_cast<std::int32_t>(open.OpenResult),
                               m_archivePath);
-            return;
+            return m_outcome;
+        }
+        m_outcome.opened = true;
+        if ((open.Flags & ROADF_VOLUME) && !startFromFirstVolume(archive, open, comment)) {
+            // The given volume opened once and not the second time.
+            ShowOpenError(m_context.prompts, static_cast<std::int32_t>(open.OpenResult),
+                          m_archivePath);
+            return m_outcome;
+        }
+
+        // A run over some entries only skips the others: chosen one by one.
+        // A whole extraction streams the entries; the few the writer turns
+        // down are dropped as they come. A run from a later volume takes its
+        // first entry, which may have begun in a volume not there, apart.
+        if (m_context.selection.isEmpty() && !m_fromLaterVolume) {
+            if (m_mode == OP_TEST)
+                m_callback.planEveryEntry(RAR_TEST);
+            else if (m_mode == OP_EXTRACT)
+                m_callback.planEveryEntry(RAR_EXTRACT);
         }
         m_api.RARSetCallback(archive.handle(), &UnrarCallback, m_callback.userData());
         m_handle = archive.handle();
@@ -118,7 +126,7 @@ public:
 
         std::unique_ptr<ExtractRun> work;
         if (m_mode != OP_LIST)
-            work = std::make_unique<ExtractRun>(m_mode, m_archivePath, m_context, m_api,
+            work = std::make_unique<ExtractRun>(m_mode, m_path, m_context, m_api,
                                                 m_callback, m_status, m_pacer);
 
         // One zeroed record for the whole run (14 KB: not on the stack of a
@@ -137,7 +145,7 @@ public:
             m_view.clearRows();
         // No to the overwrite question: the archive is closed, nothing written.
         if (work && !work->prepare())
-            return;
+            return m_outcome;
 
         bool stopped = false;
         while (headerResult == ERAR_SUCCESS) {
@@ -148,10 +156,24 @@ public:
                 if (work)
                     work->reportProgress();
             }
-            const FileRow row = RowFromHeader(*header);
+            FileRow row = RowFromHeader(*header);
             if (row.isEncrypted)
                 showEncrypted();
             m_inFlight = row.name;
+            // Only the first entry of a volume can have begun in the one
+            // before; further on, an entry split before is the rest of one
+            // passed over, met again in the next volume.
+            if (header->Flags & RHDF_SPLITBEFORE) {
+                if (m_headers > 1) {
+                    if (!passOverContinuation()) {
+                        stopped = true;
+                        break;
+                    }
+                    headerResult = readHeader(*header);
+                    continue;
+                }
+                row.beginsEarlier = true;
+            }
 
             if (work) {
                 // A failed entry does not stop the others; only a cancel, a
@@ -169,9 +191,10 @@ public:
                 }
                 if (processResult != ERAR_SUCCESS) {
                     flushRows();
-                    ShowProcessError(m_context.prompts, processResult);
+                    ShowErrorBox(m_context.prompts, EntryFailureText(OP_LIST, processResult,
+                                                                     row.name, row.isEncrypted));
                     m_status.set(QStringLiteral("Ready"));
-                    return;
+                    return m_outcome;
                 }
                 m_status.set(QStringLiteral("Processing"));
             }
@@ -180,24 +203,31 @@ public:
         }
         flushRows();
 
-        m_status.set(QStringLiteral("Ready"));
+        m_status.set(m_outcome.volumeSet.isEmpty() ? QStringLiteral("Ready") : m_outcome.volumeSet);
         if (!m_callback.readerFailure().isEmpty()) {
             showReaderFailure();
             if (work)
                 work->reportRefusals();
-            return;
+            return m_outcome;
         }
         if (!m_callback.missingVolume().isEmpty()) {
             ShowErrorBox(m_context.prompts, MissingVolumeText(m_callback.missingVolume()));
             if (work)
                 work->reportRefusals();
-            return;
+            return m_outcome;
         }
         // Cancelled by the user: nothing more to say.
         if (stopped || headerResult == ERAR_READER_CANCELLED)
-            return;
+            return m_outcome;
         if (m_mode == OP_LIST && open.CmtState == 1)
             ShowArchiveComment(m_context.prompts, WideField(comment.data(), comment.size()));
+        // The library says there is a comment and gives none: its data failed
+        // its check (`unrar t` fails such an archive too). After a broken
+        // header the library may not have found it at all: that was said.
+        const bool commentBroken = (open.Flags & ROADF_COMMENT) && open.CmtState == 0 &&
+                                   headerResult == ERAR_END_ARCHIVE;
+        if (commentBroken)
+            ShowErrorBox(m_context.prompts, CommentBrokenText(m_archivePath));
         if (!m_callback.passwordCancelled()) {
             if (const auto text = HeaderErrorText(headerResult)) {
                 // A cut archive also says so where the user looks last.
@@ -210,27 +240,94 @@ public:
             work->reportOutcome(headerResult);
         // A test leaves the title as it was.
         if (m_mode != OP_TEST)
-            m_view.setTitle(QString::fromStdWString(m_arcName) + QStringLiteral(" - ") +
-                            ProductName());
+            m_view.setTitle((m_outcome.volumeSet.isEmpty() ? QString::fromStdWString(m_arcName)
+                                                           : m_outcome.volumeSet) +
+                            QStringLiteral(" - ") + ProductName());
         archive.close();
         if (m_mode != OP_TEST && m_view.rowCount() > 0)
             m_view.showIconsForFiles();
-        if (work && work->allPassed(headerResult)) {
+        if (work && !commentBroken && work->allPassed(headerResult)) {
             m_context.passed = true;
             if (m_mode == OP_EXTRACT)
                 m_status.set(QStringLiteral("Success"));
             else
                 m_context.prompts.showInformation(
                     QStringLiteral("No errors found during test operation"), ProductName());
+        } else if (work && m_mode == OP_TEST && work->testedNothing(headerResult)) {
+            m_context.prompts.showInformation(NoFilesToTestText(), ProductName());
         }
+        return m_outcome;
     }
 
 private:
+    RarHandle openAt(const QString& path, RAROpenArchiveDataEx& open, std::vector<wchar_t>& comment)
+    {
+        m_widePath = path.toStdWString();
+        std::memset(&open, 0, sizeof open);
+        open.ArcNameW = const_cast<wchar_t*>(m_widePath.c_str());
+        // Listed with the entries continued from an earlier volume: the
+        // first of a later volume is shown, the rest passed over.
+        open.OpenMode = m_mode == OP_LIST ? RAR_OM_LIST_INCSPLIT : RAR_OM_EXTRACT;
+        open.CmtBufW = comment.data();
+        open.CmtBufSize = static_cast<unsigned int>(comment.size());
+        // Installed before the open: encrypted headers ask for the password there.
+        open.Callback = &UnrarCallback;
+        open.UserData = m_callback.userData();
+        m_path = path;
+        return m_api.RAROpenArchiveEx(&open);
+    }
+
+    // Given a later volume: the whole set from its first volume when that
+    // one is there (and opens as the first of a set); otherwise this volume
+    // alone. The library calls a volume "first" also when no entry in it
+    // began earlier, so the place comes from the name. False when the given
+    // volume could not be opened again.
+    bool startFromFirstVolume(OpenArchive& archive, RAROpenArchiveDataEx& open,
+                              std::vector<wchar_t>& comment)
+    {
+        const QString given = m_path;
+        const VolumePlace place = PlaceInSet(given, (open.Flags & ROADF_NEWNUMBERING) != 0);
+        if (place.number > 1 && place.firstVolume != given &&
+            QFileInfo(place.firstVolume).isFile()) {
+            RAROpenArchiveDataEx first;
+            const RarHandle handle = openAt(place.firstVolume, first, comment);
+            if (handle && first.OpenResult == ERAR_SUCCESS && (first.Flags & ROADF_FIRSTVOLUME)) {
+                archive.reset(handle);
+                open = first;
+                m_outcome.volumeSet =
+                    VolumeSetText(place.number, QFileInfo(place.firstVolume).fileName());
+                return true;
+            }
+            if (handle)
+                m_api.RARCloseArchive(handle);
+            // The given volume again, with its own comment.
+            archive.reset(openAt(given, open, comment));
+            if (!archive.handle() || open.OpenResult != ERAR_SUCCESS) {
+                archive.close();
+                m_outcome.opened = false;
+                return false;
+            }
+        }
+        m_fromLaterVolume = !(open.Flags & ROADF_FIRSTVOLUME);
+        return true;
+    }
+
+    // An entry met again in the next volume after it was passed over: not
+    // an entry of its own.
+    bool passOverContinuation()
+    {
+        const int result = m_api.RARProcessFileW(m_handle, RAR_SKIP, nullptr, nullptr);
+        m_inFlight.clear();
+        return result != ERAR_READER_FAILED && result != ERAR_READER_CANCELLED &&
+               m_callback.missingVolume().isEmpty() && !m_view.cancelRequested();
+    }
+
     int readHeader(RARHeaderDataEx& header)
     {
         ClearEntryFields(header);
         const int result = m_api.RARReadHeaderEx(m_handle, &header);
         if (result == ERAR_SUCCESS) {
+            ++m_headers;
             // The title names the archive as the library last reported it;
             // only a successful read counts, so it is kept apart from the
             // record. Compared first: it rarely changes between entries.
@@ -285,6 +382,11 @@ private:
     StatusPanel m_status;
     RunPacer m_pacer;
     RarHandle m_handle = nullptr;
+    std::wstring m_widePath;
+    QString m_path; // the volume the run opened: the given one or its set's first
+    RunOutcome m_outcome;
+    bool m_fromLaterVolume = false; // a later volume whose set's first is not there
+    std::int64_t m_headers = 0;
     std::vector<FileRow> m_rows;
     std::int64_t m_listed = 0;
     std::wstring m_arcName;
@@ -294,14 +396,14 @@ private:
 
 } // namespace
 
-void ProcessArchive(std::int32_t mode, const QString& archivePath, QString& password,
-                    RunContext& context)
+RunOutcome ProcessArchive(std::int32_t mode, const QString& archivePath, QString& password,
+                          RunContext& context)
 {
     // A missing library ends the run before it touches the window.
     const UnrarApi& api = context.api ? *context.api : InstalledUnrar();
     context.passed = false;
     RunBracket bracket(context.view);
-    ArchiveRun(mode, archivePath, password, context, api).run();
+    return ArchiveRun(mode, archivePath, password, context, api).run();
 }
 
 } // namespace marrowick

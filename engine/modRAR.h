@@ -42,11 +42,24 @@ struct RunContext
     bool passed = false;
 };
 
+// What a run leaves for its caller besides the window it filled. Failures
+// have been shown already; this only says what the window may show next.
+struct RunOutcome
+{
+    bool opened = false; // the archive opened (a failed open has been reported)
+    // A later volume of a set was given and the run went through the whole
+    // set from its first volume: "Volume 3 of a set: showing the whole set
+    // from name.part01.rar". Empty otherwise.
+    QString volumeSet;
+};
+
 // The one routine that works on an archive: lists (OP_LIST), extracts
-// (OP_EXTRACT) or tests (OP_TEST) it. Failures are shown to the user through
-// context.prompts; only a library that cannot be loaded throws (ComponentError).
-// The password may be replaced by what the user types when asked for one.
-void ProcessArchive(std::int32_t mode, const QString& archivePath, QString& password,
-                    RunContext& context);
+// (OP_EXTRACT) or tests (OP_TEST) it. Given a later volume of a set whose
+// first volume is beside it, it works on the whole set from the first one.
+// Failures are shown to the user through context.prompts; only a library that
+// cannot be loaded throws (ComponentError). The password may be replaced by
+// what the user types when asked for one.
+RunOutcome ProcessArchive(std::int32_t mode, const QString& archivePath, QString& password,
+                          RunContext& context);
 
 } // namespace marrowick

@@ -76,8 +76,10 @@ void fMain::dropFiles(const QStringList& localFiles)
     if (!HasRarSignature(name))
         return;
     QString password;
-    runArchiveReported(OP_LIST, name, password);
-    enterArchiveOpenState(name);
+    const RunOutcome outcome = runArchiveReported(OP_LIST, name, password);
+    if (!outcome.opened)
+        return;
+    enterArchiveOpenState(name, outcome.volumeSet);
     m_archivePath = name;
     m_currentArchive = name;
 }

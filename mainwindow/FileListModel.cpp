@@ -2,7 +2,9 @@
 
 #include "engine/EntryDetails.h"
 #include "engine/Formats.h"
+#include "engine/Messages.h"
 
+#include <QFont>
 
 #include <algorithm>
 #include <numeric>
@@ -172,10 +174,21 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        if (role == Qt::ToolTipRole && index.column() != Name)
-            return {};
         return cellText(index.row(), index.column());
+    case Qt::ToolTipRole:
+        if (index.column() != Name)
+            return {};
+        if (m_rows[stored(index.row())].beginsEarlier)
+            return cellText(index.row(), Name) + QLatin1Char('\n') + BeginsEarlierText();
+        return cellText(index.row(), Name);
+    case Qt::FontRole:
+        // An entry whose start is in a volume that is not there.
+        if (m_rows[stored(index.row())].beginsEarlier) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return {};
     case Qt::DecorationRole:
         if (index.column() == Name && hasIcons())
             return iconOfRow(index.row());

@@ -132,30 +132,32 @@ void fMain::showComponentError(std::int32_t number, const QString& description)
                                  QLatin1Char('\n') + description);
 }
 
-void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
+RunOutcome fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
 {
     RunContext context{*this, *m_prompts, m_api, m_extractFolder};
-    m_listed = false;
-    ProcessArchive(mode, path, password, context);
-    if (mode == OP_LIST && m_listed)
+    const RunOutcome outcome = ProcessArchive(mode, path, password, context);
+    if (mode == OP_LIST && outcome.opened)
         m_recent->add(path);
+    return outcome;
 }
 
-void fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
+RunOutcome fMain::runArchiveReported(std::int32_t mode, const QString& path, QString& password)
 {
     try {
-        runArchive(mode, path, password);
+        return runArchive(mode, path, password);
     } catch (const ComponentError& error) {
         showComponentError(error.number(), error.description());
     }
+    return {};
 }
 
-void fMain::enterArchiveOpenState(const QString& fileName)
+void fMain::enterArchiveOpenState(const QString& fileName, const QString& volumeSet)
 {
     // Files opened from another archive go when this one takes its place.
     if (fileName != m_archivePath)
         releasePrivateFolder();
-    setWindowTitle(fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1) +
+    setWindowTitle((volumeSet.isEmpty() ? fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1)
+                                        : volumeSet) +
                    QStringLiteral(" - ") + ProductName);
     m_mnuextract->setEnabled(true);
     m_mnutest->setEnabled(true);

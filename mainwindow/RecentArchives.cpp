@@ -93,8 +93,10 @@ void OpenRecentArchive(fMain& window, const QString& path)
         return;
     try {
         QString password;
-        window.runArchive(OP_LIST, path, password);
-        window.enterArchiveOpenState(path);
+        const RunOutcome outcome = window.runArchive(OP_LIST, path, password);
+        if (!outcome.opened)
+            return;
+        window.enterArchiveOpenState(path, outcome.volumeSet);
         window.setArchivePath(path);
         window.setCurrentArchive(path);
     } catch (const ComponentError& error) {

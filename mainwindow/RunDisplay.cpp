@@ -107,7 +107,6 @@ void fMain::clearRows()
     m_browser->listingStarted();
     m_model->clear();
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
-    m_listed = true;
 }
 
 void fMain::entryRefused(const QString& name, const QString& reason)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArchiveView.h"
+#include "engine/modRAR.h"
 #include "mainwindow/OpenedFiles.h"
 
 #include <QMainWindow>
@@ -83,12 +84,13 @@ public:
 
     // One archive run shown in this window. Throws what the engine throws (a
     // library that cannot be loaded).
-    void runArchive(std::int32_t mode, const QString& path, QString& password);
+    RunOutcome runArchive(std::int32_t mode, const QString& path, QString& password);
     // The same for callers without an error trap of their own: such an error
     // is shown in the "Error no." box instead of ending the program.
-    void runArchiveReported(std::int32_t mode, const QString& path, QString& password);
+    RunOutcome runArchiveReported(std::int32_t mode, const QString& path, QString& password);
     // After a listing by Open, Test or a drop: title, commands and buttons.
-    void enterArchiveOpenState(const QString& fileName);
+    // A whole set shown from a later volume says so in the title.
+    void enterArchiveOpenState(const QString& fileName, const QString& volumeSet = {});
     // The list's drop handler, given the dropped files in order.
     void dropFiles(const QStringList& localFiles);
     bool isRunning() const { return m_running; }
@@ -266,7 +268,6 @@ private:
     QAction* m_mnuextracthere = nullptr;
     RecentArchives* m_recent = nullptr;
     RunNotifier* m_notifier = nullptr;
-    bool m_listed = false; // the list run going on opened its archive
 };
 
 } // namespace marrowick

@@ -45,8 +45,11 @@ void OpenArchive(fMain& window)
         if (fileName.isEmpty())
             return;
         QString password;
-        window.runArchive(OP_LIST, fileName, password);
-        window.enterArchiveOpenState(fileName);
+        // An archive that did not open (its failure was shown) is not the open one.
+        const RunOutcome outcome = window.runArchive(OP_LIST, fileName, password);
+        if (!outcome.opened)
+            return;
+        window.enterArchiveOpenState(fileName, outcome.volumeSet);
         window.setArchivePath(fileName);
         window.setCurrentArchive(fileName);
     } catch (const ComponentError& error) {

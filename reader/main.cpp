@@ -268,7 +268,7 @@ private:
         RAROpenArchiveDataEx data;
         std::memset(&data, 0, sizeof data);
         data.ArcNameW = widePath.data();
-        data.OpenMode = mode == RAR_OM_LIST ? RAR_OM_LIST : RAR_OM_EXTRACT;
+        data.OpenMode = mode == RAR_OM_LIST || mode == RAR_OM_LIST_INCSPLIT ? mode : RAR_OM_EXTRACT;
         data.CmtBufW = commentSize ? comment.data() : nullptr;
         data.CmtBufSize = commentSize;
         data.Callback = &Server::Callback;

@@ -61,6 +61,8 @@ public:
     void setName(int file, const QString& name) { edit(file).name = name.toUtf8(); }
     void setAttributes(int file, std::uint64_t attributes) { edit(file).attributes = attributes; }
     void setUnpackedSize(int file, std::uint64_t size) { edit(file).unpSize = size; }
+    // The size of the data the header claims; the data stays as it is.
+    void setPackedSize(int file, std::uint64_t size) { edit(file).packSize = size; }
     // Damages the packed data without touching the header.
     void flipDataByte(int file) { block(file).data[0] ^= 0x55; }
 
@@ -69,7 +71,7 @@ public:
         QByteArray out = m_head;
         for (const Block& b : m_blocks) {
             QByteArray body = Vint(2) + Vint(b.flags) + ((b.flags & 1) ? Vint(b.extra.size()) : QByteArray()) +
-                              ((b.flags & 2) ? Vint(b.data.size()) : QByteArray()) + Vint(b.fileFlags) +
+                              ((b.flags & 2) ? Vint(b.packSize.value_or(b.data.size())) : QByteArray()) + Vint(b.fileFlags) +
                               Vint(b.unpSize) + Vint(b.attributes) + b.fixed + Vint(b.compression) +
                               Vint(b.hostOS) + Vint(b.name.size()) + b.name + b.extra;
             body.prepend(Vint(body.size()));
@@ -86,6 +88,7 @@ private:
         QByteArray raw, data, fixed, name, extra; // raw: the whole header as read
         bool isFile = false, changed = false;
         std::uint64_t flags = 0, fileFlags = 0, unpSize = 0, attributes = 0, compression = 0, hostOS = 0;
+        std::optional<std::uint64_t> packSize;
     };
     // Reads forward; any overrun clears ok for good.
     struct Reader

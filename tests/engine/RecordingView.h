@@ -42,6 +42,8 @@ public:
         outcomes << QStringLiteral("%1=%2").arg(name).arg(result);
         if (result != 0 && message.isEmpty())
             outcomes << "(no message)";
+        if (result != 0)
+            messages << message;
     }
     void entryRefused(const QString& name, const QString&) override { refused << name; }
 
@@ -56,7 +58,7 @@ public:
     std::vector<FileRow> rows;
     QMap<int, QString> panels;
     QString title = "(untouched)";
-    QStringList log, outcomes, refused;
+    QStringList log, outcomes, refused, messages; // messages: of the failed entries
     int started = 0, finished = 0;
     QString progressEntry;
     std::uint64_t progressTotal = 0;

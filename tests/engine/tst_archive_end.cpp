@@ -45,14 +45,16 @@ struct Rar4
         ends.append(int(bytes.size()));
         return *this;
     }
-    // A stored entry; with 0x100 the header carries the high halves of the sizes.
-    Rar4& entry(const QByteArray& name, const QByteArray& data, int flags = 0, int type = 0x74)
+    // A stored entry; with 0x100 the header carries the high halves of the
+    // sizes (packed, then unpacked).
+    Rar4& entry(const QByteArray& name, const QByteArray& data, int flags = 0, int type = 0x74,
+                quint32 highPacked = 0, quint32 highUnpacked = 0)
     {
         QByteArray body = Le(data.size(), 4) + Le(data.size(), 4) + Le(3, 1) + Le(Crc32(data), 4) +
                           Le(0x58212862, 4) + Le(29, 1) + Le(0x30, 1) + Le(name.size(), 2) +
                           Le(type == 0x74 ? 0x81A40020 : 0, 4);
         if (flags & 0x100)
-            body += Le(0, 8);
+            body += Le(highPacked, 4) + Le(highUnpacked, 4);
         return block(type, flags | 0x8000, body + name, data);
     }
 };
@@ -86,6 +88,9 @@ class TestArchiveEnd : public QObject
             {"encrypted-headers.rar", {78, 222, 350, 478, 606, 654, 702, 766, 798}, {46}},
             // The recovery record, in the clear, ends at 604.
             {"ends/encrypted-headers-recovery.rar", {94, 238, 604, 636}, {46, 604}},
+            // Extra records in file and service headers (owner, link, times),
+            // a comment, a recovery record and a quick-open record.
+            {"ends/records.rar", {539, 1182, 1190}},
             // A volume where another follows is cut; so is any copy that ends
             // before the quick-open record.
             {"multivolume.part1.rar", {}},
@@ -115,6 +120,32 @@ class TestArchiveEnd : public QObject
             .entry("big.bin", QByteArray(1000, 'b'), 0x02)
             .block(0x7B, 0x4001, {});
         QTest::newRow("rar4 first volume") << volume.bytes << volume.ends.mid(0, 2) << QList<int>();
+    }
+
+    // RAR 4 entries of 4 GiB and more: the data that follows a header is
+    // its packed size with the packed size's high half, whatever the
+    // unpacked one says.
+    void rar4HighHalves_data()
+    {
+        QTest::addColumn<quint32>("highPacked");
+        QTest::addColumn<quint32>("highUnpacked");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("unpacked above 4 GiB") << 0u << 1u << false;
+        QTest::newRow("packed above 4 GiB") << 1u << 0u << true;
+        QTest::newRow("both above 4 GiB") << 2u << 2u << true;
+    }
+    void rar4HighHalves()
+    {
+        QFETCH(quint32, highPacked);
+        QFETCH(quint32, highUnpacked);
+        QFETCH(bool, cut);
+        Rar4 archive;
+        archive.block(0x73, 0, QByteArray(6, 0))
+            .entry("big.bin", QByteArray(300, 'b'), 0x100, 0x74, highPacked, highUnpacked)
+            .block(0x7B, 0x4000, {});
+        QCOMPARE(CheckArchiveEnd(reinterpret_cast<const unsigned char*>(archive.bytes.constData()),
+                                 std::size_t(archive.bytes.size())),
+                 cut ? ArchiveEnd::Cut : ArchiveEnd::Whole);
     }
 
     void cutCopies()

@@ -87,8 +87,8 @@ private slots:
         }
     }
 
-    // Whatever the library answers, a run ends once and says what went wrong
-    // (nothing for codes without a text). A listing stops at a failed entry,
+    // Whatever the library answers, a run ends once and says what went wrong,
+    // with the library's number where there is no better word. A listing stops at a failed entry,
     // names no archive and gives no icons; extraction and test go on with
     // the next entry, the first failure speaking for the run.
     void libraryResults_data()
@@ -99,17 +99,19 @@ private slots:
         QTest::addColumn<int>("end");
         QTest::addColumn<QStringList>("result"); // names listed, or files written
         QTest::addColumn<QStringList>("errors");
-        const QStringList all{"a", "b", "c"}, none, crc{"CRC failed in encrypted file (wrong password?)"};
+        const QStringList all{"a", "b", "c"}, none;
         const QString header = "Reading the archive's file headers failed (error code %1)";
         const int l = OP_LIST, x = OP_EXTRACT, t = OP_TEST;
         // clang-format off
         QTest::newRow("list") << l << 0u << 0 << 10 << all << none;
-        QTest::newRow("list, entry 12") << l << 0u << 12 << 10 << QStringList{"a", "b"} << crc;
-        QTest::newRow("list, entry 11") << l << 0u << 11 << 10 << QStringList{"a", "b"} << none;
+        QTest::newRow("list, entry 12") << l << 0u << 12 << 10 << QStringList{"a", "b"} << QStringList{"CRC failed in b"};
+        QTest::newRow("list, entry 11") << l << 0u << 11 << 10 << QStringList{"a", "b"} << QStringList{"Not enough memory"};
+        QTest::newRow("list, entry 21") << l << 0u << 21 << 10 << QStringList{"a", "b"} << QStringList{"Listing stopped at b (error code 21)"};
         QTest::newRow("list, header 12") << l << 0u << 0 << 12 << all << QStringList{"File header broken"};
         QTest::newRow("list, header 21") << l << 0u << 0 << 21 << all << QStringList{header.arg(21)};
         QTest::newRow("list, open 13") << l << 13u << 0 << 10 << QStringList{"old"} << QStringList{"/fake/archive.rar is not RAR archive"};
-        QTest::newRow("list, open 14") << l << 14u << 0 << 10 << QStringList{"old"} << none;
+        QTest::newRow("list, open 14") << l << 14u << 0 << 10 << QStringList{"old"} << QStringList{"/fake/archive.rar: unknown archive format"};
+        QTest::newRow("test, open 21") << t << 21u << 0 << 10 << none << QStringList{"Cannot open /fake/archive.rar (error code 21)"};
         QTest::newRow("extract") << x << 0u << 0 << 10 << all << none;
         QTest::newRow("extract, entry 16") << x << 0u << 16 << 10 << QStringList{"a", "c"} << QStringList{"File create error"};
         QTest::newRow("extract, header 12") << x << 0u << 0 << 12 << all << QStringList{"File header broken"};
@@ -138,10 +140,42 @@ private slots:
         QCOMPARE(run.fake.callsAfterClose, 0);
         if (mode == OP_LIST) {
             QCOMPARE(run.view.log.contains("icons"), code == 0 && open == 0);
+        } else if (open != 0) {
+            QVERIFY(run.view.outcomes.isEmpty() && !run.passed());
         } else {
             QCOMPARE(run.view.outcomes, QStringList({"a=0", QStringLiteral("b=%1").arg(code), "c=0"}));
             QCOMPARE(run.passed(), errors.isEmpty());
         }
+    }
+
+    // Bad data blames a password only for an encrypted entry, in the error
+    // box and in the entry's result; a test of nothing says so.
+    void badDataAndNothing_data()
+    {
+        QTest::addColumn<unsigned>("flags");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("information");
+        QTest::newRow("plain") << 0u << 1 << QStringList{"CRC failed in b"} << QStringList();
+        QTest::newRow("encrypted") << unsigned(RHDF_ENCRYPTED) << 1
+                                   << QStringList{"CRC failed in encrypted file (wrong password?)"} << QStringList();
+        QTest::newRow("no entries") << 0u << 0 << QStringList() << QStringList{"No files to test"};
+    }
+    void badDataAndNothing()
+    {
+        QFETCH(unsigned, flags);
+        QFETCH(int, entries);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, information);
+        Run run;
+        run.password = "x";
+        run.fake.entries.assign(entries, File(L"b", ERAR_BAD_DATA));
+        for (auto& entry : run.fake.entries)
+            entry.flags = flags;
+        run.run(OP_TEST);
+        QCOMPARE(run.prompts.errors, errors);
+        QCOMPARE(run.view.messages, errors);
+        QCOMPARE(run.prompts.information, information);
     }
 
     // Only the second entry is encrypted: the prompt comes before it.

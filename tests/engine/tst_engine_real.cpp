@@ -2,6 +2,8 @@
 // tests/data (made by make-fixtures.sh; password "secret").
 #include "engine/Formats.h"
 #include "engine/FreeSpace.h"
+#include "engine/UnrarLibrary.h"
+#include "HostileRar.h"
 #include "RecordingView.h"
 #include "TreeSnapshot.h"
 
@@ -92,10 +94,11 @@ private slots:
         QTest::newRow("volumes, extract") << "multivolume.part1.rar" << x << "" << none
             << QStringList{"random.bin#300000", "readme.txt=hello\n"} << none0 << 0;
         QTest::newRow("basic, test") << "basic.rar" << t << "" << none << passed << none0 << 0;
+        // Bad data in a plain entry names the entry, not a password.
         QTest::newRow("flipped data byte, test") << "flipped-data.rar" << t << "" << none
-            << QStringList{"readme.txt=12"} << QStringList{crc} << 0;
+            << QStringList{"readme.txt=12"} << QStringList{"CRC failed in readme.txt"} << 0;
         QTest::newRow("flipped header byte, test") << "flipped-header.rar" << t << "" << none
-            << QStringList{"readme.txt=12"} << QStringList{"File header broken", crc} << 0;
+            << QStringList{"readme.txt=12"} << QStringList{"File header broken", "CRC failed in readme.txt"} << 0;
         QTest::newRow("headers, list, given") << headers << l << "secret" << none << names << none0 << 0;
         QTest::newRow("headers, list, typed") << headers << l << "" << secret << names << none0 << 1;
         QTest::newRow("headers, list, cancelled") << headers << l << "" << none << none0 << none0 << 1;
@@ -208,6 +211,93 @@ private slots:
         QCOMPARE(run.prompts.errors, QStringList{error.arg(dir.path())});
         QVERIFY(!run.passed());
         QCOMPARE(Contents(dir.filePath("out")), QStringList());
+    }
+
+    // Sets made by `rar -v` (RAR 5, new numbering) and by hand (RAR 4, old
+    // and new numbering; tests/data/volumes). Any volume with the first one
+    // beside it is the whole set; without the first, an entry that began
+    // before the given volume is marked ("*" after its name) and said to.
+    void volumeSets_data()
+    {
+        QTest::addColumn<QString>("set");       // the volumes' names, %1 for the part
+        QTest::addColumn<QStringList>("parts"); // the volumes copied into the folder
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("result"); // rows (list) or entry results (test)
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QString>("note");      // status (and a listing's title)
+        const QString five = "multivolume.part%1.rar", old4 = "volumes/old4.%1", new4 = "volumes/new4.part%1.rar";
+        const QStringList fiveAll{"1", "2", "3"}, oldAll{"rar", "r00", "r01"}, none;
+        const QStringList fiveRows{"random.bin", "readme.txt"}, fourRows{"a.txt", "b.txt", "c.txt"};
+        const QStringList fivePassed{"random.bin=0", "readme.txt=0"}, fourPassed{"a.txt=0", "b.txt=0", "c.txt=0"};
+        const QString early = QString::number(ERAR_BEGINS_EARLIER), volume = "Volume %1 of a set: showing the whole set from %2";
+        const int l = OP_LIST, t = OP_TEST;
+        // clang-format off
+        QTest::newRow("5, first") << five << fiveAll << "1" << t << fivePassed << none << "";
+        QTest::newRow("5, middle") << five << fiveAll << "2" << l << fiveRows << none << volume.arg(2).arg("set.part1.rar");
+        QTest::newRow("5, last") << five << fiveAll << "3" << t << fivePassed << none << volume.arg(3).arg("set.part1.rar");
+        QTest::newRow("5, middle, first missing, list") << five << QStringList{"2", "3"} << "2" << l
+            << QStringList{"random.bin*", "readme.txt"} << none << "";
+        QTest::newRow("5, middle, first missing, test") << five << QStringList{"2", "3"} << "2" << t
+            << QStringList{"random.bin=" + early, "readme.txt=0"} << QStringList{"Begins in an earlier volume"} << "";
+        QTest::newRow("5, later missing") << five << QStringList{"1", "2"} << "2" << t << QStringList{"random.bin=15"}
+            << QStringList{"The next volume of the archive is missing: %1/set.part3.rar"} << volume.arg(2).arg("set.part1.rar");
+        QTest::newRow("4 old, middle") << old4 << oldAll << "r00" << t << fourPassed << none << volume.arg(2).arg("set.rar");
+        QTest::newRow("4 old, last") << old4 << oldAll << "r01" << l << fourRows << none << volume.arg(3).arg("set.rar");
+        QTest::newRow("4 old, middle, first missing") << old4 << QStringList{"r00", "r01"} << "r00" << t
+            << QStringList{"a.txt=" + early, "b.txt=0", "c.txt=0"} << QStringList{"Begins in an earlier volume"} << "";
+        QTest::newRow("4 new, middle, first missing") << new4 << QStringList{"2", "3"} << "2" << l
+            << QStringList{"a.txt*", "b.txt", "c.txt"} << none << "";
+        QTest::newRow("4 new, last") << new4 << fiveAll << "3" << t << fourPassed << none << volume.arg(3).arg("set.part1.rar");
+        // clang-format on
+    }
+    void volumeSets()
+    {
+        QFETCH(QString, set);
+        QFETCH(QStringList, parts);
+        QFETCH(QString, given);
+        QFETCH(int, mode);
+        QFETCH(QStringList, result);
+        QFETCH(QStringList, errors);
+        QFETCH(QString, note);
+        QTemporaryDir dir;
+        const QString copied = QFileInfo(set).fileName().replace(QRegularExpression("^[a-z0-9]+"), "set");
+        for (const QString& part : parts)
+            QVERIFY(QFile::copy(Fixture(set.arg(part)), dir.filePath(copied.arg(part))));
+        EngineRun run;
+        run.process(mode, dir.filePath(copied.arg(given)));
+        QStringList rows;
+        for (const FileRow& row : run.view.rows)
+            rows << row.name + (row.beginsEarlier ? "*" : "");
+        QCOMPARE(mode == OP_LIST ? rows : run.view.outcomes, result);
+        QCOMPARE(run.prompts.errors, errors.replaceInStrings("%1", dir.path()));
+        QCOMPARE(run.passed(), mode == OP_TEST && errors.isEmpty());
+        QCOMPARE(run.status(), note.isEmpty() ? "Ready" : note);
+        if (mode == OP_LIST)
+            QCOMPARE(run.view.title.endsWith(note + " - Marrowick"), true);
+    }
+
+    // The library stops early on a header that claims more data than any
+    // file holds (it fails to seek past it): a failure in every mode.
+    void failedSeek_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("list") << int(OP_LIST);
+        QTest::newRow("test") << int(OP_TEST);
+        QTest::newRow("extract") << int(OP_EXTRACT);
+    }
+    void failedSeek()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        auto archive = HostileRar::load(Fixture("basic.rar"));
+        QVERIFY(archive);
+        archive->setPackedSize(0, std::uint64_t(1) << 62);
+        QVERIFY(archive->save(dir.filePath("seek.rar")));
+        EngineRun run;
+        run.process(mode, dir.filePath("seek.rar"), dir.filePath("out"));
+        QVERIFY(run.prompts.errors.contains("Read error"));
+        QVERIFY(!run.passed());
     }
 
     // The 5 GiB entry is stopped once some of it was written; the user's

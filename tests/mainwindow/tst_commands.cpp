@@ -92,6 +92,25 @@ private slots:
         QCOMPARE(w.window.rowCount(), 0);
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Marrowick"));
         QVERIFY(w.answers.errors.isEmpty());
+
+        // What does not open is not the open archive.
+        w.files = {Fixture("make-fixtures.sh")};
+        w.trigger("mnuopen");
+        QCOMPARE(w.answers.errors, QStringList{Fixture("make-fixtures.sh") + " is not RAR archive"});
+        QCOMPARE(w.state(), 0);
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Marrowick"));
+    }
+
+    // Any volume of a set opens the whole set, and the title says so.
+    void laterVolume()
+    {
+        Window w;
+        w.files = {Fixture("multivolume.part3.rar")};
+        w.trigger("mnuopen");
+        QCOMPARE(w.window.rowCount(), 2);
+        QCOMPARE(w.window.windowTitle(),
+                 QStringLiteral("Volume 3 of a set: showing the whole set from multivolume.part1.rar - Marrowick"));
+        QCOMPARE(w.state(), 1);
     }
 
     // With no archive yet, a cancelled dialog is silent and changes nothing.
@@ -152,7 +171,7 @@ private slots:
         w.files = {Fixture("flipped-data.rar")};
         w.trigger("mnutest");
         QCOMPARE(w.answers.information.size(), 1);
-        QCOMPARE(w.answers.errors, QStringList{"CRC failed in encrypted file (wrong password?)"});
+        QCOMPARE(w.answers.errors, QStringList{"CRC failed in readme.txt"});
     }
 
     // The first file of a drop is listed when its bytes make it an archive,

@@ -64,7 +64,7 @@ bool ReaderEnded(int result)
 } // namespace
 
 ExtractRun::ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
-                       const UnrarApi& api, RunCallback& callback, StatusPanel& status,
+                       const UnrarApi& api, RunCallback& callback, ActivityText& status,
                        RunPacer& pacer)
     : m_mode(mode), m_archivePath(archivePath), m_context(context), m_api(api),
       m_callback(callback), m_status(status), m_pacer(pacer), m_selection(context.selection)

@@ -23,7 +23,7 @@ class ExtractRun final : public IEntryData
 {
 public:
     ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
-               const UnrarApi& api, RunCallback& callback, StatusPanel& status, RunPacer& pacer);
+               const UnrarApi& api, RunCallback& callback, ActivityText& status, RunPacer& pacer);
     ~ExtractRun() override;
     ExtractRun(const ExtractRun&) = delete;
     ExtractRun& operator=(const ExtractRun&) = delete;
@@ -76,7 +76,7 @@ private:
     RunContext& m_context;
     const UnrarApi& m_api;
     RunCallback& m_callback;
-    StatusPanel& m_status;
+    ActivityText& m_status;
     RunPacer& m_pacer;
     std::unique_ptr<SafeWriter> m_writer;
     EntrySelection m_selection;

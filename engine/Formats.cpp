@@ -1,5 +1,6 @@
 #include "engine/Formats.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace marrowick {
@@ -21,8 +22,12 @@ QString FormatRatio(std::uint64_t packed, std::uint64_t unpacked)
     // is what the list has always shown.
     const double percent =
         std::floor(static_cast<double>(packed) / static_cast<double>(unpacked) * 100.0);
-    const QString digits = QString::number(static_cast<qint64>(percent));
-    return (percent >= 0 ? QStringLiteral(" ") : QString()) + digits + QLatin1Char('%');
+    // A header may declare any packed size. Beyond 2^53 a double has no units
+    // digit left, and the whole number must stay within qint64: held there.
+    constexpr double Ceiling = 9007199254740992.0;
+    const QString digits = QString::number(static_cast<qint64>(std::min(percent, Ceiling)));
+    // The sizes are unsigned: never below zero.
+    return QLatin1Char(' ') + digits + QLatin1Char('%');
 }
 
 QString FormatCrc(std::uint32_t crc)

@@ -12,8 +12,8 @@ namespace marrowick {
 // Digits grouped by the locale's separator; 0 gives the empty text.
 QString FormatSize(std::uint64_t value, const QLocale& locale = QLocale());
 
-// floor(packed / unpacked * 100) with one leading blank, then "%";
-// an unpacked size of 0 gives the empty text.
+// floor(packed / unpacked * 100), at most 2^53, with one leading blank, then
+// "%"; an unpacked size of 0 gives the empty text.
 QString FormatRatio(std::uint64_t packed, std::uint64_t unpacked);
 
 // Upper-case hexadecimal without leading zeros.

@@ -8,10 +8,10 @@ namespace marrowick {
 
 // Status panel 2, the activity text. The same text is not written again for
 // every entry: on a large archive that would be most of the window's work.
-class StatusPanel final
+class ActivityText final
 {
 public:
-    explicit StatusPanel(IArchiveView& view) : m_view(view) {}
+    explicit ActivityText(IArchiveView& view) : m_view(view) {}
 
     void set(const QString& text)
     {

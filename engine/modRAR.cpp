@@ -379,7 +379,7 @@ private:
     IArchiveView& m_view;
     const UnrarApi& m_api;
     RunCallback m_callback;
-    StatusPanel m_status;
+    ActivityText m_status;
     RunPacer m_pacer;
     RarHandle m_handle = nullptr;
     std::wstring m_widePath;

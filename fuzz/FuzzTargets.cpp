@@ -168,11 +168,13 @@ int ArchiveBytes(const std::uint8_t* data, std::size_t size)
         FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) ==
                    static_cast<qint64>(size));
     }
+    // A test passes exactly when the library's own program passes the same bytes.
+    const bool sound = test::LibraryVerdict(path) == 0;
     for (const std::int32_t mode : {OP_LIST, OP_TEST}) {
         test::EngineRun run;
         run.prompts.password = QStringLiteral("secret");
         run.process(mode, path);
-        FUZZ_CHECK(run.view.started == 1 && run.view.finished == 1);
+        FUZZ_CHECK(mode != OP_TEST || run.passed() == sound);
     }
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <iterator>
+
 namespace {
 using Target = int (*)(const std::uint8_t*, std::size_t);
 using namespace marrowick::fuzz;
@@ -23,11 +25,11 @@ private slots:
     {
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("path");
-        for (int target = 0; target < 4; ++target) {
+        for (int target = 0; target < int(std::size(Targets)); ++target) {
             const char* folder = Targets[target].first;
             const QDir dir(QStringLiteral(MARROWICK_FUZZ_CORPUS "/") + folder);
-            // An empty folder would make the replay pass without replaying.
-            QVERIFY2(dir.entryList(QDir::Files).size() >= 3, folder);
+            // A missing or empty folder would make the replay pass without replaying.
+            QVERIFY2(dir.entryList(QDir::Files | QDir::Hidden).size() >= 3, folder);
             for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
                 QTest::newRow(qPrintable(QStringLiteral("%1/%2").arg(folder, name))) << target << dir.filePath(name);
         }

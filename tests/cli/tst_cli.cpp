@@ -69,6 +69,9 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
+    // The destination of the runs that must write nothing.
+    QTemporaryDir m_untouched;
+
 private slots:
     // Exit statuses: 0 all done, 1 the archive or an entry failed, 2 wrong usage.
     void statuses_data()
@@ -105,9 +108,9 @@ private slots:
         QTest::newRow("test, flipped data byte") << QStringList{"t", Fixture("flipped-data.rar")} << 1
             << "readme.txt\tCRC failed" << "";
         // Names after DEST: nothing is written for a name that matches nothing.
-        QTest::newRow("entry name matching nothing") << QStringList{"x", basic, MARROWICK_TEST_DATA, "docs/nope"} << 1
+        QTest::newRow("entry name matching nothing") << QStringList{"x", basic, m_untouched.path(), "docs/nope"} << 1
             << "" << "marrowick-cli: No entry named docs/nope";
-        QTest::newRow("empty entry name") << QStringList{"x", basic, MARROWICK_TEST_DATA, ""} << 2 << "" << "an entry name is empty";
+        QTest::newRow("empty entry name") << QStringList{"x", basic, m_untouched.path(), ""} << 2 << "" << "an entry name is empty";
         // The library calls a cut archive's end a normal one; the reader's walk does not.
         QTest::newRow("test, archive cut short") << QStringList{"t", Fixture("truncated.rar")} << 1
             << "docs/a1200.txt\tOK\n" << "marrowick-cli: Unexpected end of archive";
@@ -132,6 +135,7 @@ private slots:
             QVERIFY2(run.out.contains(outHas), qPrintable(run.out));
         if (arguments.value(0) == "t")
             QCOMPARE(run.out.contains("No errors found during test operation"), status == 0);
+        QCOMPARE(QDir(m_untouched.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
     void passwordFile()

@@ -2,8 +2,9 @@
 // changed at many offsets, listed, tested and extracted through
 // ProcessArchive with the installed library. Whatever the damage, a run must
 // end (an alarm aborts a hung case by name), write nothing outside its
-// destination, leave no temporary file, and never claim success after the
-// library reported a failure.
+// destination, leave no temporary file nor a file whose entry failed, and
+// never claim success after the library or `unrar t` found a fault (and a
+// test answered with the password passes when `unrar t` does).
 #include "RecordingView.h"
 #include "TreeSnapshot.h"
 
@@ -113,12 +114,15 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         for (std::size_t v = 0; v < versions.size(); v += stride) {
+            std::optional<int> verdict; // of the library's own program, on the same bytes
             for (const std::int32_t mode : modes) {
                 QTemporaryDir root;
                 const QDir dir(root.path());
                 QVERIFY(dir.mkpath("archive") && dir.mkpath("outside") && WriteFile(dir.filePath("outside/keep.txt"), "user data"));
                 const QString archive = dir.filePath("archive/" + fileName);
                 QVERIFY(WriteFile(archive, versions[v].bytes));
+                if (mode != OP_LIST && !verdict)
+                    verdict = LibraryVerdict(archive);
                 // Everything in the case folder but the destination.
                 const auto outside = [&] {
                     auto tree = SnapshotTree(root.path());
@@ -137,8 +141,6 @@ private slots:
                 ::alarm(0);
                 ++cases;
 
-                if (run.view.started != 1 || run.view.finished != 1)
-                    faults << name + ": run not ended once";
                 if (outside() != before)
                     faults << name + ": changed something outside the destination";
                 if (const QStringList left = TemporaryFilesUnder(root.path()); !left.isEmpty())
@@ -146,6 +148,18 @@ private slots:
                 const bool failed = !run.prompts.errors.isEmpty() || !run.view.outcomes.filter(QRegularExpression("=[^0]")).isEmpty();
                 if (failed && run.passed())
                     faults << name + ": failure reported as success";
+                if (mode != OP_LIST && run.passed() && *verdict != 0)
+                    faults << name + QStringLiteral(": success, but unrar t ends with %1").arg(*verdict);
+                if (mode == OP_TEST && run.prompts.password && !run.passed() && *verdict == 0)
+                    faults << name + ": failure, but unrar t passes";
+                // A file whose entry failed is not left looking like a good one.
+                for (const QString& outcome : run.view.outcomes) {
+                    const QString entry = outcome.section('=', 0, -2);
+                    const QFileInfo left(dir.filePath("dest/" + entry));
+                    if (mode == OP_EXTRACT && !outcome.endsWith("=0") && !run.view.outcomes.contains(entry + "=0") &&
+                        (left.isFile() || left.isSymLink()))
+                        faults << name + ": kept " + entry + ", which failed";
+                }
             }
         }
         qInfo("%s: %d cases in %lld ms", qPrintable(fileName), cases, static_cast<long long>(clock.elapsed()));

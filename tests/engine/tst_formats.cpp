@@ -22,6 +22,9 @@ private slots:
         // 0.29 * 100 is 28.999999999999996 in double precision.
         QTest::newRow("ratio of a binary fraction") << FormatRatio(29, 100) << " 28%";
         QTest::newRow("ratio over 100") << FormatRatio(300, 200) << " 150%";
+        // A hostile header: the largest sizes neither overflow nor turn negative.
+        QTest::newRow("ratio of the largest packed size") << FormatRatio(UINT64_MAX, 1) << " 9007199254740992%";
+        QTest::newRow("ratio of the largest sizes") << FormatRatio(UINT64_MAX, UINT64_MAX) << " 100%";
         QTest::newRow("no ratio without a size") << FormatRatio(5, 0) << "";
         QTest::newRow("CRC without leading zeros") << FormatCrc(0x00abcdef) << "ABCDEF";
     }

@@ -82,6 +82,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             versionAsked = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
+        } else if (name == QLatin1String("--no-links")) {
+            options.noLinks = true;
         } else if (name == QLatin1String("--overwrite")) {
             QString word;
             if (!value(word))
@@ -132,6 +134,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
 
     if (options.json && options.command != Command::List)
         return fail(QStringLiteral("--json is for list only"));
+    if (options.noLinks && options.command != Command::Extract)
+        return fail(QStringLiteral("--no-links is for extract only"));
     if (options.overwrite && options.command != Command::Extract)
         return fail(QStringLiteral("--overwrite is for extract only"));
     if (options.password && !options.passwordFile.isEmpty())
@@ -161,7 +165,8 @@ QString UsageText()
         "\n"
         "Commands:\n"
         "  list, l ARCHIVE        one line per entry: name, size, packed, ratio, CRC32\n"
-        "                         (tab-separated), then the totals line\n"
+        "                         (tab-separated; a link's name is followed by\n"
+        "                         \" -> TARGET\"), then the totals line\n"
         "  test, t ARCHIVE        test every entry; one line per entry\n"
         "  extract, x ARCHIVE [DEST [NAME...]]\n"
         "                         extract every entry, or only the named ones (a\n"
@@ -170,7 +175,9 @@ QString UsageText()
         "\n"
         "Options:\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
-        "                         crc32, encrypted, folder, mtime)\n"
+        "                         crc32, encrypted, folder, mtime, target)\n"
+        "  --no-links             extract: refuse symbolic and hard links (by default\n"
+        "                         those that stay inside DEST are made)\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"
         "                         (default: ask on a terminal, never otherwise)\n"
         "  -p PASSWORD            password for encrypted entries or headers\n"

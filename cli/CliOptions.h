@@ -35,6 +35,7 @@ struct CliOptions
     QString destination;                      // extract only; empty: current folder
     QStringList names;                        // extract only; empty: every entry
     bool json = false;                        // list only
+    bool noLinks = false;                     // extract only: refuse every link
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p
     QString passwordFile;                     // --password-file

@@ -54,7 +54,9 @@ QLatin1StringView Bool(bool value)
 QString RowText(const FileRow& row)
 {
     const QChar tab = QLatin1Char('\t');
-    return EscapeControls(row.name) + tab + FormatSize(row.unpSize) + tab +
+    const QString target =
+        row.linkTarget.isEmpty() ? QString() : QStringLiteral(" -> ") + EscapeControls(row.linkTarget);
+    return EscapeControls(row.name) + target + tab + FormatSize(row.unpSize) + tab +
            FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
            FormatCrc(row.crc);
 }
@@ -71,7 +73,11 @@ QString RowJson(const FileRow& row)
            QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() +
            QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
            QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
-           mtime + QLatin1Char('}');
+           mtime +
+           (row.linkTarget.isEmpty() && !row.isLink
+                ? QString()
+                : QStringLiteral(",\"target\":") + JsonString(row.linkTarget)) +
+           QLatin1Char('}');
 }
 
 ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)

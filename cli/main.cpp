@@ -111,7 +111,8 @@ int main(int argc, char* argv[])
     const ListFormat format = options.json ? ListFormat::Json : ListFormat::Text;
     ConsoleView view(console, format);
     ConsolePrompts prompts(console, interactive);
-    RunContext context{view, prompts, nullptr, destination, overwrite, options.names};
+    RunContext context{view, prompts, nullptr, destination, overwrite, options.names,
+                       !options.noLinks};
 
     try {
         ProcessArchive(ModeOf(options.command), options.archive, password, context);

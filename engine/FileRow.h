@@ -18,6 +18,10 @@ struct FileRow
     bool isFolder = false;
     bool isEncrypted = false;
     std::int64_t mtime = 0;  // seconds since 1970 UTC; 0 when the header has none
+    // Links and file references: the target as stored (a symbolic link's
+    // relative to its folder, a hard link's or a reference's an entry name).
+    QString linkTarget;
+    bool isLink = false;     // a symbolic link, hard link or junction
 };
 
 // The rows of a listing in stored order. Appending never moves the rows

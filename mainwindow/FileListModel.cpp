@@ -75,7 +75,8 @@ QString FileListModel::cellText(int row, int column) const
     const FileRow& r = m_rows[stored(row)];
     switch (column) {
     case Name:
-        return r.name;
+        // A link or file reference shows where it leads.
+        return r.linkTarget.isEmpty() ? r.name : r.name + QStringLiteral(" -> ") + r.linkTarget;
     case Size:
         return FormatSize(r.unpSize, m_locale);
     case Packed:

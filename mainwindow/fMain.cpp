@@ -191,6 +191,11 @@ void fMain::buildMenus()
     m_mnutest = makeAction("mnutest", QStringLiteral("&Test"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_mnuedit->addAction(m_mnuextract);
     m_mnuedit->addAction(m_mnutest);
+    m_mnuedit->addSeparator();
+    m_extractLinks = makeAction("mnuextractlinks", QStringLiteral("Extract &Links"), QKeySequence());
+    m_extractLinks->setCheckable(true);
+    m_extractLinks->setChecked(true);
+    m_mnuedit->addAction(m_extractLinks);
 
     m_mnuhlp = menuBar()->addMenu(QStringLiteral("&Help"));
     m_mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
@@ -582,7 +587,8 @@ bool fMain::runSelection(const QString& folder, const QStringList& names,
 {
     m_refusedInRun.clear();
     QString password;
-    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names};
+    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names,
+                       m_extractLinks->isChecked()};
     try {
         ProcessArchive(OP_EXTRACT, m_archivePath, password, context);
     } catch (const ComponentError& error) {
@@ -738,6 +744,7 @@ void fMain::showComponentError(std::int32_t number, const QString& description)
 void fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
 {
     RunContext context{*this, *m_prompts, m_api, m_extractFolder};
+    context.links = m_extractLinks->isChecked();
     ProcessArchive(mode, path, password, context);
 }
 

@@ -199,6 +199,8 @@ private:
     QAction* m_cancelAction = nullptr;
     QAction* m_openEntry = nullptr;
     QAction* m_extractSelected = nullptr;
+    // Checked: extraction makes the links that stay inside the destination.
+    QAction* m_extractLinks = nullptr;
     QMenu* m_rowMenu = nullptr;
     EntryOpener m_opener;
     std::unique_ptr<QTemporaryDir> m_privateFolder;

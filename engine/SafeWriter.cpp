@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -31,12 +30,15 @@ constexpr std::int64_t FileTimeEpochOffset = 11644473600LL;
 constexpr std::uint64_t SpaceCheckInterval = 16ull << 20;
 
 // A FILETIME as a file time. Its top bit set is no reason to refuse the
-// entry: the value is taken as unsigned (up to the year 60056, which the file
-// system itself clamps to what it can store).
+// entry: the value is taken as unsigned and clamped to the year 9999 (which
+// the file system clamps again to what it can store).
 timespec FileTimeToTimespec(std::uint64_t ticks)
 {
     timespec time = {};
-    time.tv_sec = static_cast<time_t>(static_cast<std::int64_t>(ticks / 10000000) - FileTimeEpochOffset);
+    // 9999-12-31 23:59:59 at most.
+    constexpr std::int64_t LatestSecond = 253402300799LL;
+    const std::int64_t seconds = static_cast<std::int64_t>(ticks / 10000000) - FileTimeEpochOffset;
+    time.tv_sec = static_cast<time_t>(std::min(seconds, LatestSecond));
     time.tv_nsec = static_cast<long>(ticks % 10000000) * 100;
     return time;
 }
@@ -89,25 +91,6 @@ mode_t CurrentUmask()
 }
 
 } // namespace
-
-// Gives name hidden random values beside the destination until create()
-// takes one. False (errno set) when create() fails otherwise, or every name
-// tried was taken; name is empty then.
-bool SafeWriter::TempName(QByteArray& name, const std::function<bool(const char*)>& create)
-{
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const quint64 random = QRandomGenerator::system()->generate64();
-        name = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
-        if (create(name.constData()))
-            return true;
-        if (errno != EEXIST)
-            break;
-    }
-    const int error = errno;
-    name.clear();
-    errno = error;
-    return false;
-}
 
 SafeWriter::SafeWriter(const QString& extractFolder, WriterOptions options)
     : m_options(std::move(options))
@@ -285,30 +268,6 @@ int SafeWriter::openWrittenFile(const QString& name)
     return fd;
 }
 
-bool SafeWriter::openTemp(int dirFd, QString* reason)
-{
-    // An unnamed file first: it gets a name only once it is whole, and a run
-    // that dies leaves nothing behind. Where the file system has none, a
-    // hidden named one beside the destination.
-    if (m_unnamedTemps) {
-        m_tempFd = ::openat(dirFd, ".", O_WRONLY | O_TMPFILE | O_CLOEXEC, 0600);
-        if (m_tempFd >= 0)
-            return true;
-    }
-    return openNamedTemp(dirFd, reason);
-}
-
-bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
-{
-    const bool created = TempName(m_tempName, [&](const char* name) {
-        m_tempFd = ::openat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        return m_tempFd >= 0;
-    });
-    if (!created)
-        *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
-    return created;
-}
-
 bool SafeWriter::write(const void* data, std::size_t size)
 {
     if (!m_active || m_failed)
@@ -463,68 +422,11 @@ bool SafeWriter::commitFile()
     return true;
 }
 
-// Gives the unnamed file the entry's name. A link never replaces anything:
-// when the name is taken (by a file the caller asked about first, or by a
-// folder) the file gets a hidden temporary name instead, for
-// replaceWithTemp().
-bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
-{
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_tempFd);
-    if (::linkat(AT_FDCWD, self.constData(), m_dirFd, last.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    const bool linkedAside = errno == EEXIST && TempName(m_tempName, [&](const char* name) {
-        return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name, AT_SYMLINK_FOLLOW) == 0;
-    });
-    if (!linkedAside)
-        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
-    return false;
-}
-
-// Moves the named temporary file onto the entry's name.
-bool SafeWriter::replaceWithTemp(const QByteArray& last, bool replacing, QString* reason)
-{
-    struct stat st = {};
-    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-        *reason = QStringLiteral("A folder of that name exists");
-        return false;
-    }
-    replaceStep("replacing");
-    if (::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) != 0) {
-        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
-        return false;
-    }
-    if (replacing)
-        syncFolder(m_dirFd);
-    return true;
-}
-
-// The new name itself survives a power cut only with its folder. The file is
-// in place whatever this says.
-void SafeWriter::syncFolder(int dirFd) const
-{
-    ::fsync(dirFd);
-    replaceStep("replaced");
-}
-
-void SafeWriter::replaceStep(const char* step) const
-{
-    if (m_options.onReplaceStep)
-        m_options.onReplaceStep(step);
-}
-
 void SafeWriter::abortEntry()
 {
     discardTemp();
     CloseFd(m_copySourceFd);
     m_active = false;
-}
-
-void SafeWriter::discardTemp()
-{
-    CloseFd(m_tempFd);
-    if (!m_tempName.isEmpty() && m_dirFd >= 0)
-        ::unlinkat(m_dirFd, m_tempName.constData(), 0);
-    m_tempName.clear();
 }
 
 void SafeWriter::finishRun()

@@ -104,9 +104,9 @@ struct WriterOptions
     // False: temporary files are always named ones, as on a file system
     // without O_TMPFILE (for tests of that path).
     bool unnamedTemps = true;
-    // Steps of replacing an existing file, for tests that stop the writer
-    // there: "synced" (the new file is on disk), "replacing" (just before the
-    // rename), "replaced" (the folder is on disk).
+    // Steps of replacing existing files, for tests that stop the writer
+    // there: "synced" (the new files are on disk), "replacing" (just before a
+    // rename), "replaced" (the renames are on disk).
     std::function<void(const char* step)> onReplaceStep;
 };
 
@@ -129,9 +129,10 @@ struct WriterOptions
 //
 // Symbolic links are made only after every file of the run is written, so no
 // file of the run is ever written through one; the folder walk never follows
-// a link. Hard links and file copies take only a file this run wrote. A file
-// (or link) that replaces an existing one is flushed to disk before the
-// rename and its folder after it.
+// a link. Hard links and file copies take only a file this run wrote. Files
+// that replace existing ones are put in place in batches (up to 65536 files
+// or 256 MiB, and at the end of the run), after one flush of the file system and
+// before another, so that a power cut leaves each old file or its new one.
 class SafeWriter final
 {
 public:
@@ -163,7 +164,8 @@ public:
     bool finishEntry(int processResult);
     // Cancel during an entry: discards what was written.
     void abortEntry();
-    // Makes the run's symbolic links, then gives the folders this run created
+    // Puts the files that replace existing ones in place, makes the run's
+    // symbolic links, then gives the folders this run created
     // their final modes, deepest first. The destructor does it too, for a run
     // that ends by an exception.
     void finishRun();
@@ -189,6 +191,8 @@ private:
     void replaceStep(const char* step) const;
     void syncFolder(int dirFd) const;
     bool openFolderOfEntry(QString* reason);
+    void queueReplacement(const QByteArray& last, Written written);
+    void flushReplacements();
     void discardTemp();
     // Links (SafeWriterLinks.cpp).
     bool beginLink(QString* reason);
@@ -231,6 +235,18 @@ private:
 
     std::vector<QStringList> m_createdFolders;
     std::map<QString, Written> m_writtenFiles;
+    // Files that replace existing ones, whole under hidden names, waiting
+    // for one flush of the file system before they take their names.
+    struct Replacement
+    {
+        QString name;
+        QStringList folder;
+        QByteArray last;
+        QByteArray temp;
+        Written written;
+    };
+    std::vector<Replacement> m_replacements;
+    std::uint64_t m_replacedBytes = 0;
     // Symbolic links of this run, made by finishRun().
     std::vector<PendingLink> m_pendingLinks;
     std::vector<RefusedEntry> m_refusals;

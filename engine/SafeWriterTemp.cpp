@@ -85,6 +85,64 @@ bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
 }
 
 // Moves the named temporary file onto the entry's name.
+// A file that replaces another must be on disk before the rename, so that a
+// power cut leaves the old one or the new one; flushing each of them would
+// cost a journal commit per file, so they wait here, whole under hidden
+// names, and go in place together after one flush of the file system. A new
+// file needs no flush.
+void SafeWriter::queueReplacement(const QByteArray& last, Written written)
+{
+    constexpr std::size_t MaxFiles = 65536;
+    constexpr std::uint64_t MaxBytes = 256ull << 20;
+    m_replacements.push_back({m_entry.name, m_dirParts, last, m_tempName, written});
+    m_tempName.clear();
+    m_replacedBytes += m_written;
+    if (m_replacements.size() >= MaxFiles || m_replacedBytes >= MaxBytes)
+        flushReplacements();
+}
+
+void SafeWriter::flushReplacements()
+{
+    if (m_replacements.empty())
+        return;
+    ::syncfs(m_rootFd);
+    replaceStep("synced");
+    int dirFd = -1;
+    const QStringList* dirParts = nullptr;
+    for (const Replacement& file : m_replacements) {
+        QString reason;
+        if (!dirParts || *dirParts != file.folder) {
+            if (dirFd >= 0)
+                ::close(dirFd);
+            dirFd = openFolder(file.folder, false, &reason);
+            dirParts = &file.folder;
+        }
+        replaceStep("replacing");
+        struct stat st = {};
+        if (dirFd < 0) {
+            refuse(file.name, reason);
+            continue;
+        }
+        if (::fstatat(dirFd, file.last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
+            reason = QStringLiteral("A folder of that name exists");
+        else if (::renameat(dirFd, file.temp.constData(), dirFd, file.last.constData()) != 0)
+            reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+        if (reason.isEmpty()) {
+            m_writtenFiles[file.name] = file.written;
+        } else {
+            refuse(file.name, reason);
+            ::unlinkat(dirFd, file.temp.constData(), 0);
+        }
+    }
+    if (dirFd >= 0)
+        ::close(dirFd);
+    // The new names themselves survive a power cut only with their folders.
+    ::syncfs(m_rootFd);
+    replaceStep("replaced");
+    m_replacements.clear();
+    m_replacedBytes = 0;
+}
+
 bool SafeWriter::replaceWithTemp(const QByteArray& last, bool replacing, QString* reason)
 {
     struct stat st = {};

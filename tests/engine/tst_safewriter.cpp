@@ -245,6 +245,7 @@ private slots:
             };
             SafeWriter writer(m_dest, options);
             WriteEntry(writer, File("f"), "new data");
+            writer.finishRun();
             ::_exit(0);
         }
         int status = 0;
@@ -368,6 +369,7 @@ private slots:
         SafeWriter writer(m_dest);
         QCOMPARE(writer.DestinationExists(entry), exists);
         QCOMPARE(WriteEntry(writer, File(entry, 0100644, isFolder), "archive data"), written);
+        writer.finishRun();
         QCOMPARE(writer.refusals().empty(), written);
         if (written && !isFolder)
             QCOMPARE(SnapshotTree(m_dest).value('/' + entry), "100644 " + QString(QByteArray("archive data").toHex()));

@@ -250,6 +250,8 @@ bool SafeWriter::openFolderOfEntry(QString* reason)
 
 int SafeWriter::openWrittenFile(const QString& name)
 {
+    // A file replaced earlier in the run is at its name only once flushed.
+    flushReplacements();
     const auto written = m_writtenFiles.find(name);
     if (ValidateEntryName(name) || written == m_writtenFiles.end())
         return -1;
@@ -394,20 +396,22 @@ bool SafeWriter::commitFile()
     // The unnamed file needs its descriptor to get a name.
     if (error == 0 && m_tempName.isEmpty())
         placed = linkUnnamed(last, &reason);
-    // A file that replaces another is on disk before the rename, so a power
-    // cut leaves the old one or the new one; a new file needs no flush.
     struct stat old = {};
     const bool replacing = error == 0 && !placed && reason.isEmpty() &&
                            ::fstatat(m_dirFd, last.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (replacing) {
-        step(::fsync(m_tempFd) == 0);
-        replaceStep("synced");
-    }
+    if (replacing && S_ISDIR(old.st_mode))
+        reason = QStringLiteral("A folder of that name exists");
     // close() is where some file systems report a failed write.
     step(::close(m_tempFd) == 0);
     m_tempFd = -1;
+    if (error == 0 && replacing && reason.isEmpty()) {
+        // Put in place with others, once they are all on disk.
+        queueReplacement(last, Written{st.st_dev, st.st_ino});
+        m_active = false;
+        return true;
+    }
     if (error == 0 && !placed && reason.isEmpty())
-        placed = replaceWithTemp(last, replacing, &reason);
+        placed = replaceWithTemp(last, false, &reason);
     if (placed && error != 0)
         ::unlinkat(m_dirFd, last.constData(), 0);
     if (!placed || error != 0) {
@@ -431,6 +435,7 @@ void SafeWriter::abortEntry()
 
 void SafeWriter::finishRun()
 {
+    flushReplacements();
     makeSymbolicLinks();
     std::stable_sort(
         m_createdFolders.begin(), m_createdFolders.end(),

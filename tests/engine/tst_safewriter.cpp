@@ -324,12 +324,12 @@ private slots:
         QVERIFY(QFile::setPermissions(m_dest + "/mine", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const mode_t old = ::umask(mode_t(mask));
         SafeWriter writer(m_dest);
-        ::umask(old);
         QVERIFY(writer.beginEntry(File("new/deeper", 041777, true)) && writer.finishEntry(0));
         QVERIFY(WriteEntry(writer, File("new/deeper/f"), "x"));
         QVERIFY(WriteEntry(writer, File("mine/f"), "y"));
         QCOMPARE(ModeOf(m_dest + "/new/deeper"), 0700);
         writer.finishRun();
+        ::umask(old);
         QCOMPARE(ModeOf(m_dest + "/new"), folder);
         QCOMPARE(ModeOf(m_dest + "/new/deeper"), folder);
         QCOMPARE(ModeOf(m_dest + "/new/deeper/f"), file);

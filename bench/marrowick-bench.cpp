@@ -536,6 +536,28 @@ int main(int argc, char* argv[])
             std::printf("  (the named entry %s was not written)\n", last.c_str());
     }
 
+    // 10. many.rar over an existing copy of itself: every file is replaced,
+    // which marrowick-cli does only once the new files are on disk (a flush
+    // of the file system per batch) and unrar does without a flush.
+    if (only.contains(10)) {
+        const std::string path = many.toStdString();
+        const QString ours = scratch.path() + QStringLiteral("/over-ours");
+        const QString theirs = scratch.path() + QStringLiteral("/over-theirs");
+        for (const QString& dest : {ours, theirs}) {
+            QDir().mkpath(dest);
+            Spawn({unrar, "x", "-o+", "-idq", path, dest.toStdString() + "/"});
+        }
+        SideBySide(
+            "extract many.rar over a copy", runs, 1.1, "marrowick-cli",
+            [&] {
+                return Spawn({cli, "x", "--overwrite", "always", path, ours.toStdString()}).seconds;
+            },
+            "unrar x -o+",
+            [&] {
+                return Spawn({unrar, "x", "-o+", "-idq", path, theirs.toStdString() + "/"}).seconds;
+            });
+    }
+
     // 6. Start-up to the first painted window.
     if (!only.contains(6))
         return 0;

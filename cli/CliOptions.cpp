@@ -90,6 +90,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             options.tree = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
+        } else if (name == QLatin1String("--no-links")) {
+            options.noLinks = true;
         } else if (name == QLatin1String("--overwrite")) {
             QString word;
             if (!value(word))
@@ -128,6 +130,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             return fail(QStringLiteral("--tree is for list only"));
         if (options.tree && options.json)
             return fail(QStringLiteral("give --json or --tree, not both"));
+        if (options.noLinks && options.command != Command::Extract)
+            return fail(QStringLiteral("--no-links is for extract only"));
         if (options.overwrite && options.command != Command::Extract)
             return fail(QStringLiteral("--overwrite is for extract only"));
         if (options.password && !options.passwordFile.isEmpty())
@@ -187,7 +191,8 @@ QString UsageText()
         "\n"
         "Commands:\n"
         "  list, l ARCHIVE        one line per entry: name, size, packed, ratio, CRC32\n"
-        "                         (tab-separated), then the totals line\n"
+        "                         (tab-separated; a link's name is followed by\n"
+        "                         \" -> TARGET\"), then the totals line\n"
         "  test, t ARCHIVE        test every entry; one line per entry\n"
         "  extract, x ARCHIVE [DEST [NAME...]]\n"
         "                         extract every entry, or only the named ones (a\n"
@@ -204,9 +209,11 @@ QString UsageText()
         "  --notify               extract --here: sum up in a desktop notification too\n"
         "                         (for file-manager actions, which have no terminal)\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
-        "                         crc32, encrypted, folder, mtime)\n"
+        "                         crc32, encrypted, folder, mtime, target)\n"
         "  --tree                 list: the folder tree instead of the entries, each\n"
         "                         folder with the files, folders and bytes below it\n"
+        "  --no-links             extract: refuse symbolic and hard links (by default\n"
+        "                         those that stay inside DEST are made)\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"
         "                         (default: ask on a terminal, never otherwise)\n"
         "  -p PASSWORD            password for encrypted entries or headers\n"

@@ -40,6 +40,7 @@ struct CliOptions
     QStringList names;                        // extract only; empty: every entry
     bool json = false;                        // list only
     bool tree = false;                        // list only: the folders, not the entries
+    bool noLinks = false;                     // extract only: refuse every link
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p
     QString passwordFile;                     // --password-file

@@ -31,7 +31,10 @@ void ConsolePrompts::showErrorBox(const QString& text)
     ++m_errors;
     if (m_firstProblem.isEmpty())
         m_firstProblem = text;
-    m_console.error(EscapeControls(text));
+    // One stderr line per line of the text (a report of refused entries has
+    // one per entry); control characters inside a line stay escaped.
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        m_console.error(EscapeControls(line));
 }
 
 bool ConsolePrompts::askYesNo(const QString& text, const QString& title)

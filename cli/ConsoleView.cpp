@@ -55,8 +55,10 @@ QLatin1StringView Bool(bool value)
 QString RowText(const FileRow& row)
 {
     const QChar tab = QLatin1Char('\t');
+    const QString target =
+        row.linkTarget.isEmpty() ? QString() : QStringLiteral(" -> ") + EscapeControls(row.linkTarget);
     // A sixth field only on an entry whose start is in a volume not there.
-    return EscapeControls(row.name) + tab + FormatSize(row.unpSize) + tab +
+    return EscapeControls(row.name) + target + tab + FormatSize(row.unpSize) + tab +
            FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
            FormatCrc(row.crc) +
            (row.beginsEarlier ? tab + BeginsEarlierText().toLower() : QString());
@@ -75,6 +77,9 @@ QString RowJson(const FileRow& row)
            QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
            QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
            mtime + (row.beginsEarlier ? QStringLiteral(",\"beginsEarlier\":true") : QString()) +
+           (row.linkTarget.isEmpty() && !row.isLink
+                ? QString()
+                : QStringLiteral(",\"target\":") + JsonString(row.linkTarget)) +
            QLatin1Char('}');
 }
 

@@ -183,7 +183,8 @@ int main(int argc, char* argv[])
                                              : ListFormat::Text;
     ConsoleView view(console, format);
     ConsolePrompts prompts(console, interactive);
-    RunContext context{view, prompts, nullptr, destination, overwrite, options.names};
+    RunContext context{view, prompts, nullptr, destination, overwrite, options.names,
+                       !options.noLinks};
 
     try {
         const RunOutcome outcome =

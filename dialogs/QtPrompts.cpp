@@ -5,16 +5,58 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace marrowick {
 
+namespace {
+
+// More lines than a message box shows well (a report of refused entries):
+// its first line above the rest in a scrolling box.
+constexpr qsizetype kLinesInABox = 16;
+
+void ShowLongError(QWidget* owner, const QString& text)
+{
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Error"));
+    const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
+    auto* icon = new QLabel(&dialog);
+    const int size = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &dialog);
+    icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(size, size));
+    auto* first = new QLabel(text.left(firstEnd), &dialog);
+    auto* rest = new QPlainTextEdit(text.mid(firstEnd + 1), &dialog);
+    rest->setObjectName(QStringLiteral("errorLines"));
+    rest->setReadOnly(true);
+    rest->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rest->setMinimumSize(rest->fontMetrics().averageCharWidth() * 70,
+                         rest->fontMetrics().lineSpacing() * kLinesInABox);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(first, 1);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(top);
+    layout->addWidget(rest);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+} // namespace
+
 void QtPrompts::showErrorBox(const QString& text)
 {
+    if (text.count(QLatin1Char('\n')) >= kLinesInABox) {
+        ShowLongError(m_owner, text);
+        return;
+    }
     QMessageBox::critical(m_owner, QStringLiteral("Error"), text, QMessageBox::Ok);
 }
 

@@ -80,7 +80,9 @@ bool ExtractRun::prepare()
 {
     bool check = false;
     if (m_mode == OP_EXTRACT) {
-        m_writer = std::make_unique<SafeWriter>(m_context.extractFolder);
+        WriterOptions options;
+        options.links = m_context.links;
+        m_writer = std::make_unique<SafeWriter>(m_context.extractFolder, options);
         // Nothing can be in an entry's way in an empty folder: the common
         // case needs no reading of the headers ahead of the walk.
         check = m_context.overwrite == OverwritePolicy::Ask && !m_writer->root().isEmpty() &&
@@ -313,7 +315,9 @@ void ExtractRun::reportRefusals()
 {
     if (!m_writer)
         return;
+    // Links are made here, and refused here too.
     m_writer->finishRun();
+    reportNewRefusals();
     if (!m_writer->refusals().empty())
         ShowErrorBox(m_context.prompts, RefusalReport(m_writer->refusals()));
 }

@@ -26,6 +26,10 @@ struct FileRow
     // Continued from a volume before the one the run began with (that
     // volume is missing): its data cannot be read from here.
     bool beginsEarlier = false;
+    // Links and file references: the target as stored (a symbolic link's
+    // relative to its folder, a hard link's or a reference's an entry name).
+    QString linkTarget;
+    bool isLink = false;     // a symbolic link, hard link or junction
 };
 
 // The rows of a listing in stored order. Appending never moves the rows

@@ -39,6 +39,12 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
     row.method = static_cast<std::uint8_t>(header.Method);
     for (unsigned kb = header.DictSize; kb > 1 && row.dictionaryLog < 63; kb >>= 1)
         ++row.dictionaryLog;
+    // RedirType: 1 and 2 symbolic links, 3 junction, 4 hard link, 5 file
+    // reference; RAR 4 links come with 1 as well.
+    // Other values are not shown as anything.
+    if (header.RedirType >= 1 && header.RedirType <= 5 && header.RedirName != nullptr)
+        row.linkTarget = WideField(header.RedirName, header.RedirNameSize);
+    row.isLink = header.RedirType >= 1 && header.RedirType <= 4;
     // The library gives Windows file time: 100 ns units since 1601.
     constexpr std::uint64_t kTicksPerSecond = 10000000;
     constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
@@ -60,6 +66,8 @@ void ClearEntryFields(RARHeaderDataEx& header)
     header.FileCRC = 0;
     header.HashType = RAR_HASH_NONE;
     header.RedirType = 0;
+    if (header.RedirName != nullptr && header.RedirNameSize != 0)
+        header.RedirName[0] = L'\0';
     header.MtimeLow = header.MtimeHigh = 0;
     header.FileAttr = header.HostOS = header.UnpVer = header.Method = header.DictSize = 0;
 }

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -29,6 +28,20 @@ constexpr std::int64_t FileTimeEpochOffset = 11644473600LL;
 // How much an entry of unknown size may write between two looks at the free
 // space left.
 constexpr std::uint64_t SpaceCheckInterval = 16ull << 20;
+
+// A FILETIME as a file time. Its top bit set is no reason to refuse the
+// entry: the value is taken as unsigned and clamped to the year 9999 (which
+// the file system clamps again to what it can store).
+timespec FileTimeToTimespec(std::uint64_t ticks)
+{
+    timespec time = {};
+    // 9999-12-31 23:59:59 at most.
+    constexpr std::int64_t LatestSecond = 253402300799LL;
+    const std::int64_t seconds = static_cast<std::int64_t>(ticks / 10000000) - FileTimeEpochOffset;
+    time.tv_sec = static_cast<time_t>(std::min(seconds, LatestSecond));
+    time.tv_nsec = static_cast<long>(ticks % 10000000) * 100;
+    return time;
+}
 
 QString ErrnoText(int error)
 {
@@ -77,103 +90,13 @@ mode_t CurrentUmask()
     return mask;
 }
 
-// Gives name hidden random values beside the destination until create()
-// takes one. False (errno set) when create() fails otherwise, or every name
-// tried was taken; name is empty then.
-template <typename Create>
-bool WithTempName(QByteArray& name, Create create)
-{
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const quint64 random = QRandomGenerator::system()->generate64();
-        name = ".marrowick-" + QByteArray::number(random, 16) + ".tmp";
-        if (create(name.constData()))
-            return true;
-        if (errno != EEXIST)
-            break;
-    }
-    const int error = errno;
-    name.clear();
-    errno = error;
-    return false;
-}
-
 } // namespace
 
-std::optional<Refusal> ValidateEntryName(const QString& name)
-{
-    if (name.isEmpty())
-        return Refusal{QStringLiteral("Empty name")};
-    if (name.startsWith(QLatin1Char('/')))
-        return Refusal{QStringLiteral("Absolute path")};
-    for (const QChar ch : name) {
-        if (ch.category() == QChar::Other_Control)
-            return Refusal{QStringLiteral("Control character in name")};
-    }
-    if (name.toUtf8().size() >= PATH_MAX)
-        return Refusal{QStringLiteral("Name too long")};
-    const QStringList parts = name.split(QLatin1Char('/'));
-    for (const QString& part : parts) {
-        if (part == QLatin1String(".."))
-            return Refusal{QStringLiteral("Name points outside the destination (\"..\")")};
-        if (part.isEmpty() || part == QLatin1String("."))
-            return Refusal{QStringLiteral("Empty or \".\" part in name")};
-        if (part.toUtf8().size() > NAME_MAX)
-            return Refusal{QStringLiteral("Name part too long")};
-    }
-    return std::nullopt;
-}
-
-std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header)
-{
-    switch (header.redirType) {
-    case EntryHeader::RedirNone:
-    case EntryHeader::RedirFileCopy:
-        break;
-    case EntryHeader::RedirUnixSymlink:
-    case EntryHeader::RedirWinSymlink:
-        return Refusal{QStringLiteral("Symbolic link")};
-    case EntryHeader::RedirJunction:
-        return Refusal{QStringLiteral("Junction")};
-    case EntryHeader::RedirHardLink:
-        return Refusal{QStringLiteral("Hard link")};
-    default:
-        return Refusal{QStringLiteral("Unknown kind of link")};
-    }
-    if (header.hostOS != EntryHeader::HostUnix)
-        return std::nullopt;
-    switch (header.fileAttr & S_IFMT) {
-    case S_IFLNK:
-        return Refusal{QStringLiteral("Symbolic link")};
-    case S_IFCHR:
-    case S_IFBLK:
-        return Refusal{QStringLiteral("Device")};
-    case S_IFIFO:
-        return Refusal{QStringLiteral("FIFO")};
-    case S_IFSOCK:
-        return Refusal{QStringLiteral("Socket")};
-    default:
-        return std::nullopt;
-    }
-}
-
-QString RefusalReport(const std::vector<RefusedEntry>& refused)
-{
-    constexpr std::size_t Shown = 20;
-    if (refused.empty())
-        return {};
-    QString text = QStringLiteral("These entries were not extracted:");
-    const std::size_t count = std::min(refused.size(), Shown);
-    for (std::size_t i = 0; i < count; ++i)
-        text += QStringLiteral("\n%1: %2").arg(refused[i].name, refused[i].reason);
-    if (refused.size() > Shown)
-        text += QStringLiteral("\n... and %1 more").arg(refused.size() - Shown);
-    return text;
-}
-
-SafeWriter::SafeWriter(const QString& extractFolder)
+SafeWriter::SafeWriter(const QString& extractFolder, WriterOptions options)
+    : m_options(std::move(options))
 {
     m_umask = CurrentUmask();
-    m_unnamedTemps = ::access("/proc/self/fd", X_OK) == 0;
+    m_unnamedTemps = m_options.unnamedTemps && ::access("/proc/self/fd", X_OK) == 0;
 
     const QString folder = extractFolder.isEmpty() ? QDir::currentPath() : extractFolder;
     QDir().mkpath(folder);
@@ -217,6 +140,10 @@ int SafeWriter::openFolder(const QStringList& parts, bool create, QString* reaso
             if (::mkdirat(fd, part.constData(), FolderModeDuringRun) == 0)
                 m_createdFolders.push_back(parts.mid(0, i + 1));
             next = ::openat(fd, part.constData(), Flags);
+            // A umask such as 0277 would leave the new folder unwritable
+            // for the rest of the run.
+            if (next >= 0 && !m_createdFolders.empty() && m_createdFolders.back().size() == i + 1)
+                ::fchmod(next, FolderModeDuringRun);
         }
         if (next < 0) {
             if (reason)
@@ -263,13 +190,21 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         refuse(header.name, refusal->reason);
         return false;
     }
-    if (auto refusal = RefuseLinkOrDevice(header)) {
+    if (auto refusal = m_options.links ? RefuseDevice(header) : RefuseLinkOrDevice(header)) {
         refuse(header.name, refusal->reason);
         return false;
     }
     m_parts = header.name.split(QLatin1Char('/'));
 
     QString reason;
+    if (IsSymbolicLink(header) || header.redirType == EntryHeader::RedirHardLink) {
+        if (!beginLink(&reason)) {
+            refuse(header.name, reason);
+            return false;
+        }
+        m_active = true;
+        return true;
+    }
     if (header.isFolder) {
         const int fd = openFolder(m_parts, true, &reason);
         if (fd < 0) {
@@ -284,42 +219,14 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
     if (header.redirType == EntryHeader::RedirFileCopy) {
         // Only a file this run wrote may be copied: anything else could be a
         // file of the user's, inside or outside the destination.
-        const auto source = m_writtenFiles.find(header.redirName);
-        if (ValidateEntryName(header.redirName) || source == m_writtenFiles.end()) {
-            refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
-            return false;
-        }
-        QStringList sourceParts = header.redirName.split(QLatin1Char('/'));
-        const QByteArray sourceLast = QFile::encodeName(sourceParts.takeLast());
-        const int sourceDir = openFolder(sourceParts, false, nullptr);
-        if (sourceDir >= 0) {
-            m_copySourceFd =
-                ::openat(sourceDir, sourceLast.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-            ::close(sourceDir);
-        }
-        struct stat st = {};
-        if (m_copySourceFd < 0 || ::fstat(m_copySourceFd, &st) != 0 ||
-            st.st_dev != source->second.dev || st.st_ino != source->second.ino) {
-            CloseFd(m_copySourceFd);
+        m_copySourceFd = openWrittenFile(header.redirName);
+        if (m_copySourceFd < 0) {
             refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
             return false;
         }
     }
 
-    // Entries of one folder mostly come together; keeping its descriptor
-    // saves walking the whole path again for each of them.
-    const QStringList folder = m_parts.mid(0, m_parts.size() - 1);
-    if (m_dirFd < 0 || folder != m_dirParts) {
-        CloseFd(m_dirFd);
-        m_dirParts = folder;
-        m_dirFd = openFolder(folder, true, &reason);
-    }
-    if (m_dirFd < 0) {
-        CloseFd(m_copySourceFd);
-        refuse(header.name, reason);
-        return false;
-    }
-    if (!openTemp(m_dirFd, &reason)) {
+    if (!openFolderOfEntry(&reason) || !openTemp(m_dirFd, &reason)) {
         CloseFd(m_copySourceFd);
         refuse(header.name, reason);
         return false;
@@ -328,28 +235,39 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
     return true;
 }
 
-bool SafeWriter::openTemp(int dirFd, QString* reason)
+bool SafeWriter::openFolderOfEntry(QString* reason)
 {
-    // An unnamed file first: it gets a name only once it is whole, and a run
-    // that dies leaves nothing behind. Where the file system has none, a
-    // hidden named one beside the destination.
-    if (m_unnamedTemps) {
-        m_tempFd = ::openat(dirFd, ".", O_WRONLY | O_TMPFILE | O_CLOEXEC, 0600);
-        if (m_tempFd >= 0)
-            return true;
+    // Entries of one folder mostly come together; keeping its descriptor
+    // saves walking the whole path again for each of them.
+    const QStringList folder = m_parts.mid(0, m_parts.size() - 1);
+    if (m_dirFd < 0 || folder != m_dirParts) {
+        CloseFd(m_dirFd);
+        m_dirParts = folder;
+        m_dirFd = openFolder(folder, true, reason);
     }
-    return openNamedTemp(dirFd, reason);
+    return m_dirFd >= 0;
 }
 
-bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
+int SafeWriter::openWrittenFile(const QString& name)
 {
-    const bool created = WithTempName(m_tempName, [&](const char* name) {
-        m_tempFd = ::openat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        return m_tempFd >= 0;
-    });
-    if (!created)
-        *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
-    return created;
+    // A file replaced earlier in the run is at its name only once flushed.
+    flushReplacements();
+    const auto written = m_writtenFiles.find(name);
+    if (ValidateEntryName(name) || written == m_writtenFiles.end())
+        return -1;
+    QStringList parts = name.split(QLatin1Char('/'));
+    const QByteArray last = QFile::encodeName(parts.takeLast());
+    const int dirFd = openFolder(parts, false, nullptr);
+    if (dirFd < 0)
+        return -1;
+    int fd = ::openat(dirFd, last.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    ::close(dirFd);
+    struct stat st = {};
+    // The same file as written, not whatever took its name since.
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+                    st.st_dev != written->second.dev || st.st_ino != written->second.ino))
+        CloseFd(fd);
+    return fd;
 }
 
 bool SafeWriter::write(const void* data, std::size_t size)
@@ -433,6 +351,13 @@ bool SafeWriter::finishEntry(int processResult)
         abortEntry();
         return false;
     }
+    if (IsSymbolicLink(m_entry)) {
+        m_pendingLinks.push_back({m_entry.name, m_entry.redirName});
+        m_active = false;
+        return true;
+    }
+    if (m_entry.redirType == EntryHeader::RedirHardLink)
+        return commitHardLink();
     if (m_copySourceFd >= 0) {
         const int source = m_copySourceFd;
         m_copySourceFd = -1; // lets write() take the copied bytes
@@ -457,12 +382,10 @@ bool SafeWriter::commitFile()
     };
     step(::fchmod(m_tempFd, mode) == 0);
     if (m_entry.mtime != 0) {
-        const auto ticks = static_cast<std::int64_t>(m_entry.mtime);
         timespec times[2];
         times[0].tv_sec = 0;
         times[0].tv_nsec = UTIME_OMIT;
-        times[1].tv_sec = static_cast<time_t>(ticks / 10000000 - FileTimeEpochOffset);
-        times[1].tv_nsec = static_cast<long>(ticks % 10000000) * 100;
+        times[1] = FileTimeToTimespec(m_entry.mtime);
         step(::futimens(m_tempFd, times) == 0);
     }
     struct stat st = {};
@@ -473,11 +396,22 @@ bool SafeWriter::commitFile()
     // The unnamed file needs its descriptor to get a name.
     if (error == 0 && m_tempName.isEmpty())
         placed = linkUnnamed(last, &reason);
+    struct stat old = {};
+    const bool replacing = error == 0 && !placed && reason.isEmpty() &&
+                           ::fstatat(m_dirFd, last.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (replacing && S_ISDIR(old.st_mode))
+        reason = QStringLiteral("A folder of that name exists");
     // close() is where some file systems report a failed write.
     step(::close(m_tempFd) == 0);
     m_tempFd = -1;
+    if (error == 0 && replacing && reason.isEmpty()) {
+        // Put in place with others, once they are all on disk.
+        queueReplacement(last, Written{st.st_dev, st.st_ino});
+        m_active = false;
+        return true;
+    }
     if (error == 0 && !placed && reason.isEmpty())
-        placed = replaceWithTemp(last, &reason);
+        placed = replaceWithTemp(last, false, &reason);
     if (placed && error != 0)
         ::unlinkat(m_dirFd, last.constData(), 0);
     if (!placed || error != 0) {
@@ -492,37 +426,6 @@ bool SafeWriter::commitFile()
     return true;
 }
 
-// Gives the unnamed file the entry's name. A link never replaces anything:
-// when the name is taken (by a file the caller asked about first, or by a
-// folder) the file gets a hidden temporary name instead, for
-// replaceWithTemp().
-bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
-{
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_tempFd);
-    if (::linkat(AT_FDCWD, self.constData(), m_dirFd, last.constData(), AT_SYMLINK_FOLLOW) == 0)
-        return true;
-    const bool linkedAside = errno == EEXIST && WithTempName(m_tempName, [&](const char* name) {
-        return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name, AT_SYMLINK_FOLLOW) == 0;
-    });
-    if (!linkedAside)
-        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
-    return false;
-}
-
-// Moves the named temporary file onto the entry's name.
-bool SafeWriter::replaceWithTemp(const QByteArray& last, QString* reason)
-{
-    struct stat st = {};
-    if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-        *reason = QStringLiteral("A folder of that name exists");
-        return false;
-    }
-    if (::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) == 0)
-        return true;
-    *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
-    return false;
-}
-
 void SafeWriter::abortEntry()
 {
     discardTemp();
@@ -530,16 +433,10 @@ void SafeWriter::abortEntry()
     m_active = false;
 }
 
-void SafeWriter::discardTemp()
-{
-    CloseFd(m_tempFd);
-    if (!m_tempName.isEmpty() && m_dirFd >= 0)
-        ::unlinkat(m_dirFd, m_tempName.constData(), 0);
-    m_tempName.clear();
-}
-
 void SafeWriter::finishRun()
 {
+    flushReplacements();
+    makeSymbolicLinks();
     std::stable_sort(
         m_createdFolders.begin(), m_createdFolders.end(),
         [](const QStringList& a, const QStringList& b) { return a.size() > b.size(); });

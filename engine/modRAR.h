@@ -33,6 +33,9 @@ struct RunContext
     // archive; a folder's name takes everything below it. Empty: every entry.
     // A name no entry matched is reported as "No entry named NAME".
     QStringList selection{};
+    // Extract: false refuses symbolic and hard links, as "Symbolic link" and
+    // "Hard link"; true makes those that stay inside the destination.
+    bool links = true;
     // Extract: the top-level entry renameFrom, with everything below it, is
     // written as renameTo (a name free beside the archive). Empty: as stored.
     QString renameFrom{};

@@ -59,7 +59,7 @@ bool fMain::runSelection(const QString& folder, const QStringList& names,
 {
     m_refusedInRun.clear();
     QString password;
-    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names};
+    RunContext context{*this, *m_prompts, m_api, folder, overwrite, names, extractLinks()};
     try {
         ProcessArchive(OP_EXTRACT, m_archivePath, password, context);
     } catch (const ComponentError& error) {

@@ -19,6 +19,7 @@ QString ExtractHereCommand(fMain& window)
         return {};
     QString password;
     RunContext context{window, window.prompts(), window.unrarApi(), QString()};
+    context.links = window.extractLinks();
     HereResult result;
     try {
         result = ExtractHere(window.ArchivePath(), password, context);

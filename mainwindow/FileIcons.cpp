@@ -10,6 +10,7 @@ namespace {
 
 constexpr quint16 FolderSlot = 0;
 constexpr quint16 GenericSlot = 1;
+constexpr quint16 LinkSlot = 2;
 
 QIcon ThemeIcon(const QStringList& names)
 {
@@ -40,8 +41,10 @@ FileIconProvider::FileIconProvider()
     QIcon generic = ThemeIcon({QStringLiteral("text-x-generic"),
                                QStringLiteral("application-x-generic"),
                                QStringLiteral("unknown")});
+    QIcon link = ThemeIcon({QStringLiteral("inode-symlink"), QStringLiteral("emblem-symbolic-link")});
     m_table.push_back(folder);
     m_table.push_back(generic);
+    m_table.push_back(link.isNull() ? generic : link);
 }
 
 void FileIconProvider::EnsureIconTheme()
@@ -99,6 +102,8 @@ quint16 FileIconProvider::slotFor(const FileRow& row)
 {
     if (row.isFolder)
         return FolderSlot;
+    if (row.isLink)
+        return LinkSlot;
     const QString key = TypeKey(row.name);
     auto found = m_slotByKey.constFind(key);
     if (found != m_slotByKey.cend())

@@ -146,7 +146,8 @@ QString FileListModel::cellTextOf(const FileRow& r, int column) const
 {
     switch (column) {
     case Name:
-        return r.name;
+        // A link or file reference shows where it leads.
+        return r.linkTarget.isEmpty() ? r.name : r.name + QStringLiteral(" -> ") + r.linkTarget;
     case Size:
         return FormatSize(r.unpSize, m_locale);
     case Packed:

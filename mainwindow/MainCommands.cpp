@@ -132,9 +132,15 @@ void fMain::showComponentError(std::int32_t number, const QString& description)
                                  QLatin1Char('\n') + description);
 }
 
+bool fMain::extractLinks() const
+{
+    return m_extractLinks->isChecked();
+}
+
 RunOutcome fMain::runArchive(std::int32_t mode, const QString& path, QString& password)
 {
     RunContext context{*this, *m_prompts, m_api, m_extractFolder};
+    context.links = extractLinks();
     const RunOutcome outcome = ProcessArchive(mode, path, password, context);
     if (mode == OP_LIST && outcome.opened)
         m_recent->add(path);

@@ -148,6 +148,11 @@ void fMain::buildMenus()
     m_mnutest = makeAction("mnutest", QStringLiteral("&Test"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_mnuedit->addAction(m_mnuextract);
     m_mnuedit->addAction(m_mnutest);
+    m_mnuedit->addSeparator();
+    m_extractLinks = makeAction("mnuextractlinks", QStringLiteral("Extract &Links"), QKeySequence());
+    m_extractLinks->setCheckable(true);
+    m_extractLinks->setChecked(true);
+    m_mnuedit->addAction(m_extractLinks);
 
     buildViewMenu();
 

@@ -97,6 +97,9 @@ public:
     // Tests run the engine over a scripted library.
     void setUnrarApi(const UnrarApi* api) { m_api = api; }
     const UnrarApi* unrarApi() const { return m_api; }
+    // Actions > Extract Links: extraction makes the links that stay inside
+    // the destination.
+    bool extractLinks() const;
 
     // Open on a row (double-click, Enter, the row menu): the entry alone is
     // extracted into the private folder and handed to the opener.
@@ -242,6 +245,8 @@ private:
     QAction* m_cancelAction = nullptr;
     QAction* m_openEntry = nullptr;
     QAction* m_extractSelected = nullptr;
+    // Checked: extraction makes the links that stay inside the destination.
+    QAction* m_extractLinks = nullptr;
     QMenu* m_rowMenu = nullptr;
     EntryOpener m_opener;
     std::unique_ptr<QTemporaryDir> m_privateFolder;

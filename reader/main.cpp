@@ -5,6 +5,7 @@
 // was given as descriptor 3. It never writes a file: entry data goes back to
 // the program, which does all writing itself.
 #include "engine/ArchiveEnd.h"
+#include "engine/Rar4Links.h"
 #include "engine/ReaderProtocol.h"
 #include "engine/UnrarSymbols.h"
 #include "reader/FrameBatch.h"
@@ -174,8 +175,11 @@ private:
                               strnlen(reinterpret_cast<const char*>(p1), kNameCapacity));
             // A name this locale cannot spell leaves m_volume empty, which
             // the end check takes as cut.
-            if (message == UCM_CHANGEVOLUMEW && p2 == RAR_VOL_NOTIFY)
+            if (message == UCM_CHANGEVOLUMEW && p2 == RAR_VOL_NOTIFY) {
                 m_volume = Narrow(wide);
+                m_volumeFirstEntry = m_entryNumber;
+                m_rar4 = Rar4Cursor{};
+            }
             send(FrameWriter(Frame::AskVolume)
                      .u32(message)
                      .u32(static_cast<std::uint32_t>(p2))
@@ -310,8 +314,11 @@ private:
         h.RedirNameSize = kNameCapacity;
         m_redirName[0] = L'\0';
         int result = m_api.RARReadHeaderEx(m_handle, &h);
-        if (result == ERAR_SUCCESS)
+        if (result == ERAR_SUCCESS) {
+            if (h.RedirType == 1 && m_redirName[0] == L'\0')
+                findRar4LinkTarget(h);
             ++m_entryNumber;
+        }
         if (result == ERAR_END_ARCHIVE && archiveWasCut())
             result = ERAR_ARCHIVE_CUT;
         FrameWriter out(Frame::Header);
@@ -320,6 +327,23 @@ private:
             out.header(h);
         send(out);
         return result;
+    }
+
+    // A RAR 4 link: the library names no target (it is the entry's data, which
+    // a test does not read), so it is read from the volume here, in the
+    // system's encoding as the library would take it.
+    void findRar4LinkTarget(RARHeaderDataEx& h)
+    {
+        const int fd = ::open(m_volume.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        const std::string target = Rar4LinkTarget(fd, m_rar4, m_entryNumber - m_volumeFirstEntry, h.FileCRC);
+        close(fd);
+        std::mbstate_t state{};
+        const char* from = target.c_str();
+        const std::size_t length = std::mbsrtowcs(m_redirName, &from, kNameCapacity, &state);
+        if (length == static_cast<std::size_t>(-1) || from != nullptr || length != std::wcslen(m_redirName))
+            m_redirName[0] = L'\0';
     }
 
     // The library gives the same end code for a whole archive and for one
@@ -440,6 +464,10 @@ private:
     std::chrono::steady_clock::time_point m_lastAbortCheck;
     bool m_wantBytes = false;
     std::uint32_t m_entryNumber = 0;
+    // RAR 4 link targets: the entries before the current volume, and how far
+    // its chain was read.
+    std::uint32_t m_volumeFirstEntry = 0;
+    Rar4Cursor m_rar4;
     bool m_aborted = false;
 };
 

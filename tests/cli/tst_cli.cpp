@@ -114,6 +114,10 @@ private slots:
         // The library calls a cut archive's end a normal one; the reader's walk does not.
         QTest::newRow("test, archive cut short") << QStringList{"t", Fixture("truncated.rar")} << 1
             << "docs/a1200.txt\tOK\n" << "marrowick-cli: Unexpected end of archive";
+        QTest::newRow("list, a link's target") << QStringList{"l", Fixture("links-out.rar")} << 0 << "abs -> /etc/passwd\t" << "";
+        QTest::newRow("list, json target") << QStringList{"l", "--json", Fixture("links-out.rar")} << 0
+            << "\"mtime\":\"2024-01-02T03:04:05Z\",\"target\":\"/etc/passwd\"}" << "";
+        QTest::newRow("no-links is for extract") << QStringList{"t", "--no-links", basic} << 2 << "" << "--no-links is for extract only";
         // clang-format on
     }
     void statuses()
@@ -136,6 +140,24 @@ private slots:
         if (arguments.value(0) == "t")
             QCOMPARE(run.out.contains("No errors found during test operation"), status == 0);
         QCOMPARE(QDir(m_untouched.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // The links of a tree are made (exit 0) unless refused by choice; those
+    // that leave it are refused, one stderr line each, names escaped.
+    void links()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(RunCli({"x", Fixture("links.rar"), dir.filePath("in")}).status, 0);
+        QCOMPARE(QFile::symLinkTarget(dir.filePath("in/src/sub/up.txt")), dir.filePath("in/src/a.txt"));
+        const CliRun refused = RunCli({"x", "--no-links", Fixture("links.rar"), dir.filePath("no")});
+        QVERIFY2(refused.status == 1 && refused.err.contains("\nmarrowick-cli: src/a.txt: Hard link\n"), qPrintable(refused.err));
+        const CliRun out = RunCli({"x", Fixture("links-out.rar"), dir.filePath("out")});
+        QCOMPARE(out.status, 1);
+        QVERIFY2(out.err.endsWith("marrowick-cli: These entries were not extracted:\n"
+                                  "marrowick-cli: up: Link target points outside the destination\n"
+                                  "marrowick-cli: abs: Absolute link target\n"
+                                  "marrowick-cli: line\\x0abreak: Control character in name\n"), qPrintable(out.err));
+        QVERIFY(QDir(dir.filePath("out")).isEmpty());
     }
 
     void passwordFile()

@@ -93,6 +93,25 @@ printf 'x\n' > prefix/dir2/x.txt
 printf 't\n' > prefix/dir.txt
 stamp prefix
 (cd prefix && rar a -ma5 -idq -r ../prefix.rar dir dir2 dir.txt)
+# Links as rar keeps them (-ol symbolic, -oh hard, -oi:3 identical files as
+# references): every one inside the tree, so all of it is extracted.
+mkdir -p links/src/sub
+printf 'hello\n' > links/src/a.txt
+ln links/src/a.txt links/src/hard.txt
+ln -s a.txt links/src/link.txt
+ln -s ../a.txt links/src/sub/up.txt
+head -c 4096 /dev/zero | tr '\0' 'b' > links/src/big1.bin
+cp links/src/big1.bin links/src/big2.bin
+stamp links
+(cd links && rar a -ma5 -idq -r -ol -oh -oi:3 ../links.rar src)
+# Links that leave the tree, one with a line break in its name: all refused.
+mkdir links-out
+ln -s /etc/passwd links-out/abs
+ln -s ../../x links-out/up
+ln -s /etc "links-out/line
+break"
+stamp links-out
+(cd links-out && rar a -ma5 -idq -ol ../links-out.rar .)
 
 # Damaged copies: truncated in the middle, and one byte flipped.
 size=$(stat -c %s basic.rar)

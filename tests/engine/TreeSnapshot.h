@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace marrowick::test {
 
@@ -56,6 +57,27 @@ inline QMap<QString, QString> SnapshotTree(const QString& folder)
                                                : QString()));
     }
     return tree;
+}
+
+// Each path beneath the folder: "name" a file, "name/" a folder, "name->target"
+// a link, "name=2" a file of two links.
+inline QString TreeOf(const QString& folder)
+{
+    QStringList lines;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next(), name = path.mid(folder.size() + 1);
+        struct stat st = {};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        char target[256] = {};
+        lines << (S_ISLNK(st.st_mode)   ? name + "->" + (::readlink(QFile::encodeName(path).constData(), target, 255), target)
+                  : S_ISDIR(st.st_mode) ? name + '/'
+                  : st.st_nlink > 1     ? name + '=' + QString::number(st.st_nlink)
+                                        : name);
+    }
+    lines.sort();
+    return lines.join(' ');
 }
 
 // Leftover temporary files of the writer anywhere under the folder.

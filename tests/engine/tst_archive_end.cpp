@@ -3,6 +3,8 @@
 // end-of-archive record) were recorded by running it on every cut copy.
 #include "engine/ArchiveEnd.h"
 
+#include "Rar4Archive.h"
+
 #include <QFile>
 #include <QtTest>
 
@@ -10,54 +12,9 @@
 
 using marrowick::ArchiveEnd;
 using marrowick::CheckArchiveEnd;
+using marrowick::test::Rar4;
 
 namespace {
-
-quint32 Crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char ch : bytes) {
-        crc ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
-QByteArray Le(quint64 value, int bytes)
-{
-    QByteArray out;
-    for (int i = 0; i < bytes; ++i)
-        out.append(char(value >> (8 * i)));
-    return out;
-}
-
-// RAR 4 by hand (rar 7 writes RAR 5 only), remembering where each block ends.
-struct Rar4
-{
-    QByteArray bytes = QByteArray("Rar!\x1a\x07\x00", 7);
-    QList<int> ends;
-
-    Rar4& block(int type, int flags, const QByteArray& body, const QByteArray& data = {})
-    {
-        const QByteArray head = Le(type, 1) + Le(flags, 2) + Le(7 + body.size(), 2) + body;
-        bytes += Le(Crc32(head), 2) + head + data;
-        ends.append(int(bytes.size()));
-        return *this;
-    }
-    // A stored entry; with 0x100 the header carries the high halves of the
-    // sizes (packed, then unpacked).
-    Rar4& entry(const QByteArray& name, const QByteArray& data, int flags = 0, int type = 0x74,
-                quint32 highPacked = 0, quint32 highUnpacked = 0)
-    {
-        QByteArray body = Le(data.size(), 4) + Le(data.size(), 4) + Le(3, 1) + Le(Crc32(data), 4) +
-                          Le(0x58212862, 4) + Le(29, 1) + Le(0x30, 1) + Le(name.size(), 2) +
-                          Le(type == 0x74 ? 0x81A40020 : 0, 4);
-        if (flags & 0x100)
-            body += Le(highPacked, 4) + Le(highUnpacked, 4);
-        return block(type, flags | 0x8000, body + name, data);
-    }
-};
 
 } // namespace
 
@@ -141,7 +98,7 @@ class TestArchiveEnd : public QObject
         QFETCH(bool, cut);
         Rar4 archive;
         archive.block(0x73, 0, QByteArray(6, 0))
-            .entry("big.bin", QByteArray(300, 'b'), 0x100, 0x74, highPacked, highUnpacked)
+            .entry("big.bin", QByteArray(300, 'b'), 0x100, 0x74, 0x81A40020, highPacked, highUnpacked)
             .block(0x7B, 0x4000, {});
         QCOMPARE(CheckArchiveEnd(reinterpret_cast<const unsigned char*>(archive.bytes.constData()),
                                  std::size_t(archive.bytes.size())),

@@ -4,6 +4,7 @@
 #include "engine/FreeSpace.h"
 #include "engine/UnrarLibrary.h"
 #include "HostileRar.h"
+#include "Rar4Archive.h"
 #include "RecordingView.h"
 #include "TreeSnapshot.h"
 
@@ -136,6 +137,47 @@ private slots:
         // A test writes nothing and leaves the title as it was.
         if (mode == OP_TEST)
             QVERIFY(!QFileInfo::exists(dir.filePath("out")) && run.view.title == "before");
+    }
+
+    // Links through the reader and the library, in both formats (RAR 4 keeps
+    // a link's target as its data): the listing's targets, a test that passes
+    // them, and the tree `unrar x` makes.
+    void links_data()
+    {
+        QTest::addColumn<QString>("archive"); // empty: the RAR 4 one made here
+        QTest::addColumn<QString>("targets");
+        QTest::addColumn<QString>("tree");
+        QTest::newRow("RAR 5") << "links.rar"
+            << "src/sub/up.txt->../a.txt src/link.txt->a.txt src/a.txt->src/hard.txt src/big2.bin->src/big1.bin"
+            << "src/ src/a.txt=2 src/big1.bin src/big2.bin src/hard.txt=2 src/link.txt->a.txt src/sub/ src/sub/up.txt->../a.txt";
+        QTest::newRow("RAR 4") << "" << "src/link.txt->a.txt src/sub/up.txt->../a.txt"
+            << "src/ src/a.txt src/link.txt->a.txt src/sub/ src/sub/up.txt->../a.txt";
+    }
+    void links()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, targets);
+        QFETCH(QString, tree);
+        QTemporaryDir dir;
+        QString path = Fixture(archive);
+        if (archive.isEmpty()) {
+            Rar4 rar4;
+            rar4.block(0x73, 0, QByteArray(6, 0)).entry("src/a.txt", "hello\n");
+            rar4.entry("src/link.txt", "a.txt", 0, 0x74, 0120777).entry("src/sub/up.txt", "../a.txt", 0, 0x74, 0120777);
+            QVERIFY(WriteFile(path = dir.filePath("links4.rar"), rar4.block(0x7B, 0x4000, {}).bytes));
+        }
+        for (const int mode : {OP_LIST, OP_TEST, OP_EXTRACT}) {
+            EngineRun run;
+            run.process(mode, path, dir.filePath("out"));
+            QVERIFY2(mode == OP_LIST || run.passed(), qPrintable(run.prompts.errors.join('\n')));
+            QStringList listed;
+            for (const FileRow& row : run.view.rows)
+                if (!row.linkTarget.isEmpty())
+                    listed << row.name + "->" + row.linkTarget;
+            if (mode == OP_LIST)
+                QCOMPARE(listed.join(' '), targets);
+        }
+        QCOMPARE(TreeOf(dir.filePath("out")), tree);
     }
 
     // Only a later entry's file exists (the first one's in the solid

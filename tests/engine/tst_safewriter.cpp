@@ -13,6 +13,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace marrowick;
 using namespace marrowick::test;
@@ -44,6 +46,21 @@ bool WriteEntry(SafeWriter& writer, const EntryHeader& entry, const QByteArray& 
     return writer.beginEntry(entry) && writer.write(data.constData(), std::size_t(data.size())) &&
            writer.finishEntry(0);
 }
+
+// "f:name" a file, "d:name" a folder, "s:name>target" a Unix symbolic link,
+// "w:" a Windows one, "j:" a junction, "h:" a hard link and "c:" a file copy
+// naming an entry, "4:name" a RAR 4 link whose target the reader could not read.
+EntryHeader EntryOf(const QString& spec)
+{
+    const QString kind = spec.section(':', 0, 0), rest = spec.section(':', 1);
+    EntryHeader entry = File(rest.section('>', 0, 0), kind == "4" ? 0120777 : 0100644, kind == "d");
+    entry.redirName = rest.section('>', 1);
+    entry.redirType = std::uint32_t(std::max(0, int(QString("-swjhc").indexOf(kind))));
+    if (kind == "4")
+        entry.unpSize = 5;
+    return entry;
+}
+
 
 } // namespace
 
@@ -105,6 +122,9 @@ private slots:
         name("empty part", "a//b", true);
         name("NUL", QString("a") + QChar(0) + "b", true);
         name("escape", "a\x1b[2Jb", true);
+        name("DEL", "a\x7f" "b", true);
+        name("C1 control", QString("a") + QChar(0x9b) + "b", true);
+        name("no-break space after C1", QString("a") + QChar(0xa0) + "b", false);
         // NAME_MAX and PATH_MAX count bytes.
         name("part of 255 bytes", QString(255, 'x'), false);
         name("part of 128 two-byte chars", QString(128, QChar(0xe9)), true);
@@ -130,33 +150,49 @@ private slots:
 
     // Whatever goes wrong with an entry, the file it would have replaced is
     // left exactly as it was; only a complete, accepted entry replaces it.
+    // Both kinds of temporary file: unnamed, and the named ones of file
+    // systems without O_TMPFILE. A replaced file is flushed before the
+    // rename and its folder after.
     void replacingAFile_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("accepted") << "ok" << true;
-        QTest::newRow("exactly the stated size") << "stated" << true;
-        QTest::newRow("library reports bad data") << "result" << false;
-        QTest::newRow("cancelled") << "abort" << false;
-        QTest::newRow("more than the stated size") << "oversize" << false;
-        QTest::newRow("writer destroyed mid-entry") << "destroy" << false;
-        QTest::newRow("write error") << "write error" << false;
+        QTest::addColumn<bool>("unnamed");
+        for (const bool unnamed : {true, false}) {
+            const auto row = [unnamed](const char* tag, const char* how, bool replaced) {
+                QTest::addRow("%s, %s", tag, unnamed ? "unnamed" : "named") << how << replaced << unnamed;
+            };
+            row("accepted", "ok", true);
+            row("exactly the stated size", "stated", true);
+            row("library reports bad data", "result", false);
+            row("cancelled", "abort", false);
+            row("more than the stated size", "oversize", false);
+            row("writer destroyed mid-entry", "destroy", false);
+            row("write error", "write error", false);
+            row("new file", "new", true);
+        }
     }
     void replacingAFile()
     {
         QFETCH(QString, how);
         QFETCH(bool, replaced);
+        QFETCH(bool, unnamed);
         const QString target = m_dest + "/sub/f.txt";
-        QVERIFY(QDir().mkpath(m_dest + "/sub") && WriteFile(target, "original"));
+        QVERIFY(QDir().mkpath(m_dest + "/sub") && (how == "new" || WriteFile(target, "original")));
+        QStringList steps;
         {
-            SafeWriter writer(m_dest);
+            WriterOptions options;
+            options.unnamedTemps = unnamed;
+            options.onReplaceStep = [&steps](const char* step) { steps << step; };
+            SafeWriter writer(m_dest, options);
             EntryHeader entry = File("sub/f.txt");
             if (how == "stated" || how == "oversize")
                 entry.unpSize = 4;
             QVERIFY(writer.beginEntry(entry));
             QVERIFY(writer.write("new!", 4));
-            QCOMPARE(ReadFile(target), QByteArray("original"));
-            if (how == "ok" || how == "stated")
+            QCOMPARE(ReadFile(target), how == "new" ? QByteArray() : QByteArray("original"));
+            QCOMPARE(TemporaryFilesUnder(m_dest).size(), unnamed ? 0 : 1);
+            if (how == "ok" || how == "stated" || how == "new")
                 QVERIFY(writer.finishEntry(0));
             else if (how == "result")
                 QVERIFY(!writer.finishEntry(12));
@@ -182,6 +218,43 @@ private slots:
         }
         QCOMPARE(ReadFile(target), replaced ? QByteArray("new!") : QByteArray("original"));
         QCOMPARE(TemporaryFilesUnder(m_dest), QStringList());
+        QCOMPARE(steps.join(" "), replaced && how != "new" ? "synced replacing replaced" : "");
+    }
+
+    // A writer killed while it replaces a file leaves the old file or the
+    // new one, whole.
+    void killedWhileReplacing_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QByteArray>("left");
+        QTest::newRow("after the flush") << "synced" << QByteArray("original");
+        QTest::newRow("before the rename") << "replacing" << QByteArray("original");
+        QTest::newRow("after the rename") << "replaced" << QByteArray("new data");
+    }
+    void killedWhileReplacing()
+    {
+        QFETCH(QString, step);
+        QFETCH(QByteArray, left);
+        QVERIFY(WriteFile(m_dest + "/f", "original"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            WriterOptions options;
+            options.onReplaceStep = [&step](const char* now) {
+                if (step == now)
+                    ::raise(SIGKILL);
+            };
+            SafeWriter writer(m_dest, options);
+            WriteEntry(writer, File("f"), "new data");
+            writer.finishRun();
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(ReadFile(m_dest + "/f"), left);
+        // What a killed run leaves: at most the whole new file under a hidden name.
+        for (const QString& temp : TemporaryFilesUnder(m_dest))
+            QVERIFY(ReadFile(temp) == "new data" && QFile::remove(temp));
     }
 
     // Modes come from two values only; the archive cannot ask for setuid,
@@ -221,21 +294,48 @@ private slots:
                  QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5, 500), Qt::UTC));
     }
 
+    // A time with its top bit set is clamped, not a reason to refuse.
+    void hostileTime()
+    {
+        SafeWriter writer(m_dest);
+        EntryHeader entry = File("f");
+        entry.mtime = ~0ull;
+        QVERIFY(WriteEntry(writer, entry, "x"));
+        QVERIFY(QFileInfo(m_dest + "/f").lastModified().date().year() > 2100);
+    }
+
     // Folders are private while the run fills them, 0755 minus the umask
     // after it, whatever the archive says; folders the user had keep theirs.
+    void folderModesAfterRun_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<int>("file");
+        QTest::newRow("022") << 022 << 0755 << 0644;
+        QTest::newRow("077") << 077 << 0700 << 0600;
+        QTest::newRow("0277: no write for the owner either") << 0277 << 0500 << 0400;
+    }
     void folderModesAfterRun()
     {
+        QFETCH(int, mask);
+        QFETCH(int, folder);
+        QFETCH(int, file);
         QVERIFY(QDir().mkpath(m_dest + "/mine"));
         QVERIFY(QFile::setPermissions(m_dest + "/mine", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const mode_t old = ::umask(mode_t(mask));
         SafeWriter writer(m_dest);
         QVERIFY(writer.beginEntry(File("new/deeper", 041777, true)) && writer.finishEntry(0));
         QVERIFY(WriteEntry(writer, File("new/deeper/f"), "x"));
         QVERIFY(WriteEntry(writer, File("mine/f"), "y"));
         QCOMPARE(ModeOf(m_dest + "/new/deeper"), 0700);
         writer.finishRun();
-        QCOMPARE(ModeOf(m_dest + "/new"), 0755);
-        QCOMPARE(ModeOf(m_dest + "/new/deeper"), 0755);
+        ::umask(old);
+        QCOMPARE(ModeOf(m_dest + "/new"), folder);
+        QCOMPARE(ModeOf(m_dest + "/new/deeper"), folder);
+        QCOMPARE(ModeOf(m_dest + "/new/deeper/f"), file);
         QCOMPARE(ModeOf(m_dest + "/mine"), 0700);
+        QVERIFY(QFile::setPermissions(m_dest + "/new", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(m_dest + "/new/deeper", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     // What is already in the destination decides, never a link in it.
@@ -269,9 +369,75 @@ private slots:
         SafeWriter writer(m_dest);
         QCOMPARE(writer.DestinationExists(entry), exists);
         QCOMPARE(WriteEntry(writer, File(entry, 0100644, isFolder), "archive data"), written);
+        writer.finishRun();
         QCOMPARE(writer.refusals().empty(), written);
         if (written && !isFolder)
             QCOMPARE(SnapshotTree(m_dest).value('/' + entry), "100644 " + QString(QByteArray("archive data").toHex()));
+    }
+
+    // Links of every shape, against what lands on disk: symbolic links only
+    // inside the destination, and after every file of the run; hard links
+    // only to a file of the run.
+    void links_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("links");
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("refused");
+        const auto row = [](const char* tag, const char* entries, const char* tree, const char* refused,
+                            const char* setup = "", bool links = true) {
+            QTest::newRow(tag) << entries << setup << links << tree << refused;
+        };
+        const char* outside = "Link target points outside the destination";
+        const char* notOfTheRun = "Hard link to a file not extracted in this run";
+        const QByteArray folderThere = "A folder of that name exists";
+        // clang-format off
+        row("inside", "f:a/x;s:a/l>x", "a/ a/l->x a/x", "");
+        row("\"..\" inside", "f:x;s:a/l>../x", "a/ a/l->../x x", "");
+        row("\"..\" to the destination itself", "s:a/l>..", "a/ a/l->..", "");
+        row("\"..\" escaping", "s:a/l>../../outside/sentinel", "", qPrintable(QString("a/l: ") + outside));
+        row("absolute", "s:l>/etc/passwd", "", "l: Absolute link target");
+        row("empty", "s:l>", "", "l: Empty link target");
+        row("control character", "s:l>a\x1b" "b", "", "l: Control character in link target");
+        row("\"..\" after a folder name", "f:x;s:l>d/../x", "x", "l: Link target with \"..\" after a folder name");
+        row("windows, relative", "f:x;w:a/l>..\\x", "a/ a/l->../x x", "");
+        row("windows drive", "w:l>C:\\x", "", "l: Link target is a Windows drive or network path");
+        row("windows UNC", "w:l>\\\\srv\\share", "", "l: Link target is a Windows drive or network path");
+        row("junction", "j:l>x", "", "l: Junction");
+        row("RAR 4 link without its target", "4:l", "", "l: Link target cannot be read");
+        row("a link, then a file through it", "s:d>sub;f:d/x", "d/ d/x", "d: " + folderThere);
+        row("a link to a folder, then a file below it", "d:sub;s:l>sub;f:l/x", "l/ l/x sub/", "l: " + folderThere);
+        row("link over a user's file", "f:x;s:l>x", "l->x x", "", "file:l");
+        row("link over a user's folder", "s:l>x", "l/", "l: " + folderThere, "dir:l");
+        row("hard link to an entry extracted", "f:x;h:y>x", "x=2 y=2", "");
+        row("hard link over a user's file", "f:x;h:y>x", "x=2 y=2", "", "file:y");
+        row("hard link to an entry refused", "f:../x;h:y>../x", "", qPrintable(QString("../x: Name points outside the destination (\"..\")|y: ") + notOfTheRun));
+        row("hard link to a file not of the run", "h:y>u", "u", qPrintable(QString("y: ") + notOfTheRun), "file:u");
+        row("file reference", "f:x;c:y>x", "x y", "");
+        row("links refused by choice", "f:x;s:l>x;h:y>x", "x", "l: Symbolic link|y: Hard link", "", false);
+        // clang-format on
+    }
+    void links()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, setup);
+        QFETCH(bool, links);
+        QFETCH(QString, tree);
+        QFETCH(QString, refused);
+        QVERIFY(prepare(setup));
+        WriterOptions options;
+        options.links = links;
+        SafeWriter writer(m_dest, options);
+        for (const QString& spec : entries.split(';'))
+            WriteEntry(writer, EntryOf(spec), spec.startsWith("f:") ? spec.toUtf8() : QByteArray());
+        QVERIFY(!TreeOf(m_dest).contains("->"));
+        writer.finishRun();
+        QCOMPARE(TreeOf(m_dest), tree);
+        QStringList reasons;
+        for (const RefusedEntry& entry : writer.refusals())
+            reasons << entry.name + ": " + entry.reason;
+        QCOMPARE(reasons.join('|'), refused);
     }
 
     // A symlink chosen as the destination leads to its folder and stays a

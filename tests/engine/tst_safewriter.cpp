@@ -50,9 +50,9 @@ bool WriteEntry(SafeWriter& writer, const EntryHeader& entry, const QByteArray& 
 // "f:name" a file, "d:name" a folder, "s:name>target" a Unix symbolic link,
 // "w:" a Windows one, "j:" a junction, "h:" a hard link and "c:" a file copy
 // naming an entry, "4:name" a RAR 4 link whose target the reader could not read.
-EntryHeader EntryOf(const QString& spec)
+EntryHeader EntryOf(const QString& text)
 {
-    const QString kind = spec.section(':', 0, 0), rest = spec.section(':', 1);
+    const QString kind = text.section(':', 0, 0), rest = text.section(':', 1);
     EntryHeader entry = File(rest.section('>', 0, 0), kind == "4" ? 0120777 : 0100644, kind == "d");
     entry.redirName = rest.section('>', 1);
     entry.redirType = std::uint32_t(std::max(0, int(QString("-swjhc").indexOf(kind))));
@@ -429,8 +429,8 @@ private slots:
         WriterOptions options;
         options.links = links;
         SafeWriter writer(m_dest, options);
-        for (const QString& spec : entries.split(';'))
-            WriteEntry(writer, EntryOf(spec), spec.startsWith("f:") ? spec.toUtf8() : QByteArray());
+        for (const QString& text : entries.split(';'))
+            WriteEntry(writer, EntryOf(text), text.startsWith("f:") ? text.toUtf8() : QByteArray());
         QVERIFY(!TreeOf(m_dest).contains("->"));
         writer.finishRun();
         QCOMPARE(TreeOf(m_dest), tree);

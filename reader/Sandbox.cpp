@@ -123,13 +123,16 @@ constexpr const char* kPlainCalls[] = {
     "clock_gettime", "clock_getres", "gettimeofday", "time", "nanosleep", "clock_nanosleep",
     "getrandom", "getpid", "gettid", "getppid", "getuid", "geteuid", "getgid", "getegid",
     "getrlimit", "uname", "sysinfo", "umask",
+    // Reads a CPU set and changes nothing. The C library asks it with a
+    // thread's own id (pthread_getattr_np), which is not the process's.
+    "sched_getaffinity",
 };
 
 // Calls whose first argument names a process: only this one, or 0 where 0
 // means the caller.
 constexpr const char* kCallsOnItself[] = {
     "kill", "tgkill", "rt_sigqueueinfo", "rt_tgsigqueueinfo", "prlimit64",
-    "sched_getaffinity", "sched_setaffinity",
+    "sched_setaffinity",
 };
 
 // What the C library's pthread_create asks clone for; any other flag (a new

@@ -4,6 +4,7 @@
 #include "engine/Messages.h"
 #include "engine/modRAR.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/modMain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,13 +93,7 @@ void OpenRecentArchive(fMain& window, const QString& path)
     if (window.isRunning())
         return;
     try {
-        QString password;
-        const RunOutcome outcome = window.runArchive(OP_LIST, path, password);
-        if (!outcome.opened)
-            return;
-        window.enterArchiveOpenState(path, outcome.volumeSet);
-        window.setArchivePath(path);
-        window.setCurrentArchive(path);
+        ListAndOpen(window, path);
     } catch (const ComponentError& error) {
         ShowErrorBox(window.prompts(), QStringLiteral("Error no.") + QString::number(error.number()) +
                                            QLatin1Char('\n') + error.description());

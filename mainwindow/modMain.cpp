@@ -33,6 +33,18 @@ void ParseCommandLine(fMain& window, const QString& commandLine)
     window.runArchiveReported(*line.mode, line.archivePath, password);
 }
 
+void ListAndOpen(fMain& window, const QString& path)
+{
+    QString password;
+    // An archive that did not open (its failure was shown) is not the open one.
+    const RunOutcome outcome = window.runArchive(OP_LIST, path, password);
+    if (!outcome.opened)
+        return;
+    window.enterArchiveOpenState(path, outcome.volumeSet);
+    window.setArchivePath(path);
+    window.setCurrentArchive(path);
+}
+
 void OpenArchive(fMain& window)
 {
     cFileDialog& dialog = *window.FileDialog();
@@ -44,14 +56,7 @@ void OpenArchive(fMain& window)
         const QString fileName = dialog.FileName();
         if (fileName.isEmpty())
             return;
-        QString password;
-        // An archive that did not open (its failure was shown) is not the open one.
-        const RunOutcome outcome = window.runArchive(OP_LIST, fileName, password);
-        if (!outcome.opened)
-            return;
-        window.enterArchiveOpenState(fileName, outcome.volumeSet);
-        window.setArchivePath(fileName);
-        window.setCurrentArchive(fileName);
+        ListAndOpen(window, fileName);
     } catch (const ComponentError& error) {
         if (error.number() != 0 && error.number() != cFileDialog::CancelErrorNumber)
             ShowErrorBox(window.prompts(), QStringLiteral("Error no.") +

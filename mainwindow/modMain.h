@@ -19,5 +19,8 @@ void ParseCommandLine(fMain& window, const QString& commandLine);
 // and makes it the window's archive. Shows any error it meets in the
 // "Error no." box, except the dialog's cancel.
 void OpenArchive(fMain& window);
+// Lists the archive at path and, when it opened, makes it the window's open
+// archive. Throws what the run throws.
+void ListAndOpen(fMain& window, const QString& path);
 
 } // namespace marrowick

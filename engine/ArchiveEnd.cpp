@@ -1,4 +1,5 @@
 #include "engine/ArchiveEnd.h"
+#include "engine/RarFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -19,26 +20,13 @@ using u64 = std::uint64_t;
 
 // The library looks for the signature this far into a file, past a
 // self-extracting stub.
-constexpr u64 SignatureSearch = 0x200000 - 16;
+constexpr u64 SignatureEnd = rar::SignatureSearch - 16;
 // Every block takes at least 7 bytes, so the file size bounds the walk; this
 // bounds it on any file.
 constexpr u64 MaxBlocks = u64(1) << 26;
 constexpr std::size_t Chunk = 64 * 1024;
 
-constexpr unsigned char SignaturePrefix[] = {'R', 'a', 'r', '!', 0x1A, 0x07};
-constexpr std::size_t Rar4SignatureSize = 7; // ... 0x00
-constexpr std::size_t Rar5SignatureSize = 8; // ... 0x01 0x00
-
-// RAR 4 blocks.
-constexpr unsigned Rar4Main = 0x73;
-constexpr unsigned Rar4File = 0x74;
-constexpr unsigned Rar4Service = 0x7A;
-constexpr unsigned Rar4End = 0x7B;
-constexpr unsigned Rar4LongBlock = 0x8000; // a data size follows the header size
-constexpr unsigned Rar4LargeFile = 0x0100; // file and service: high 32 bits of the data size
-constexpr unsigned Rar4HeadersEncrypted = 0x0080;
-constexpr unsigned Rar4NextVolume = 0x0001;
-constexpr unsigned Rar4SplitAfter = 0x0002; // file and service: continued in the next volume
+using namespace rar;
 
 // RAR 5 blocks.
 constexpr u64 Rar5Main = 1;
@@ -380,7 +368,7 @@ ArchiveEnd Walk(ByteSource& in)
         return start ? ArchiveEnd::Cut : ArchiveEnd::Whole;
     }
     // The signature: at the start, or behind a self-extracting stub.
-    const u64 limit = std::min(in.size(), SignatureSearch);
+    const u64 limit = std::min(in.size(), SignatureEnd);
     for (u64 from = 0; from < limit;) {
         const std::optional<u64> at =
             Find(in, from, limit, SignaturePrefix, sizeof SignaturePrefix, false);

@@ -1,4 +1,5 @@
 #include "engine/ArchiveSignature.h"
+#include "engine/RarFormat.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -8,15 +9,13 @@ namespace marrowick {
 
 bool HasRarSignature(const QString& path)
 {
-    constexpr qint64 SignatureSearch = 0x200000;
     if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray head = file.read(SignatureSearch);
-    static constexpr char Prefix[] = {'R', 'a', 'r', '!', 0x1A, 0x07};
-    const QByteArrayView prefix(Prefix, sizeof Prefix);
+    const QByteArray head = file.read(qint64(rar::SignatureSearch));
+    const QByteArrayView prefix(rar::SignaturePrefix, sizeof rar::SignaturePrefix);
     for (qsizetype at = head.indexOf(prefix); at >= 0; at = head.indexOf(prefix, at + 1)) {
         const qsizetype version = at + prefix.size();
         if (version < head.size() && head[version] == 0x00)

@@ -1,4 +1,5 @@
 #include "engine/Rar4Links.h"
+#include "engine/RarFormat.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,18 +11,9 @@ namespace marrowick {
 
 namespace {
 
+using namespace rar;
 constexpr unsigned char Signature[] = {'R', 'a', 'r', '!', 0x1A, 0x07, 0x00};
-// The library looks this far for the signature, past a self-extracting stub.
-constexpr std::size_t SignatureSearch = 0x200000;
-constexpr unsigned MainBlock = 0x73;
-constexpr unsigned FileBlock = 0x74;
-constexpr unsigned EndBlock = 0x7B;
-constexpr unsigned LongBlock = 0x8000;
-constexpr unsigned MainEncryptedHeaders = 0x0080;
-constexpr unsigned FileSplitBefore = 0x0001;
-constexpr unsigned FileSplitAfter = 0x0002;
-constexpr unsigned FileEncrypted = 0x0004;
-constexpr unsigned FileLarge = 0x0100;
+static_assert(sizeof Signature == Rar4SignatureSize);
 constexpr std::size_t MaxTarget = 4095;
 
 bool ReadAt(int fd, std::uint64_t offset, unsigned char* out, std::size_t count)
@@ -84,15 +76,15 @@ std::string Rar4LinkTarget(int fd, Rar4Cursor& cursor, std::uint32_t entry, std:
         if (!ReadAt(fd, cursor.offset, block, 7))
             break;
         const unsigned type = block[2], flags = Le(block + 3, 2), headSize = Le(block + 5, 2);
-        if (headSize < 7 || (type == MainBlock && (flags & MainEncryptedHeaders)) || type == EndBlock)
+        if (headSize < 7 || (type == Rar4Main && (flags & Rar4HeadersEncrypted)) || type == Rar4End)
             break;
         std::uint64_t dataSize = 0;
-        const bool file = type == FileBlock;
-        if ((flags & LongBlock) || file) {
+        const bool file = type == Rar4File;
+        if ((flags & Rar4LongBlock) || file) {
             if (headSize < (file ? 32 : 11) || !ReadAt(fd, cursor.offset, block, file ? 32 : 11))
                 break;
             dataSize = Le(block + 7, 4);
-            if (file && (flags & FileLarge)) {
+            if (file && (flags & Rar4LargeFile)) {
                 unsigned char high[4];
                 if (headSize < 36 || !ReadAt(fd, cursor.offset + 32, high, 4))
                     break;
@@ -101,12 +93,12 @@ std::string Rar4LinkTarget(int fd, Rar4Cursor& cursor, std::uint32_t entry, std:
         }
         const std::uint64_t dataAt = cursor.offset + headSize;
         cursor.offset = dataAt + dataSize;
-        if (!file || (flags & FileSplitBefore))
+        if (!file || (flags & Rar4SplitBefore))
             continue;
         if (cursor.entry++ != entry)
             continue;
         std::string target(dataSize <= MaxTarget ? std::size_t(dataSize) : 0, '\0');
-        const bool usable = !(flags & (FileSplitAfter | FileEncrypted)) && dataSize <= MaxTarget &&
+        const bool usable = !(flags & (Rar4SplitAfter | Rar4FileEncrypted)) && dataSize <= MaxTarget &&
                             ReadAt(fd, dataAt, reinterpret_cast<unsigned char*>(target.data()), target.size()) &&
                             Crc32(reinterpret_cast<const unsigned char*>(target.data()), target.size()) == crc &&
                             Le(block + 16, 4) == crc;

@@ -55,7 +55,8 @@ void fMain::buildProperties()
 
 void fMain::showArchiveProperties()
 {
-    if (m_running || m_archivePath.isEmpty())
+    // Only while an archive is open (Close turns the command off with it).
+    if (m_running || m_archivePath.isEmpty() || !m_mnuproperties->isEnabled())
         return;
     ListingTotals totals;
     for (const FileRow& row : m_model->rows())

@@ -62,6 +62,15 @@ QString Blake2Hex(const FileRow& row)
             .toHex());
 }
 
+std::uint32_t ChecksumKey(const FileRow& row)
+{
+    const EntryExtras* extras = row.extras.get();
+    if (!extras || !extras->hasBlake2)
+        return row.crc;
+    const auto& hash = extras->blake2;
+    return std::uint32_t(hash[0]) << 24 | std::uint32_t(hash[1]) << 16 | std::uint32_t(hash[2]) << 8 | hash[3];
+}
+
 QString ChecksumCell(const FileRow& row)
 {
     const QString hash = Blake2Hex(row);

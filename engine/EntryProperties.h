@@ -17,6 +17,9 @@ namespace marrowick {
 QString ChecksumCell(const FileRow& row);
 // "BLAKE2sp: " and the whole hash in lower-case hexadecimal; "" for a CRC32.
 QString ChecksumToolTip(const FileRow& row);
+// What the CRC column sorts by: the CRC32, or the number the first 8 digits
+// of a BLAKE2sp hash make.
+std::uint32_t ChecksumKey(const FileRow& row);
 // The 64 digits of the entry's BLAKE2sp hash; "" when it has none.
 QString Blake2Hex(const FileRow& row);
 

@@ -340,7 +340,7 @@ void FileListModel::sort(int column, Qt::SortOrder order)
             const FileRow& row = subject(i);
             keys.push_back(column == Size       ? static_cast<std::int64_t>(row.unpSize)
                            : column == Packed   ? static_cast<std::int64_t>(row.packSize)
-                           : column == Crc32    ? std::int64_t(row.crc)
+                           : column == Crc32    ? std::int64_t(ChecksumKey(row))
                            : column == Modified ? row.mtime
                                                 : std::int64_t(row.isEncrypted));
         }

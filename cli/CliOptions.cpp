@@ -14,6 +14,8 @@ std::optional<Command> CommandNamed(const QString& word)
         return Command::Test;
     if (word == QLatin1String("extract") || word == QLatin1String("x"))
         return Command::Extract;
+    if (word == QLatin1String("info") || word == QLatin1String("i"))
+        return Command::Info;
     return std::nullopt;
 }
 
@@ -124,8 +126,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
     auto checkCombinations = [&] {
         if (options.notify && !options.here)
             return fail(QStringLiteral("--notify is for extract --here only"));
-        if (options.json && options.command != Command::List)
-            return fail(QStringLiteral("--json is for list only"));
+        if (options.json && options.command != Command::List && options.command != Command::Info)
+            return fail(QStringLiteral("--json is for list and info only"));
         if (options.tree && options.command != Command::List)
             return fail(QStringLiteral("--tree is for list only"));
         if (options.tree && options.json)
@@ -194,6 +196,9 @@ QString UsageText()
         "                         (tab-separated; a link's name is followed by\n"
         "                         \" -> TARGET\"), then the totals line\n"
         "  test, t ARCHIVE        test every entry; one line per entry\n"
+        "  info, i ARCHIVE        the archive's properties, one \"label: value\" per\n"
+        "                         line: format, solid, volumes, recovery record, lock,\n"
+        "                         encryption, comment, and the totals of its entries\n"
         "  extract, x ARCHIVE [DEST [NAME...]]\n"
         "                         extract every entry, or only the named ones (a\n"
         "                         folder's name takes what lies below it), into DEST\n"
@@ -209,7 +214,13 @@ QString UsageText()
         "  --notify               extract --here: sum up in a desktop notification too\n"
         "                         (for file-manager actions, which have no terminal)\n"
         "  --json                 list: one JSON object per entry (name, size, packed,\n"
-        "                         crc32, encrypted, folder, mtime, target)\n"
+        "                         crc32 or blake2sp, encrypted, folder, mtime, ctime and\n"
+        "                         atime when stored, attributes, host_os, method,\n"
+        "                         dictionary, target and link_target for links)\n"
+        "                         info: one JSON object (format, solid, volume, volumes,\n"
+        "                         volumes_found, first_volume, recovery_record, locked,\n"
+        "                         encrypted_headers, encrypted_entries, comment, entries,\n"
+        "                         files, folders, size, packed, ...)\n"
         "  --tree                 list: the folder tree instead of the entries, each\n"
         "                         folder with the files, folders and bytes below it\n"
         "  --no-links             extract: refuse symbolic and hard links (by default\n"

@@ -24,6 +24,7 @@ enum class Command
     List,
     Test,
     Extract,
+    Info,
     Help,
     Version
 };
@@ -38,7 +39,7 @@ struct CliOptions
     bool notify = false;                      // --here: a desktop notification at the end
     QString destination;                      // extract only; empty: current folder
     QStringList names;                        // extract only; empty: every entry
-    bool json = false;                        // list only
+    bool json = false;                        // list and info only
     bool tree = false;                        // list only: the folders, not the entries
     bool noLinks = false;                     // extract only: refuse every link
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise

@@ -1,15 +1,15 @@
 #include "cli/ConsoleView.h"
 
 #include "cli/Console.h"
+#include "cli/EntryJson.h"
 #include "cli/Terminal.h"
+#include "engine/EntryProperties.h"
 #include "engine/Formats.h"
 #include "engine/Messages.h"
 
 #include <QDateTime>
 
 namespace marrowick::cli {
-
-namespace {
 
 QString JsonString(const QString& text)
 {
@@ -45,6 +45,8 @@ QString JsonString(const QString& text)
     return quoted;
 }
 
+namespace {
+
 QLatin1StringView Bool(bool value)
 {
     return value ? QLatin1StringView("true") : QLatin1StringView("false");
@@ -60,7 +62,7 @@ QString RowText(const FileRow& row)
     // A sixth field only on an entry whose start is in a volume not there.
     return EscapeControls(row.name) + target + tab + FormatSize(row.unpSize) + tab +
            FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
-           FormatCrc(row.crc) +
+           ChecksumCell(row) +
            (row.beginsEarlier ? tab + BeginsEarlierText().toLower() : QString());
 }
 
@@ -72,15 +74,14 @@ QString RowJson(const FileRow& row)
             : JsonString(QDateTime::fromSecsSinceEpoch(row.mtime, Qt::UTC).toString(Qt::ISODate));
     return QStringLiteral("{\"name\":") + JsonString(row.name) + QStringLiteral(",\"size\":") +
            QString::number(row.unpSize) + QStringLiteral(",\"packed\":") +
-           QString::number(row.packSize) + QStringLiteral(",\"crc32\":\"") +
-           QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() +
-           QStringLiteral("\",\"encrypted\":") + Bool(row.isEncrypted) +
+           QString::number(row.packSize) + QLatin1Char(',') + ChecksumJson(row) +
+           QStringLiteral(",\"encrypted\":") + Bool(row.isEncrypted) +
            QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
            mtime + (row.beginsEarlier ? QStringLiteral(",\"beginsEarlier\":true") : QString()) +
            (row.linkTarget.isEmpty() && !row.isLink
                 ? QString()
                 : QStringLiteral(",\"target\":") + JsonString(row.linkTarget)) +
-           QLatin1Char('}');
+           EntryJsonFields(row) + QLatin1Char('}');
 }
 
 ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)

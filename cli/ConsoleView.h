@@ -14,6 +14,9 @@ enum class ListFormat
     Tree, // nothing per entry: the folder tree is printed at the end
 };
 
+// A JSON string: quoted, with quotes, backslashes and controls escaped.
+QString JsonString(const QString& text);
+
 QString RowText(const FileRow& row);
 QString RowJson(const FileRow& row);
 

@@ -3,6 +3,7 @@
 #include "cli/Console.h"
 #include "cli/ConsolePrompts.h"
 #include "cli/ConsoleView.h"
+#include "cli/InfoCommand.h"
 #include "cli/Terminal.h"
 #include "desktop/DesktopNotification.h"
 #include "engine/ComponentError.h"
@@ -165,6 +166,8 @@ int main(int argc, char* argv[])
         PrintError(QStringLiteral("Cannot open ") + options.archive);
         return EXIT_FAILED;
     }
+    if (options.command == Command::Info)
+        return RunInfo(options, password);
 
     QString destination = options.destination;
     if (options.command == Command::Extract && !destination.isEmpty()) {

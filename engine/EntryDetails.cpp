@@ -43,18 +43,28 @@ QString FormatMethod(const FileRow& row)
     const QString format = row.version >= 50   ? QStringLiteral("RAR %1").arg(row.version / 10)
                            : row.version == 29 ? QStringLiteral("RAR 4")
                                                : QStringLiteral("RAR %1.%2").arg(row.version / 10).arg(row.version % 10);
-    static const char* const methods[] = {"stored", "fastest", "fast", "normal", "good", "best"};
-    const int index = row.method - 0x30;
-    if (index < 0 || index > 5)
+    const QString method = MethodName(row.method);
+    if (method.isEmpty())
         return format;
-    QString text = format + QStringLiteral(", ") + QLatin1String(methods[index]);
-    if (index == 0 || row.dictionaryLog == 0)
+    QString text = format + QStringLiteral(", ") + method;
+    if (row.method == 0x30 || row.dictionaryLog == 0)
         return text;
-    const unsigned log = row.dictionaryLog;
-    const QString size = log >= 20   ? QStringLiteral("%1 GB").arg(1ULL << (log - 20))
-                         : log >= 10 ? QStringLiteral("%1 MB").arg(1ULL << (log - 10))
-                                     : QStringLiteral("%1 KB").arg(1ULL << log);
-    return text + QStringLiteral(", ") + size + QStringLiteral(" dictionary");
+    return text + QStringLiteral(", ") + DictionaryText(row.dictionaryLog) +
+           QStringLiteral(" dictionary");
+}
+
+QString MethodName(std::uint8_t method)
+{
+    static const char* const methods[] = {"stored", "fastest", "fast", "normal", "good", "best"};
+    const int index = method - 0x30;
+    return index < 0 || index > 5 ? QString() : QLatin1String(methods[index]);
+}
+
+QString DictionaryText(unsigned log)
+{
+    return log >= 20   ? QStringLiteral("%1 GB").arg(1ULL << (log - 20))
+           : log >= 10 ? QStringLiteral("%1 MB").arg(1ULL << (log - 10))
+                       : QStringLiteral("%1 KB").arg(1ULL << log);
 }
 
 QString FormatEncrypted(const FileRow& row)

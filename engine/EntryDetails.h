@@ -16,6 +16,10 @@ QString FormatModified(std::int64_t mtime, const QLocale& locale = QLocale());
 QString FormatAttributes(const FileRow& row);
 // "RAR 5, best, 32 MB dictionary"; "RAR 4, stored"; "" for folders.
 QString FormatMethod(const FileRow& row);
+// "best"; "" for a method the format does not name.
+QString MethodName(std::uint8_t method);
+// "32 MB" for a dictionary of 2^log KB.
+QString DictionaryText(unsigned log);
 // "Yes" for an encrypted entry, "" otherwise.
 QString FormatEncrypted(const FileRow& row);
 

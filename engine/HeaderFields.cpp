@@ -6,6 +6,25 @@
 
 namespace marrowick {
 
+// A million rows are kept for a large listing: what few entries have lives
+// in the extras, not in every row.
+static_assert(sizeof(void*) != 8 || sizeof(FileRow) <= 104, "FileRow grew");
+
+namespace {
+
+// The library gives Windows file time: 100 ns units since 1601.
+constexpr std::uint64_t kTicksPerSecond = 10000000;
+constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
+
+// A time the header holds; the library reports one it has none of as 1970.
+std::uint64_t StoredTime(unsigned int low, unsigned int high)
+{
+    const std::uint64_t ticks = Join64(low, high);
+    return ticks / kTicksPerSecond > kSecondsFrom1601To1970 ? ticks : 0;
+}
+
+} // namespace
+
 QString WideField(const wchar_t* field, std::size_t capacity)
 {
     static_assert(sizeof(wchar_t) == 4, "the library's wide texts are UTF-32 on this platform");
@@ -33,6 +52,7 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
     row.crc = header.HashType == RAR_HASH_CRC32 ? header.FileCRC : 0;
     row.isFolder = (header.Flags & RHDF_DIRECTORY) != 0;
     row.isEncrypted = (header.Flags & RHDF_ENCRYPTED) != 0;
+    row.continuesAfter = (header.Flags & RHDF_SPLITAFTER) != 0;
     row.attributes = header.FileAttr;
     row.hostOs = static_cast<std::uint8_t>(header.HostOS);
     row.version = static_cast<std::uint8_t>(std::min(header.UnpVer, 255U));
@@ -45,12 +65,21 @@ FileRow RowFromHeader(const RARHeaderDataEx& header)
     if (header.RedirType >= 1 && header.RedirType <= 5 && header.RedirName != nullptr)
         row.linkTarget = WideField(header.RedirName, header.RedirNameSize);
     row.isLink = header.RedirType >= 1 && header.RedirType <= 4;
-    // The library gives Windows file time: 100 ns units since 1601.
-    constexpr std::uint64_t kTicksPerSecond = 10000000;
-    constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600;
-    const std::uint64_t ticks = Join64(header.MtimeLow, header.MtimeHigh);
-    if (ticks / kTicksPerSecond > kSecondsFrom1601To1970)
+    if (const std::uint64_t ticks = StoredTime(header.MtimeLow, header.MtimeHigh)) {
         row.mtime = static_cast<std::int64_t>(ticks / kTicksPerSecond - kSecondsFrom1601To1970);
+        row.mtimeFraction = static_cast<std::uint32_t>(ticks % kTicksPerSecond);
+    }
+    const std::uint64_t ctime = StoredTime(header.CtimeLow, header.CtimeHigh);
+    const std::uint64_t atime = StoredTime(header.AtimeLow, header.AtimeHigh);
+    const bool blake2 = header.HashType == RAR_HASH_BLAKE2 && !row.isFolder;
+    if (ctime != 0 || atime != 0 || blake2) {
+        EntryExtras& extras = row.extras.make();
+        extras.ctime = ctime;
+        extras.atime = atime;
+        extras.hasBlake2 = blake2;
+        if (blake2)
+            std::memcpy(extras.blake2.data(), header.Hash, extras.blake2.size());
+    }
     return row;
 }
 
@@ -69,6 +98,7 @@ void ClearEntryFields(RARHeaderDataEx& header)
     if (header.RedirName != nullptr && header.RedirNameSize != 0)
         header.RedirName[0] = L'\0';
     header.MtimeLow = header.MtimeHigh = 0;
+    header.CtimeLow = header.CtimeHigh = header.AtimeLow = header.AtimeHigh = 0;
     header.FileAttr = header.HostOS = header.UnpVer = header.Method = header.DictSize = 0;
 }
 

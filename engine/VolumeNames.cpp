@@ -71,4 +71,30 @@ VolumePlace PlaceInSet(const QString& path, bool newNumbering)
     return place;
 }
 
+QString VolumePath(const QString& anyVolume, int number, bool newNumbering)
+{
+    const qsizetype nameStart = anyVolume.lastIndexOf(QLatin1Char('/')) + 1;
+    if (newNumbering) {
+        const qsizetype end = VolumeNumberEnd(anyVolume, nameStart);
+        if (end < nameStart || !IsDigit(anyVolume[end]))
+            return anyVolume;
+        qsizetype start = end;
+        while (start > nameStart && IsDigit(anyVolume[start - 1]))
+            --start;
+        // part01 becomes part02 ... part10; part99 becomes part100.
+        const QString digits =
+            QString::number(number).rightJustified(end - start + 1, QLatin1Char('0'));
+        return anyVolume.left(start) + digits + anyVolume.mid(end + 1);
+    }
+    const QString first = PlaceInSet(anyVolume, false).firstVolume;
+    if (number <= 1)
+        return first;
+    // .rar, .r00 ... .r99, .s00 ...
+    const int index = number - 2;
+    const QString extension = QLatin1Char(char('r' + index / 100)) +
+                              QString::number(index % 100).rightJustified(2, QLatin1Char('0'));
+    const bool upper = first.endsWith(QLatin1String(".RAR"));
+    return first.left(first.size() - 3) + (upper ? extension.toUpper() : extension);
+}
+
 } // namespace marrowick

@@ -16,4 +16,8 @@ struct VolumePlace
 
 VolumePlace PlaceInSet(const QString& path, bool newNumbering);
 
+// The path of volume number (1 for the first) of the set the given volume
+// belongs to, by the same rules; the given path when its name has no number.
+QString VolumePath(const QString& anyVolume, int number, bool newNumbering);
+
 } // namespace marrowick

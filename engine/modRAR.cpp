@@ -102,6 +102,7 @@ public:
             return m_outcome;
         }
         m_outcome.opened = true;
+        m_outcome.openFlags = open.Flags;
         if ((open.Flags & ROADF_VOLUME) && !startFromFirstVolume(archive, open, comment)) {
             // The given volume opened once and not the second time.
             ShowOpenError(m_context.prompts, static_cast<std::int32_t>(open.OpenResult),
@@ -219,8 +220,10 @@ public:
         // Cancelled by the user: nothing more to say.
         if (stopped || headerResult == ERAR_READER_CANCELLED)
             return m_outcome;
+        if (open.CmtState == 1)
+            m_outcome.comment = WideField(comment.data(), comment.size());
         if (m_mode == OP_LIST && open.CmtState == 1)
-            ShowArchiveComment(m_context.prompts, WideField(comment.data(), comment.size()));
+            ShowArchiveComment(m_context.prompts, m_outcome.comment);
         // The library says there is a comment and gives none: its data failed
         // its check (`unrar t` fails such an archive too). After a broken
         // header the library may not have found it at all: that was said.

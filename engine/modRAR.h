@@ -54,6 +54,10 @@ struct RunOutcome
     // set from its first volume: "Volume 3 of a set: showing the whole set
     // from name.part01.rar". Empty otherwise.
     QString volumeSet;
+    // The library's open flags of the given archive (ROADF_SOLID, ...) and
+    // its comment: what the archive's properties are read from.
+    std::uint32_t openFlags = 0;
+    QString comment;
 };
 
 // The one routine that works on an archive: lists (OP_LIST), extracts

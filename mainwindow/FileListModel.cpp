@@ -1,6 +1,7 @@
 #include "mainwindow/FileListModel.h"
 
 #include "engine/EntryDetails.h"
+#include "engine/EntryProperties.h"
 #include "engine/Formats.h"
 #include "engine/Messages.h"
 
@@ -155,7 +156,7 @@ QString FileListModel::cellTextOf(const FileRow& r, int column) const
     case Ratio:
         return FormatRatio(r.packSize, r.unpSize);
     case Crc32:
-        return FormatCrc(r.crc);
+        return ChecksumCell(r);
     case Modified:
         return FormatModified(r.mtime, m_locale);
     case Attributes:
@@ -177,6 +178,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
     case Qt::ToolTipRole:
+        // A BLAKE2sp hash in full, named as such.
+        if (index.column() == Crc32)
+            return ChecksumToolTip(m_rows[stored(index.row())]);
         if (index.column() != Name)
             return {};
         if (m_rows[stored(index.row())].beginsEarlier)
@@ -336,7 +340,7 @@ void FileListModel::sort(int column, Qt::SortOrder order)
             const FileRow& row = subject(i);
             keys.push_back(column == Size       ? static_cast<std::int64_t>(row.unpSize)
                            : column == Packed   ? static_cast<std::int64_t>(row.packSize)
-                           : column == Crc32    ? std::int64_t(row.crc)
+                           : column == Crc32    ? std::int64_t(ChecksumKey(row))
                            : column == Modified ? row.mtime
                                                 : std::int64_t(row.isEncrypted));
         }

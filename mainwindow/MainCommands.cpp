@@ -144,6 +144,8 @@ RunOutcome fMain::runArchive(std::int32_t mode, const QString& path, QString& pa
     const RunOutcome outcome = ProcessArchive(mode, path, password, context);
     if (mode == OP_LIST && outcome.opened)
         m_recent->add(path);
+    if (outcome.opened)
+        m_listing = outcome;
     return outcome;
 }
 

@@ -115,6 +115,7 @@ fMain::fMain(IUserPrompts* prompts, QWidget* parent)
     buildList();
     buildStatusBar();
     buildProgress();
+    buildProperties();
 }
 
 fMain::~fMain() = default;

@@ -109,6 +109,15 @@ public:
     // File > Open Recent, and the notifications of long runs.
     RecentArchives* recentArchives() const { return m_recent; }
     RunNotifier* notifier() const { return m_notifier; }
+    // File > Properties and the status bar's button: the open archive's
+    // properties (RAR format, solid, volumes, ..., totals) in a dialog.
+    void showArchiveProperties();
+    // The row menu's Properties: one selected entry's, or several's totals.
+    void showEntryProperties();
+    // Alt+Enter: the selected entries', or the archive's when none is.
+    void showProperties();
+    // What the last run that opened the archive reported (open flags, comment).
+    const RunOutcome& listing() const { return m_listing; }
     // The names of the selected rows, in the list's order.
     QStringList selectedEntryNames() const;
     // A drag of the selected rows: they are extracted into the private folder
@@ -176,6 +185,8 @@ private:
     void sizeColumns();
 
     void buildProgress();
+    // File > Properties, its key, the row menu's item and the status bar's button.
+    void buildProperties();
     void mnuopen_Click();
     void mnuclose_Click();
     void mnuexit_Click();
@@ -273,6 +284,9 @@ private:
     QAction* m_mnuextracthere = nullptr;
     RecentArchives* m_recent = nullptr;
     RunNotifier* m_notifier = nullptr;
+
+    RunOutcome m_listing;
+    QAction* m_mnuproperties = nullptr;
 };
 
 } // namespace marrowick

@@ -116,7 +116,23 @@ private slots:
             << "docs/a1200.txt\tOK\n" << "marrowick-cli: Unexpected end of archive";
         QTest::newRow("list, a link's target") << QStringList{"l", Fixture("links-out.rar")} << 0 << "abs -> /etc/passwd\t" << "";
         QTest::newRow("list, json target") << QStringList{"l", "--json", Fixture("links-out.rar")} << 0
-            << "\"mtime\":\"2024-01-02T03:04:05Z\",\"target\":\"/etc/passwd\"}" << "";
+            << "\"mtime\":\"2024-01-02T03:04:05Z\",\"target\":\"/etc/passwd\",\"attributes\":\"lrwxrwxrwx\","
+               "\"host_os\":\"Unix\",\"method\":\"stored\",\"dictionary\":null,\"link_target\":\"/etc/passwd\"}" << "";
+        // A BLAKE2sp hash in place of the CRC32, times to the 100 ns.
+        QTest::newRow("list, json BLAKE2") << QStringList{"l", "--json", Fixture("properties.rar")} << 0
+            << "\"packed\":6,\"blake2sp\":\"68505689ed9e9910f32668d51bfc0ec82641936350099accdcda9ab464be1870\","
+               "\"encrypted\":false,\"folder\":false,\"mtime\":\"2024-01-02T03:04:05Z\",\"ctime\":\"2026-12-07T12:22:51.2295355Z\"" << "";
+        QTest::newRow("info, locked with a recovery record") << QStringList{"info", "--json", Fixture("properties.rar")} << 0
+            << "\",\"format\":\"RAR 5\",\"solid\":false,\"volume\":null,\"volumes\":null,\"volumes_found\":null,"
+               "\"first_volume\":null,\"recovery_record\":true,\"locked\":true,\"encrypted_headers\":false,"
+               "\"encrypted_entries\":false,\"comment\":null,\"entries\":3,\"files\":2,\"folders\":1,\"size\":3006,"
+               "\"packed\":21,\"size_on_disk\":671,\"largest\":\"docs/q.txt\",\"newest\":\"2024-01-02T03:04:05Z\","
+               "\"oldest\":\"2024-01-02T03:04:05Z\"}\n" << "";
+        QTest::newRow("info, a middle volume") << QStringList{"i", "--json", Fixture("multivolume.part2.rar")} << 0
+            << "\",\"format\":\"RAR 5\",\"solid\":false,\"volume\":2,\"volumes\":3,\"volumes_found\":3,"
+               "\"first_volume\":\"multivolume.part1.rar\",\"recovery_record\":false,\"locked\":false,"
+               "\"encrypted_headers\":false,\"encrypted_entries\":false,\"comment\":null,\"entries\":2,\"files\":2,"
+               "\"folders\":0,\"size\":300006,\"packed\":122738,\"size_on_disk\":300481," << "";
         QTest::newRow("no-links is for extract") << QStringList{"t", "--no-links", basic} << 2 << "" << "--no-links is for extract only";
         // clang-format on
     }

@@ -113,6 +113,16 @@ break"
 stamp links-out
 (cd links-out && rar a -ma5 -idq -ol ../links-out.rar .)
 
+# BLAKE2sp checksums instead of CRC32 (-htb), times to the 100 ns with
+# creation and access times (-tsc -tsa), a recovery record, then locked (k
+# with -rr again: without it the lock drops the record).
+mkdir -p properties/docs
+printf 'hello\n' > properties/readme.txt
+head -c 3000 /dev/zero | tr '\0' 'q' > properties/docs/q.txt
+find properties -exec touch -d '2024-01-02 03:04:05.25' {} +
+(cd properties && rar a -ma5 -idq -r -htb -rr10% -tsc -tsa ../properties.rar readme.txt docs)
+rar k -idq -rr10% properties.rar
+
 # Damaged copies: truncated in the middle, and one byte flipped.
 size=$(stat -c %s basic.rar)
 head -c $((size / 2)) basic.rar > truncated.rar

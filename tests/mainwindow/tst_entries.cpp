@@ -1,5 +1,6 @@
 // Single entries from the window: open, extract the selected rows, sort.
 #include "dialogs/ModBrowse.h"
+#include "dialogs/PropertiesDialog.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
@@ -214,6 +215,34 @@ private slots:
             shown << w.window.fileModel()->cellText(row, FileListModel::Name);
         QCOMPARE(shown, names);
         QCOMPARE(header->isSortIndicatorShown(), !clicks.isEmpty());
+    }
+
+    // Alt+Enter: the archive's properties with no row selected, the row's
+    // with one; the same dialog the menus open.
+    void propertiesDialogs_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("shows");
+        QTest::newRow("the archive") << QStringList{} << "Recovery record: Yes\nLocked: Yes\n";
+        QTest::newRow("an entry") << QStringList{"readme.txt"}
+                                  << "Modified: 2024-01-02 03:04:05.25\nCreated: 2026-12-07 ";
+        QTest::newRow("its checksum") << QStringList{"readme.txt"} << "Checksum: BLAKE2sp 68505689ed9e9910";
+        QTest::newRow("two entries") << QStringList{"readme.txt", "docs/q.txt"} << "Entries: 2 (2 files, 0 folders)\n";
+    }
+    void propertiesDialogs()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, shows);
+        qputenv("TZ", "UTC");
+        Window w(QStringLiteral("properties.rar"));
+        w.select(rows);
+        w.window.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(w.window.fileList(), Qt::Key_Return, Qt::AltModifier);
+        auto* dialog = w.window.findChild<PropertiesDialog*>();
+        QVERIFY(dialog);
+        QVERIFY2(dialog->text().contains(shows), qPrintable(dialog->text()));
+        QVERIFY(w.opened.isEmpty());
     }
 };
 

@@ -59,6 +59,9 @@ struct ChildResult
     int status = -1;
     std::string firstLine; // with readFirstLine: what the child printed first
     double firstLineSeconds = 0;
+    // The CPU time (user and system) of the child itself, without its own
+    // children's (a reader); read while it is a zombie, from its one thread.
+    double ownCpuSeconds = 0;
 };
 
 // Runs a program to its end; stdout goes to /dev/null (or stdoutPath), or is
@@ -81,6 +84,16 @@ double IntoEmptyFolder(const QString& scratch,
                        const std::function<std::vector<std::string>(const std::string&)>& command,
                        bool* wroteNothing = nullptr);
 
+// One listing into the real window, started and timed here: its wall time
+// and the CPU time of this process (a reader is a process of its own).
+struct WindowListing
+{
+    double seconds = 0;
+    double cpuSeconds = 0;
+    int rows = 0;
+};
+WindowListing ListIntoWindow(const QString& archive);
+
 // The figures taken inside this process, through the real window
 // (WindowRows.cpp).
 void ListWindowRow(const Setup& setup);
@@ -90,5 +103,9 @@ void SortRows(const Setup& setup);
 void BrowseRows(const Setup& setup);
 // bench --child-list ARCHIVE: one window listing, its peak memory printed.
 int ChildList(const QString& archive);
+
+// The program's own CPU time per listed row, in the command line and in the
+// window, the reader's left out (ProgramCpu.cpp).
+void ProgramCpuRow(const Setup& setup);
 
 } // namespace marrowick::bench

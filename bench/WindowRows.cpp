@@ -22,21 +22,43 @@ namespace marrowick::bench {
 
 namespace {
 
-// The engine and the whole window: rows into the model, totals, title, icons.
-double ListThroughWindow(const QString& archive)
+double CpuSeconds(const rusage& usage)
+{
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+WindowListing ListIntoWindow(const QString& archive)
 {
     SilentPrompts prompts;
     fMain window(&prompts);
     window.Form_Load(QString());
     QString password;
     RunContext context{window, prompts, nullptr, QString()};
+    WindowListing listing;
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
     const Clock::time_point start = Clock::now();
     ProcessArchive(OP_LIST, archive, password, context);
     QCoreApplication::processEvents();
-    const double seconds = SecondsSince(start);
-    if (window.rowCount() == 0)
+    listing.seconds = SecondsSince(start);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    listing.cpuSeconds = CpuSeconds(after) - CpuSeconds(before);
+    listing.rows = window.rowCount();
+    if (listing.rows == 0)
         std::fprintf(stderr, "bench: the window listed nothing\n");
-    return seconds;
+    return listing;
+}
+
+namespace {
+
+// The engine and the whole window: rows into the model, totals, title, icons.
+double ListThroughWindow(const QString& archive)
+{
+    return ListIntoWindow(archive).seconds;
 }
 
 // The least any lister must do: read every header and skip its data, with the

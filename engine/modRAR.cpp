@@ -31,6 +31,8 @@ constexpr int kTotalsPanel = 3;
 // RedirName of the header record: the target of a link or file copy.
 constexpr std::size_t kRedirNameSize = 1024;
 constexpr std::int64_t kRowsPerClockCheck = 32;
+constexpr auto kRowInterval = std::chrono::milliseconds(100);
+constexpr std::size_t kMostRowsHeld = 65536;
 
 QString ProductName()
 {
@@ -154,7 +156,10 @@ public:
             // for every few dozen of them (a wait for the reader lets events
             // run on its own).
             if ((work || m_headers % kRowsPerClockCheck == 0) && m_pacer.due()) {
-                flushRows();
+                // The rows go to the window a few times a second: each
+                // batch has the list laid out and painted again.
+                if (m_rowPacer.due() || m_rows.size() >= kMostRowsHeld)
+                    flushRows();
                 m_view.repaint();
                 m_view.processEvents();
                 if (work)
@@ -388,6 +393,8 @@ private:
     RunCallback m_callback;
     ActivityText m_status;
     RunPacer m_pacer;
+    // The first rows show at the first pacer tick, later ones at this pace.
+    RunPacer m_rowPacer{kRowInterval, RunPacer::Clock::now()};
     RarHandle m_handle = nullptr;
     std::wstring m_widePath;
     QString m_path; // the volume the run opened: the given one or its set's first

@@ -55,13 +55,12 @@ Console::~Console()
     flush();
 }
 
-void Console::out(const QByteArray& bytes)
+void Console::out(std::string_view bytes)
 {
     clearProgress();
     if (m_outputBroken)
         return;
-    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-        static_cast<std::size_t>(bytes.size()))
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
         m_outputBroken = true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string_view>
 
 namespace marrowick::cli {
 
@@ -26,7 +27,8 @@ class Console final
     Console& operator=(const Console&) = delete;
 
     // Raw UTF-8 bytes for stdout (a line end included by the caller).
-    void out(const QByteArray& bytes);
+    void out(std::string_view bytes);
+    void out(const QByteArray& bytes) { out(std::string_view(bytes.constData(), bytes.size())); }
     void outLine(const QString& line);
     // "marrowick-cli: " + text on stderr.
     void error(const QString& text);

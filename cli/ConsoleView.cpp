@@ -3,85 +3,72 @@
 #include "cli/Console.h"
 #include "cli/EntryJson.h"
 #include "cli/Terminal.h"
+#include "cli/Utf8Text.h"
 #include "engine/EntryProperties.h"
 #include "engine/Formats.h"
 #include "engine/Messages.h"
 
-#include <QDateTime>
-
 namespace marrowick::cli {
 
-QString JsonString(const QString& text)
+void AppendRowText(std::string& out, const FileRow& row, const SizeFormat& sizes)
 {
-    QString quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += QLatin1Char('"');
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            quoted += QStringLiteral("\\\"");
-            break;
-        case u'\\':
-            quoted += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            quoted += QStringLiteral("\\n");
-            break;
-        case u'\t':
-            quoted += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            quoted += QStringLiteral("\\r");
-            break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
-                (c.unicode() >= 0x80 && c.unicode() < 0xa0))
-                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                quoted += c;
-        }
+    AppendEscaped(out, row.name);
+    if (!row.linkTarget.isEmpty()) {
+        out += " -> ";
+        AppendEscaped(out, row.linkTarget);
     }
-    quoted += QLatin1Char('"');
-    return quoted;
-}
-
-namespace {
-
-QLatin1StringView Bool(bool value)
-{
-    return value ? QLatin1StringView("true") : QLatin1StringView("false");
-}
-
-} // namespace
-
-QString RowText(const FileRow& row)
-{
-    const QChar tab = QLatin1Char('\t');
-    const QString target =
-        row.linkTarget.isEmpty() ? QString() : QStringLiteral(" -> ") + EscapeControls(row.linkTarget);
+    out += '\t';
+    sizes.append(out, row.unpSize);
+    out += '\t';
+    sizes.append(out, row.packSize);
+    out += '\t';
+    if (const std::int64_t percent = RatioPercent(row.packSize, row.unpSize); percent >= 0) {
+        out += ' ';
+        AppendDecimal(out, static_cast<std::uint64_t>(percent));
+        out += '%';
+    }
+    out += '\t';
+    if (row.extras.get())
+        AppendUtf8(out, ChecksumCell(row));
+    else
+        AppendHex(out, row.crc, 1);
     // A sixth field only on an entry whose start is in a volume not there.
-    return EscapeControls(row.name) + target + tab + FormatSize(row.unpSize) + tab +
-           FormatSize(row.packSize) + tab + FormatRatio(row.packSize, row.unpSize) + tab +
-           ChecksumCell(row) +
-           (row.beginsEarlier ? tab + BeginsEarlierText().toLower() : QString());
+    if (row.beginsEarlier) {
+        out += '\t';
+        AppendUtf8(out, BeginsEarlierText().toLower());
+    }
 }
 
-QString RowJson(const FileRow& row)
+void AppendRowJson(std::string& out, const FileRow& row)
 {
-    const QString mtime =
-        row.mtime == 0
-            ? QStringLiteral("null")
-            : JsonString(QDateTime::fromSecsSinceEpoch(row.mtime, Qt::UTC).toString(Qt::ISODate));
-    return QStringLiteral("{\"name\":") + JsonString(row.name) + QStringLiteral(",\"size\":") +
-           QString::number(row.unpSize) + QStringLiteral(",\"packed\":") +
-           QString::number(row.packSize) + QLatin1Char(',') + ChecksumJson(row) +
-           QStringLiteral(",\"encrypted\":") + Bool(row.isEncrypted) +
-           QStringLiteral(",\"folder\":") + Bool(row.isFolder) + QStringLiteral(",\"mtime\":") +
-           mtime + (row.beginsEarlier ? QStringLiteral(",\"beginsEarlier\":true") : QString()) +
-           (row.linkTarget.isEmpty() && !row.isLink
-                ? QString()
-                : QStringLiteral(",\"target\":") + JsonString(row.linkTarget)) +
-           EntryJsonFields(row) + QLatin1Char('}');
+    out += "{\"name\":";
+    AppendJsonString(out, row.name);
+    out += ",\"size\":";
+    AppendDecimal(out, row.unpSize);
+    out += ",\"packed\":";
+    AppendDecimal(out, row.packSize);
+    out += ',';
+    AppendChecksumJson(out, row);
+    out += ",\"encrypted\":";
+    out += row.isEncrypted ? "true" : "false";
+    out += ",\"folder\":";
+    out += row.isFolder ? "true" : "false";
+    out += ",\"mtime\":";
+    if (row.mtime == 0) {
+        out += "null";
+    } else {
+        out += '"';
+        AppendIsoTime(out, row.mtime);
+        out += '"';
+    }
+    if (row.beginsEarlier)
+        out += ",\"beginsEarlier\":true";
+    if (!row.linkTarget.isEmpty() || row.isLink) {
+        out += ",\"target\":";
+        AppendJsonString(out, row.linkTarget);
+    }
+    AppendEntryJsonFields(out, row);
+    out += '}';
 }
 
 ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)
@@ -97,14 +84,17 @@ void ConsoleView::appendRows(std::vector<FileRow>&& rows)
         return;
     }
     // One write per batch: the engine hands over thousands of rows at a time.
-    QString text;
+    m_text.clear();
     for (const FileRow& row : rows) {
-        text += m_format == ListFormat::Json ? RowJson(row) : RowText(row);
-        text += QLatin1Char('\n');
+        if (m_format == ListFormat::Json)
+            AppendRowJson(m_text, row);
+        else
+            AppendRowText(m_text, row, m_sizes);
+        m_text += '\n';
     }
     m_rows += static_cast<std::int64_t>(rows.size());
     if (!CancelSignalled())
-        m_console.out(text.toUtf8());
+        m_console.out(m_text);
 }
 
 void ConsoleView::setProgress(const QString& entry, std::uint64_t done, std::uint64_t total)

@@ -2,6 +2,9 @@
 
 #include "engine/ArchiveView.h"
 #include "engine/FolderTree.h"
+#include "engine/Formats.h"
+
+#include <string>
 
 namespace marrowick::cli {
 
@@ -14,11 +17,9 @@ enum class ListFormat
     Tree, // nothing per entry: the folder tree is printed at the end
 };
 
-// A JSON string: quoted, with quotes, backslashes and controls escaped.
-QString JsonString(const QString& text);
-
-QString RowText(const FileRow& row);
-QString RowJson(const FileRow& row);
+// One listed row, appended as UTF-8 without its line end.
+void AppendRowText(std::string& out, const FileRow& row, const SizeFormat& sizes);
+void AppendRowJson(std::string& out, const FileRow& row);
 
 // The window side of a run, for a terminal or a pipe. Rows are printed as
 // they arrive and not kept, so listing any number of entries takes the same
@@ -58,6 +59,8 @@ class ConsoleView final : public IArchiveView
     Console& m_console;
     ListFormat m_format;
     FolderTree m_tree;
+    SizeFormat m_sizes;
+    std::string m_text; // of the batch being written
     std::int64_t m_rows = 0;
     int m_passed = 0;
     int m_failed = 0;

@@ -1,41 +1,59 @@
 #include "cli/EntryJson.h"
 
-#include "cli/ConsoleView.h"
+#include "cli/Utf8Text.h"
 #include "engine/EntryDetails.h"
 #include "engine/EntryProperties.h"
 
 namespace marrowick::cli {
 
-QString ChecksumJson(const FileRow& row)
+void AppendChecksumJson(std::string& out, const FileRow& row)
 {
-    const QString hash = Blake2Hex(row);
-    if (!hash.isEmpty())
-        return QStringLiteral("\"blake2sp\":\"") + hash + QLatin1Char('"');
-    return QStringLiteral("\"crc32\":\"") +
-           QStringLiteral("%1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper() + QLatin1Char('"');
+    if (const EntryExtras* extras = row.extras.get(); extras && extras->hasBlake2) {
+        out += "\"blake2sp\":\"";
+        AppendUtf8(out, Blake2Hex(row));
+        out += '"';
+        return;
+    }
+    out += "\"crc32\":\"";
+    AppendHex(out, row.crc, 8);
+    out += '"';
 }
 
-QString EntryJsonFields(const FileRow& row)
+void AppendEntryJsonFields(std::string& out, const FileRow& row)
 {
-    QString text;
     if (const EntryExtras* extras = row.extras.get()) {
-        if (extras->ctime != 0)
-            text += QStringLiteral(",\"ctime\":\"") + FileTimeIso(extras->ctime) + QLatin1Char('"');
-        if (extras->atime != 0)
-            text += QStringLiteral(",\"atime\":\"") + FileTimeIso(extras->atime) + QLatin1Char('"');
+        if (extras->ctime != 0) {
+            out += ",\"ctime\":\"";
+            AppendUtf8(out, FileTimeIso(extras->ctime));
+            out += '"';
+        }
+        if (extras->atime != 0) {
+            out += ",\"atime\":\"";
+            AppendUtf8(out, FileTimeIso(extras->atime));
+            out += '"';
+        }
     }
-    text += QStringLiteral(",\"attributes\":") + JsonString(FormatAttributes(row)) +
-            QStringLiteral(",\"host_os\":") + JsonString(HostSystemName(row.hostOs));
+    out += ",\"attributes\":";
+    AppendJsonString(out, FormatAttributes(row));
+    out += ",\"host_os\":";
+    AppendJsonString(out, HostSystemName(row.hostOs));
     const QString method = MethodName(row.method);
     const bool packed = !row.isFolder && !method.isEmpty();
-    text += QStringLiteral(",\"method\":") + (packed ? JsonString(method) : QStringLiteral("null"));
+    out += ",\"method\":";
+    if (packed)
+        AppendJsonString(out, method);
+    else
+        out += "null";
     // In bytes; a stored entry needs none.
-    const bool dictionary = packed && row.method != 0x30 && row.dictionaryLog != 0;
-    text += QStringLiteral(",\"dictionary\":") +
-            (dictionary ? QString::number((1ULL << row.dictionaryLog) * 1024) : QStringLiteral("null"));
-    if (!row.linkTarget.isEmpty() || row.isLink)
-        text += QStringLiteral(",\"link_target\":") + JsonString(row.linkTarget);
-    return text;
+    out += ",\"dictionary\":";
+    if (packed && row.method != 0x30 && row.dictionaryLog != 0)
+        AppendDecimal(out, (1ULL << row.dictionaryLog) * 1024);
+    else
+        out += "null";
+    if (!row.linkTarget.isEmpty() || row.isLink) {
+        out += ",\"link_target\":";
+        AppendJsonString(out, row.linkTarget);
+    }
 }
 
 } // namespace marrowick::cli

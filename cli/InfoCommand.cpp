@@ -4,6 +4,7 @@
 #include "cli/ConsolePrompts.h"
 #include "cli/ConsoleView.h"
 #include "cli/Terminal.h"
+#include "cli/Utf8Text.h"
 #include "engine/ComponentError.h"
 #include "engine/EntryProperties.h"
 #include "engine/modRAR.h"

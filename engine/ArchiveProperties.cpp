@@ -113,7 +113,7 @@ ArchiveProperties ReadArchiveProperties(const QString& path, std::uint32_t openF
 
 QString BytesText(std::uint64_t value)
 {
-    return (value == 0 ? QStringLiteral("0") : FormatSize(value)) +
+    return (value == 0 ? QStringLiteral("0") : SizeFormat().text(value)) +
            (value == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
 }
 

@@ -29,7 +29,19 @@ QString WideField(const wchar_t* field, std::size_t capacity)
 {
     static_assert(sizeof(wchar_t) == 4, "the library's wide texts are UTF-32 on this platform");
     const std::size_t length = wcsnlen(field, capacity);
-    return QString::fromWCharArray(field, static_cast<qsizetype>(length));
+    // Names are almost always within the first 65,536 code points, one
+    // UTF-16 unit each, which Qt's decoder copies as they are (a lone
+    // surrogate too): copied here. Anything else (a pair of units, a value
+    // beyond Unicode, the byte-order mark that decoder drops) goes through it.
+    QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
+    char16_t* const units = reinterpret_cast<char16_t*>(text.data());
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<std::uint32_t>(field[i]);
+        if (c == 0xfeff || c > 0xffff)
+            return QString::fromWCharArray(field, static_cast<qsizetype>(length));
+        units[i] = static_cast<char16_t>(c);
+    }
+    return text;
 }
 
 QString NarrowField(const char* field, std::size_t capacity)

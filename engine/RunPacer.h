@@ -13,7 +13,11 @@ public:
     using Clock = std::chrono::steady_clock;
 
     explicit RunPacer(Clock::duration interval = std::chrono::milliseconds(25))
-        : m_interval(interval), m_next(Clock::now() + interval)
+        : RunPacer(interval, Clock::now() + interval)
+    {
+    }
+    // First due at first.
+    RunPacer(Clock::duration interval, Clock::time_point first) : m_interval(interval), m_next(first)
     {
     }
 

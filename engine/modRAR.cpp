@@ -30,6 +30,9 @@ constexpr int kLockPanel = 1;
 constexpr int kTotalsPanel = 3;
 // RedirName of the header record: the target of a link or file copy.
 constexpr std::size_t kRedirNameSize = 1024;
+constexpr std::int64_t kRowsPerClockCheck = 32;
+constexpr auto kRowInterval = std::chrono::milliseconds(100);
+constexpr std::size_t kMostRowsHeld = 65536;
 
 QString ProductName()
 {
@@ -150,8 +153,14 @@ public:
 
         bool stopped = false;
         while (headerResult == ERAR_SUCCESS) {
-            if (m_pacer.due()) {
-                flushRows();
+            // A listed entry takes a microsecond or two: the clock is read
+            // for every few dozen of them (a wait for the reader lets events
+            // run on its own).
+            if ((work || m_headers % kRowsPerClockCheck == 0) && m_pacer.due()) {
+                // The rows go to the window a few times a second: each
+                // batch has the list laid out and painted again.
+                if (m_rowPacer.due() || m_rows.size() >= kMostRowsHeld)
+                    flushRows();
                 m_view.repaint();
                 m_view.processEvents();
                 if (work)
@@ -184,7 +193,8 @@ public:
                     break;
                 }
             } else {
-                const int processResult = listEntry(row);
+                const bool encrypted = row.isEncrypted;
+                const int processResult = listEntry(std::move(row));
                 if (processResult == ERAR_READER_FAILED || processResult == ERAR_READER_CANCELLED ||
                     m_view.cancelRequested()) {
                     stopped = true;
@@ -193,7 +203,7 @@ public:
                 if (processResult != ERAR_SUCCESS) {
                     flushRows();
                     ShowErrorBox(m_context.prompts, EntryFailureText(OP_LIST, processResult,
-                                                                     row.name, row.isEncrypted));
+                                                                     m_inFlight, encrypted));
                     m_status.set(QStringLiteral("Ready"));
                     return m_outcome;
                 }
@@ -343,9 +353,9 @@ private:
     }
 
     // List mode's work for an entry. Returns the library's result for it.
-    int listEntry(const FileRow& row)
+    int listEntry(FileRow&& row)
     {
-        m_rows.push_back(row);
+        m_rows.push_back(std::move(row));
         ++m_listed;
         return m_api.RARProcessFileW(m_handle, RAR_SKIP, nullptr, nullptr);
     }
@@ -354,8 +364,10 @@ private:
     {
         if (m_rows.empty())
             return;
+        const std::size_t batch = m_rows.size();
         m_view.appendRows(std::move(m_rows));
         m_rows.clear();
+        m_rows.reserve(batch);
         m_view.setPanelText(kTotalsPanel, TotalsText(m_listed));
     }
 
@@ -384,6 +396,8 @@ private:
     RunCallback m_callback;
     ActivityText m_status;
     RunPacer m_pacer;
+    // The first rows show at the first pacer tick, later ones at this pace.
+    RunPacer m_rowPacer{kRowInterval, RunPacer::Clock::now()};
     RarHandle m_handle = nullptr;
     std::wstring m_widePath;
     QString m_path; // the volume the run opened: the given one or its set's first

@@ -23,13 +23,18 @@ QIcon ThemeIcon(const QStringList& names)
 
 // The part of an entry name that decides its type: the suffix of its last
 // path part when it has one, otherwise the bare last part ("Makefile").
-QString TypeKey(const QString& name)
+// The suffix is compared without regard to case (see TypeKey).
+QStringView TypePart(const QString& name, bool* suffix)
 {
     const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot > slash + 1 && dot + 1 < name.size())
-        return name.mid(dot).toLower();
-    return name.mid(slash + 1);
+    *suffix = dot > slash + 1 && dot + 1 < name.size();
+    return QStringView(name).mid(*suffix ? dot : slash + 1);
+}
+
+QString TypeKey(QStringView part, bool suffix)
+{
+    return suffix ? part.toString().toLower() : part.toString();
 }
 
 } // namespace
@@ -104,13 +109,25 @@ quint16 FileIconProvider::slotFor(const FileRow& row)
         return FolderSlot;
     if (row.isLink)
         return LinkSlot;
-    const QString key = TypeKey(row.name);
+    bool suffix = false;
+    const QStringView part = TypePart(row.name, &suffix);
+    // Entries of one type mostly come together: the same part as the row
+    // before has its slot without a new string or a lookup.
+    if (m_lastPartValid && part == m_lastPart)
+        return m_lastSlot;
+    const QString key = TypeKey(part, suffix);
     auto found = m_slotByKey.constFind(key);
-    if (found != m_slotByKey.cend())
-        return *found;
-    const QString probe = key.startsWith(QLatin1Char('.')) ? QStringLiteral("x") + key : key;
-    const quint16 slot = slotForMime(m_mimeDb.mimeTypeForFile(probe, QMimeDatabase::MatchExtension));
-    m_slotByKey.insert(key, slot);
+    quint16 slot = 0;
+    if (found != m_slotByKey.cend()) {
+        slot = *found;
+    } else {
+        const QString probe = key.startsWith(QLatin1Char('.')) ? QStringLiteral("x") + key : key;
+        slot = slotForMime(m_mimeDb.mimeTypeForFile(probe, QMimeDatabase::MatchExtension));
+        m_slotByKey.insert(key, slot);
+    }
+    m_lastPart = part.toString();
+    m_lastPartValid = true;
+    m_lastSlot = slot;
     return slot;
 }
 

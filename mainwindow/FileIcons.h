@@ -36,6 +36,10 @@ private:
     std::vector<QIcon> m_table;
     QHash<QString, quint16> m_slotByKey;  // ".suffix" or bare name
     QHash<QString, quint16> m_slotByMime; // mime type name
+    // The type part of the last name looked up, as it was in the name.
+    QString m_lastPart;
+    bool m_lastPartValid = false;
+    quint16 m_lastSlot = 0;
 };
 
 } // namespace marrowick

@@ -150,9 +150,9 @@ QString FileListModel::cellTextOf(const FileRow& r, int column) const
         // A link or file reference shows where it leads.
         return r.linkTarget.isEmpty() ? r.name : r.name + QStringLiteral(" -> ") + r.linkTarget;
     case Size:
-        return FormatSize(r.unpSize, m_locale);
+        return m_sizes.text(r.unpSize);
     case Packed:
-        return FormatSize(r.packSize, m_locale);
+        return m_sizes.text(r.packSize);
     case Ratio:
         return FormatRatio(r.packSize, r.unpSize);
     case Crc32:
@@ -376,6 +376,7 @@ void FileListModel::sort(int column, Qt::SortOrder order)
 void FileListModel::setLocale(const QLocale& locale)
 {
     m_locale = locale;
+    m_sizes = SizeFormat(locale);
     if (rowCount() > 0)
         emit dataChanged(index(0, Size), index(rowCount() - 1, Modified));
 }

@@ -2,6 +2,7 @@
 
 #include "engine/FileRow.h"
 #include "engine/FolderTree.h"
+#include "engine/Formats.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -99,6 +100,7 @@ private:
     std::vector<QIcon> m_iconTable;
     std::vector<quint16> m_rowIcons;
     QLocale m_locale;
+    SizeFormat m_sizes; // of m_locale
 };
 
 } // namespace marrowick

@@ -318,6 +318,8 @@ private slots:
         QTest::newRow("C1 control") << QString("a") + QChar(0x9b) + "b" << "a\\u009bb";
         QTest::newRow("quotes and backslashes") << R"(a "b" \c\\u0041)" << R"(a "b" \c\\u0041)";
         QTest::newRow("DEL, beyond 16 bits") << QString("a\x7f\U0001D11E") << QString("a\\x7f\U0001D11E");
+        const QString unpaired = QStringLiteral(u"\u00e9\u4e2d") + QChar(0xdc00) + "x" + QChar(0xd800);
+        QTest::newRow("two and three bytes, unpaired surrogates") << unpaired << unpaired;
     }
     void escapeControls()
     {
@@ -326,11 +328,34 @@ private slots:
         QCOMPARE(EscapeControls(name), shown);
         FileRow row;
         row.name = name;
-        QCOMPARE(RowText(row), shown + "\t\t\t\t0");
+        std::string text;
+        AppendRowText(text, row, SizeFormat());
+        QCOMPARE(QByteArray::fromStdString(text), (shown + "\t\t\t\t0").toUtf8());
         // JSON gives the name back whole, with no control character (on one line).
-        const QString json = RowJson(row);
-        QVERIFY(!json.contains(QRegularExpression("[\\x00-\\x1f\\x7f-\\x9f]")));
-        QCOMPARE(QJsonDocument::fromJson(json.toUtf8()).object()["name"].toString(), name);
+        std::string json;
+        AppendRowJson(json, row);
+        QVERIFY(!QString::fromStdString(json).contains(QRegularExpression("[\\x00-\\x1f\\x7f-\\x9f]")));
+        QCOMPARE(QJsonDocument::fromJson(QByteArray::fromStdString(json)).object()["name"].toString(),
+                 QString::fromUtf8(name.toUtf8()));
+    }
+
+    // Entry times in JSON, as QDateTime writes them in UTC.
+    void jsonTimes_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        for (const qint64 seconds : {1LL, 951782400LL, 1709164800LL + 86399, 4107542400LL, 253402300799LL,
+                                     253402300800LL, -86401LL})
+            QTest::newRow(qPrintable(QString::number(seconds))) << seconds;
+    }
+    void jsonTimes()
+    {
+        QFETCH(qint64, seconds);
+        FileRow row;
+        row.mtime = seconds;
+        std::string json;
+        AppendRowJson(json, row);
+        const QString expected = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(Qt::ISODate);
+        QCOMPARE(QJsonDocument::fromJson(QByteArray::fromStdString(json)).object()["mtime"].toString(), expected);
     }
 
 };

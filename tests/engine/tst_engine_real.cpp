@@ -55,8 +55,9 @@ private slots:
         EngineRun run;
         run.process(OP_LIST, Fixture(archive));
         QStringList lines;
+        const SizeFormat sizes;
         for (const FileRow& row : run.view.rows)
-            lines << QStringList{row.name + (row.isFolder ? "/" : ""), FormatSize(row.unpSize), FormatSize(row.packSize),
+            lines << QStringList{row.name + (row.isFolder ? "/" : ""), sizes.text(row.unpSize), sizes.text(row.packSize),
                                  row.isEncrypted ? "keyed" : FormatCrc(row.crc)}.join('|');
         QCOMPARE(lines, cells);
         QCOMPARE(run.prompts.comments, comment.isEmpty() ? QStringList() : QStringList{comment});

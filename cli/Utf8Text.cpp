@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <charconv>
+
 namespace marrowick::cli {
 
 namespace {
@@ -106,13 +108,8 @@ QString JsonString(QStringView text)
 void AppendDecimal(std::string& out, std::uint64_t value)
 {
     char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0)
-        out += digits[--count];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
 }
 
 void AppendHex(std::string& out, std::uint32_t value, int width)

@@ -90,9 +90,17 @@ int ReaderSession::readHeader(RARHeaderDataEx* header)
             m_walking = true;
             m_walkBytes = plan == RAR_EXTRACT;
             m_walkOperation = m_walkBytes ? RAR_TEST : plan;
+            // Of some entries only: the reader passes over the others.
+            std::vector<std::u32string> names;
+            if (plan != RAR_SKIP)
+                ask(UCM_READER_SELECTION, reinterpret_cast<RarLParam>(&names), 0);
+            sendSelection(names);
+            m_walkChosen = !names.empty() || m_readers > 1;
             send(FrameWriter(Frame::Walk)
                      .u32(static_cast<std::uint32_t>(m_walkOperation))
-                     .u32(m_walkBytes ? 1 : 0));
+                     .u32(m_walkBytes ? 1 : 0)
+                     .u32(m_readers)
+                     .u32(m_place));
         } else {
             send(FrameWriter(Frame::Read));
         }
@@ -122,7 +130,9 @@ int ReaderSession::processFile(int operation)
         if (!m_resultAhead)
             return ERAR_UNKNOWN;
         if (operation != m_walkOperation) {
-            if (!m_walkBytes || operation != RAR_SKIP)
+            // A test of some entries passes over only those it cannot tell
+            // from the others by name.
+            if ((!m_walkBytes && !m_walkChosen) || operation != RAR_SKIP)
                 return ERAR_UNKNOWN;
             // Passed over in a streamed extraction: its data is dropped
             // on arrival. A solid archive needs it decoded for the entries
@@ -132,7 +142,8 @@ int ReaderSession::processFile(int operation)
                 send(FrameWriter(Frame::Abort).u32(m_entryNumber));
             if (!takeResult())
                 return endCode();
-            return ERAR_SUCCESS;
+            // Passed over by the reader already, and that failed.
+            return m_passedOver ? m_result : ERAR_SUCCESS;
         }
     } else {
         const bool wantBytes = operation == RAR_TEST && ask(UCM_READER_WANTBYTES, 0, 0) == 1;
@@ -144,6 +155,21 @@ int ReaderSession::processFile(int operation)
     if (!takeResult())
         return endCode();
     return m_result;
+}
+
+void ReaderSession::sendSelection(const std::vector<std::u32string>& names)
+{
+    // In frames of at most the largest payload.
+    for (std::size_t from = 0; from < names.size();) {
+        std::size_t to = from, size = 4;
+        while (to < names.size() && size + 4 + names[to].size() * 4 <= kMaxDataChunk)
+            size += 4 + names[to++].size() * 4;
+        FrameWriter frame(Frame::Select);
+        frame.u32(static_cast<std::uint32_t>(to - from));
+        for (; from < to; ++from)
+            frame.text(names[from]);
+        send(frame);
+    }
 }
 
 void ReaderSession::setPassword(const char* password)
@@ -182,8 +208,16 @@ bool ReaderSession::await(Frame wanted)
 {
     Frame type;
     while (next(type)) {
-        if (type == wanted)
+        if (type == wanted) {
+            m_passedOver = false;
             return true;
+        }
+        // An entry a walk of some entries passed over itself stands for its
+        // result only.
+        if (wanted == Frame::Result && type == Frame::SkipFailed && m_walkChosen) {
+            m_passedOver = true;
+            return true;
+        }
         bool ok = false;
         switch (type) {
         case Frame::AskPassword:

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <sys/types.h>
@@ -46,6 +47,14 @@ public:
         m_userData = userData;
     }
 
+    // Before the first header: this reader takes every readers-th entry of
+    // a streamed run, from place (0 for the first).
+    void share(std::uint32_t readers, std::uint32_t place)
+    {
+        m_readers = readers;
+        m_place = place;
+    }
+
     int readHeader(RARHeaderDataEx* header);
     int processFile(int operation);
     void setPassword(const char* password);
@@ -54,6 +63,7 @@ private:
     int endCode() const { return m_cancelled ? ERAR_READER_CANCELLED : ERAR_READER_FAILED; }
     int ask(unsigned int message, RarLParam p1, RarLParam p2);
     bool takeResult();
+    void sendSelection(const std::vector<std::u32string>& names);
 
     void send(reader::FrameWriter&& frame) { send(frame); }
     void send(reader::FrameWriter& frame);
@@ -86,6 +96,12 @@ private:
     bool m_walking = false;
     int m_walkOperation = RAR_SKIP;
     bool m_walkBytes = false;
+    // The walk takes some entries only (a selection, a share of several readers).
+    bool m_walkChosen = false;
+    std::uint32_t m_readers = 1;
+    std::uint32_t m_place = 0;
+    // The entry last answered for was passed over by the reader (SkipFailed).
+    bool m_passedOver = false;
     bool m_solid = false;
     // Headers read so far: names the entry an Abort is meant for.
     std::uint32_t m_entryNumber = 0;

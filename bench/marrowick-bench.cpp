@@ -4,6 +4,7 @@
 //
 //   marrowick-bench [--data DIR] [--runs N] [--skip-big] [--only 1,2,...]
 //   marrowick-bench --child-list ARCHIVE   (internal: one window listing)
+#include "bench/BenchReaders.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/UserPrompts.h"
 #include "engine/modRAR.h"
@@ -360,7 +361,7 @@ int main(int argc, char* argv[])
     QString data = qEnvironmentVariable("MARROWICK_BENCH_DATA", QStringLiteral("build-bench/data"));
     int runs = 5;
     bool skipBig = false;
-    QList<int> only{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QList<int> only{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             data = args[++i];
@@ -557,6 +558,18 @@ int main(int argc, char* argv[])
                 return Spawn({unrar, "x", "-o+", "-idq", path, theirs.toStdString() + "/"}).seconds;
             });
     }
+
+    // 11. The reader's own work: a named entry, test and extraction with one
+    // reader and with two.
+    if (only.contains(11))
+        bench::BenchReaderRows(
+            {[](const std::vector<std::string>& command) { return Spawn(command).seconds; },
+             [&](const auto& command) { return IntoEmptyFolder(scratch.path(), command); },
+             [&](const char* what, double target, const char* ours, const auto& runOurs,
+                 const char* theirs, const auto& runTheirs) {
+                 SideBySide(what, runs, target, ours, runOurs, theirs, runTheirs);
+             }},
+            cli, unrar, many.toStdString());
 
     // 6. Start-up to the first painted window.
     if (!only.contains(6))

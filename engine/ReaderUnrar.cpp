@@ -1,10 +1,11 @@
 // The UnRAR library as the engine sees it, run in marrowick-reader. Each
-// archive handle is a reader process of its own (ReaderSession); the
-// functions below have the library's shapes and hand each call to it.
+// archive handle is a reader process of its own (ReaderSession), or several
+// sharing a run (ReaderGroup); the functions below have the library's shapes
+// and hand each call to it.
 #include "engine/UnrarLibrary.h"
 
 #include "engine/ComponentError.h"
-#include "engine/ReaderSession.h"
+#include "engine/ReaderGroup.h"
 
 #include <atomic>
 #include <memory>
@@ -14,9 +15,9 @@ namespace marrowick {
 
 namespace {
 
-ReaderSession* Session(RarHandle handle)
+ReaderGroup* Session(RarHandle handle)
 {
-    return static_cast<ReaderSession*>(handle);
+    return static_cast<ReaderGroup*>(handle);
 }
 
 // The reader started to check the library serves the first archive opened:
@@ -35,9 +36,10 @@ RarHandle OpenArchive(RAROpenArchiveDataEx* data)
         session->setCallback(data->Callback, data->UserData);
     else
         session = std::make_unique<ReaderSession>(data->Callback, data->UserData);
-    if (!session->open(data))
+    auto group = std::make_unique<ReaderGroup>(std::move(session));
+    if (!group->open(data))
         return nullptr;
-    return session.release();
+    return group.release();
 }
 
 int CloseArchive(RarHandle handle)

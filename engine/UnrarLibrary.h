@@ -42,6 +42,7 @@ enum : unsigned int {
     UCM_READER_FAILED,            // P1: const QString*, why the reader failed
     UCM_READER_SELECTION,         // P1: std::vector<std::u32string>*, filled with the names
                                   // a planned run takes (none: every entry)
+    UCM_READER_READERS,           // how many readers may share a planned run
 };
 
 // Results the reader adds to the library's.

@@ -128,6 +128,11 @@ public:
             work = std::make_unique<ExtractRun>(m_mode, m_path, m_context, m_api,
                                                 m_callback, m_status, m_pacer);
 
+        // Entries that stand alone may be shared among several readers.
+        if (work)
+            m_callback.planReaders(work->readersFor(
+                !(open.Flags & (ROADF_SOLID | ROADF_VOLUME)) && !m_fromLaterVolume));
+
         // One zeroed record for the whole run (14 KB: not on the stack of a
         // callback-heavy call chain).
         auto header = std::make_unique<RARHeaderDataEx>();

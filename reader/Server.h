@@ -72,6 +72,7 @@ private:
     std::size_t m_inBegin = 0;
     std::size_t m_inEnd = 0;
     std::chrono::steady_clock::time_point m_lastFlush;
+    std::uint32_t m_unclocked = 0;
     std::chrono::steady_clock::time_point m_lastAbortCheck;
     bool m_wantBytes = false;
     std::uint32_t m_entryNumber = 0;

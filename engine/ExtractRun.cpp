@@ -112,10 +112,12 @@ std::uint32_t ExtractRun::readersFor(bool entriesStandAlone)
     const auto fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(kReaderMemory / dictionary, kMostReaders));
     if (forced)
         return std::max(1u, std::min<std::uint32_t>(static_cast<std::uint32_t>(m_context.readers), fits));
-    // Starting readers costs more than it saves on a small archive.
+    // Starting readers costs more than it saves on a small archive, and a
+    // single big entry is one reader's work.
     if (m_survey->entries < kManyEntries && m_survey->total < kManyBytes)
         return 1;
-    return std::max(1u, std::min({cores, fits}));
+    const auto entries = static_cast<std::uint32_t>(std::min<std::uint64_t>(m_survey->entries, kMostReaders));
+    return std::max(1u, std::min({cores, fits, entries}));
 }
 
 bool ExtractRun::prepare()

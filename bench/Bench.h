@@ -108,4 +108,8 @@ int ChildList(const QString& archive);
 // window, the reader's left out (ProgramCpu.cpp).
 void ProgramCpuRow(const Setup& setup);
 
+// The reader's own work: one named entry, test and extraction with one
+// reader and with two (ReaderRows.cpp).
+void ReaderWorkRows(const Setup& setup);
+
 } // namespace marrowick::bench

@@ -188,6 +188,8 @@ int main(int argc, char* argv[])
     ConsolePrompts prompts(console, interactive);
     RunContext context{view, prompts, nullptr, destination, overwrite, options.names,
                        !options.noLinks};
+    // The benchmark compares one reader with several on the same archive.
+    context.readers = qEnvironmentVariableIntValue("MARROWICK_READERS");
 
     try {
         const RunOutcome outcome =

@@ -2,67 +2,38 @@
 
 namespace marrowick {
 
-namespace {
-
-QString Normalized(QString name)
+std::vector<std::u32string> EntrySelection::Names(const QStringList& names)
 {
-    while (name.size() > 1 && name.endsWith(QLatin1Char('/')))
-        name.chop(1);
-    return name;
+    std::vector<std::u32string> wide;
+    wide.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+        wide.push_back(name.toStdU32String());
+    return wide;
 }
-
-} // namespace
 
 EntrySelection::EntrySelection(const QStringList& names)
+    : m_match(Names(names)), m_matched(m_match.names().size(), false)
 {
-    for (const QString& given : names) {
-        const QString name = Normalized(given);
-        if (name.isEmpty() || m_names.contains(name))
-            continue;
-        m_names.insert(name, false);
-        m_order << name;
-    }
-}
-
-// Visits the entry's own name, then each folder above it, that was asked for.
-template <typename Visit> bool EntrySelection::match(const QString& entry, Visit visit) const
-{
-    bool found = false;
-    QStringView name(entry);
-    for (;;) {
-        if (const auto it = m_names.constFind(name.toString()); it != m_names.cend()) {
-            visit(it.key());
-            found = true;
-        }
-        const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-        if (slash <= 0)
-            return found;
-        name = name.left(slash);
-    }
 }
 
 bool EntrySelection::wants(const QString& entry) const
 {
-    return isEmpty() || match(entry, [](const QString&) {});
+    return isEmpty() || m_match.wants(entry.toStdU32String());
 }
 
 bool EntrySelection::take(const QString& entry)
 {
     if (isEmpty())
         return true;
-    QStringList hits;
-    const bool found = match(entry, [&hits](const QString& name) { hits << name; });
-    for (const QString& name : hits)
-        m_names[name] = true;
-    return found;
+    return m_match.match(entry.toStdU32String(), [this](std::size_t i) { m_matched[i] = true; });
 }
 
 QStringList EntrySelection::unmatched() const
 {
     QStringList names;
-    for (const QString& name : m_order)
-        if (!m_names.value(name))
-            names << name;
+    for (std::size_t i = 0; i < m_matched.size(); ++i)
+        if (!m_matched[i])
+            names << QString::fromStdU32String(m_match.names()[i]);
     return names;
 }
 

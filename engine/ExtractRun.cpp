@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace marrowick {
 
@@ -25,6 +26,13 @@ namespace {
 // not, and then the progress runs without a total rather than cost the user
 // a second reading of every header.
 constexpr auto kSurveyBudget = std::chrono::milliseconds(25);
+
+// Readers sharing a run: at most this many, their dictionaries within this
+// much memory, and only for archives of this many entries or bytes.
+constexpr std::uint64_t kMostReaders = 4;
+constexpr std::uint64_t kReaderMemory = (std::uint64_t(1) << 30) - 1;
+constexpr std::uint64_t kManyEntries = 300;
+constexpr std::uint64_t kManyBytes = std::uint64_t(300) << 20;
 
 QString ProductName()
 {
@@ -76,19 +84,46 @@ ExtractRun::~ExtractRun()
     m_callback.setDataTarget(nullptr);
 }
 
-bool ExtractRun::prepare()
+// The writer, and whether the entries' places are looked at ahead of the walk.
+bool ExtractRun::checksDestinations()
 {
-    bool check = false;
-    if (m_mode == OP_EXTRACT) {
+    if (m_mode != OP_EXTRACT)
+        return false;
+    if (!m_writer) {
         WriterOptions options;
         options.links = m_context.links;
         m_writer = std::make_unique<SafeWriter>(m_context.extractFolder, options);
-        // Nothing can be in an entry's way in an empty folder: the common
-        // case needs no reading of the headers ahead of the walk.
-        check = m_context.overwrite == OverwritePolicy::Ask && !m_writer->root().isEmpty() &&
-                !FolderIsEmpty(m_writer->root());
     }
-    const Survey found = survey(check);
+    // Nothing can be in an entry's way in an empty folder: the common
+    // case needs no reading of the headers ahead of the walk.
+    return m_context.overwrite == OverwritePolicy::Ask && !m_writer->root().isEmpty() &&
+           !FolderIsEmpty(m_writer->root());
+}
+
+std::uint32_t ExtractRun::readersFor(bool entriesStandAlone)
+{
+    const std::uint32_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const bool forced = m_context.readers > 0;
+    if (!entriesStandAlone || !m_selection.isEmpty() || (!forced && cores < 2))
+        return 1;
+    // Each reader holds a dictionary of the largest entry's size.
+    m_survey = survey(checksDestinations());
+    const std::uint64_t dictionary = std::max<std::uint64_t>(m_survey->dictionary, 1);
+    const auto fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(kReaderMemory / dictionary, kMostReaders));
+    if (forced)
+        return std::max(1u, std::min<std::uint32_t>(static_cast<std::uint32_t>(m_context.readers), fits));
+    // Starting readers costs more than it saves on a small archive, and a
+    // single big entry is one reader's work.
+    if (m_survey->entries < kManyEntries && m_survey->total < kManyBytes)
+        return 1;
+    const auto entries = static_cast<std::uint32_t>(std::min<std::uint64_t>(m_survey->entries, kMostReaders));
+    return std::max(1u, std::min({cores, fits, entries}));
+}
+
+bool ExtractRun::prepare()
+{
+    const bool check = checksDestinations();
+    const Survey found = m_survey ? *m_survey : survey(check);
     m_total = found.complete ? found.total : 0;
     // Refused before anything is written rather than stopped by a full disk
     // halfway. A survey cut short gives a lower bound, which still tells.
@@ -138,6 +173,10 @@ ExtractRun::Survey ExtractRun::survey(bool checkDestinations)
         const std::uint64_t size = Join64(header->UnpSize, header->UnpSizeHigh);
         if (wanted && size != EntryHeader::UnknownSize)
             result.total += size;
+        if (wanted) {
+            ++result.entries;
+            result.dictionary = std::max<std::uint64_t>(result.dictionary, std::uint64_t(header->DictSize) * 1024);
+        }
         if (wanted && looking && !(header->Flags & RHDF_DIRECTORY) &&
             m_writer->DestinationExists(writtenName(name))) {
             result.destinationExists = true;

@@ -28,6 +28,9 @@ public:
     ExtractRun(const ExtractRun&) = delete;
     ExtractRun& operator=(const ExtractRun&) = delete;
 
+    // Before the walk: how many readers may share it. A whole run over an
+    // archive whose entries stand alone is surveyed first to decide.
+    std::uint32_t readersFor(bool entriesStandAlone);
     // Before the first entry: the destination and the one overwrite question.
     // False: the run ends here with nothing written.
     bool prepare();
@@ -58,10 +61,13 @@ private:
     struct Survey
     {
         std::uint64_t total = 0;
+        std::uint64_t entries = 0;      // asked for
+        std::uint64_t dictionary = 0;   // the largest, in bytes
         bool complete = false;
         bool destinationExists = false;
     };
     Survey survey(bool mustFinish);
+    bool checksDestinations();
     bool keepExisting(const QString& name);
     bool skip(RarHandle handle, const FileRow& row);
     bool passOverEarlierStart(RarHandle handle, const FileRow& row);
@@ -80,6 +86,7 @@ private:
     RunPacer& m_pacer;
     std::unique_ptr<SafeWriter> m_writer;
     EntrySelection m_selection;
+    std::optional<Survey> m_survey;
 
     QString m_entryName;
     std::uint64_t m_total = 0;

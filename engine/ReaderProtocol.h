@@ -24,10 +24,13 @@ enum class Frame : std::uint32_t {
     Open = 1,        // openMode, commentSize, path
     Read = 2,        // (none): read the next header
     Process = 3,     // operation, wantBytes: one entry, then read the next header
-    Walk = 4,        // operation, wantBytes: every entry in turn, unasked
+    Walk = 4,        // operation, wantBytes, readers, place: every entry asked for in
+                     // turn, unasked; one of several readers takes every readers-th
+                     // of them from its place (0 for the first)
     Reply = 5,       // answer, text: to AskPassword or AskVolume
     Abort = 6,       // entry number (1 for the first header): abandon that entry
     SetPassword = 7, // bytes
+    Select = 8,      // count, that many names: asked for by the next Walk (none: all)
 
     // Reader to program.
     Hello = 20,      // dllVersion, sandbox flags, load error text
@@ -38,6 +41,8 @@ enum class Frame : std::uint32_t {
     Result = 25,     // the library's result for the entry
     AskPassword = 26,// buffer size in characters
     AskVolume = 27,  // message (wide or 8-bit form), mode, wide name, 8-bit name
+    SkipFailed = 28, // result: in place of Result, for an entry the walk passed over
+                     // itself (not asked for) when that failed
 };
 
 // The reader's descriptor of its end of the socket pair.
@@ -52,6 +57,8 @@ constexpr std::uint32_t kMaxDataChunk = kMaxPayload - 64;
 // The library's fixed name fields hold at most this many characters.
 constexpr std::uint32_t kNameCapacity = 1024;
 constexpr std::uint32_t kMaxComment = 1u << 18;
+// No more readers share one walk.
+constexpr std::uint32_t kMaxReaders = 4;
 
 // What the sandbox could put in place (Hello's flags).
 enum SandboxFlags : std::uint32_t {

@@ -41,6 +41,12 @@ int RunCallback::handle(RarUInt message, RarLParam p1, RarLParam p2)
         return m_context.view.cancelRequested() ? -1 : 1;
     case UCM_READER_PLAN:
         return m_plan;
+    case UCM_READER_SELECTION:
+        if (p1)
+            *reinterpret_cast<std::vector<std::u32string>*>(p1) = m_planNames;
+        return 0;
+    case UCM_READER_READERS:
+        return static_cast<int>(m_readers);
     case UCM_READER_WANTBYTES:
         return m_data && m_data->wantsBytes() ? 1 : 0;
     case UCM_READER_FAILED:

@@ -5,6 +5,9 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace marrowick {
 
@@ -38,6 +41,11 @@ public:
     // RAR_EXTRACT): the reader then streams the entries without waiting to be
     // asked.
     void planEveryEntry(int operation) { m_plan = operation; }
+    // Of the entries so planned, only these (and what lies below them): the
+    // reader passes over the others itself.
+    void planSelection(std::vector<std::u32string> names) { m_planNames = std::move(names); }
+    // How many readers share the run so planned.
+    void planReaders(std::uint32_t readers) { m_readers = readers; }
 
     // Data of the entry in progress goes here; none: it is dropped.
     void setDataTarget(IEntryData* target) { m_data = target; }
@@ -62,6 +70,8 @@ private:
     QString m_volumeRetried;
     QString m_readerFailure;
     int m_plan = -1;
+    std::vector<std::u32string> m_planNames;
+    std::uint32_t m_readers = 1;
 };
 
 int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2);

@@ -40,6 +40,9 @@ enum : unsigned int {
                                   // bytes, some may still be skipped), or -1: one by one
     UCM_READER_WANTBYTES,         // 1 when the entry's data is needed, 0 when only its size
     UCM_READER_FAILED,            // P1: const QString*, why the reader failed
+    UCM_READER_SELECTION,         // P1: std::vector<std::u32string>*, filled with the names
+                                  // a planned run takes (none: every entry)
+    UCM_READER_READERS,           // how many readers may share a planned run
 };
 
 // Results the reader adds to the library's.

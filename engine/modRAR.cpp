@@ -113,15 +113,14 @@ public:
             return m_outcome;
         }
 
-        // A run over some entries only skips the others: chosen one by one.
-        // A whole extraction streams the entries; the few the writer turns
-        // down are dropped as they come. A run from a later volume takes its
-        // first entry, which may have begun in a volume not there, apart.
-        if (m_context.selection.isEmpty() && !m_fromLaterVolume) {
-            if (m_mode == OP_TEST)
-                m_callback.planEveryEntry(RAR_TEST);
-            else if (m_mode == OP_EXTRACT)
-                m_callback.planEveryEntry(RAR_EXTRACT);
+        // Extractions and tests stream the entries: a run over some entries
+        // has the reader pass over the others itself, and the few the writer
+        // turns down are dropped as they come. A run from a later volume
+        // takes its first entry, which may have begun in a volume not there,
+        // apart: its entries are chosen one by one.
+        if (!m_fromLaterVolume && m_mode != OP_LIST) {
+            m_callback.planEveryEntry(m_mode == OP_TEST ? RAR_TEST : RAR_EXTRACT);
+            m_callback.planSelection(EntrySelection::Names(m_context.selection));
         }
         m_api.RARSetCallback(archive.handle(), &UnrarCallback, m_callback.userData());
         m_handle = archive.handle();
@@ -132,6 +131,11 @@ public:
         if (m_mode != OP_LIST)
             work = std::make_unique<ExtractRun>(m_mode, m_path, m_context, m_api,
                                                 m_callback, m_status, m_pacer);
+
+        // Entries that stand alone may be shared among several readers.
+        if (work)
+            m_callback.planReaders(work->readersFor(
+                !(open.Flags & (ROADF_SOLID | ROADF_VOLUME)) && !m_fromLaterVolume));
 
         // One zeroed record for the whole run (14 KB: not on the stack of a
         // callback-heavy call chain).

@@ -40,6 +40,10 @@ struct RunContext
     // written as renameTo (a name free beside the archive). Empty: as stored.
     QString renameFrom{};
     QString renameTo{};
+    // Extract and test of a whole archive whose entries stand alone (not
+    // solid, not a volume set): how many readers share the work. 0: as the
+    // archive's size and the machine's cores make worth it; N: N (at most 4).
+    int readers = 0;
     // Set by an extract or test: every entry it worked on passed (the run
     // said "Success" or "No errors found").
     bool passed = false;

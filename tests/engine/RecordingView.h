@@ -45,6 +45,7 @@ public:
             outcomes << "(no message)";
         if (result != 0)
             messages << message;
+        cancel = cancel || ++entriesDone == cancelAfterEntries;
     }
     void entryRefused(const QString& name, const QString&) override { refused << name; }
 
@@ -65,6 +66,8 @@ public:
     std::uint64_t progressTotal = 0;
     // The user asks to stop once the progress reaches this many bytes.
     std::uint64_t cancelAtBytes = std::numeric_limits<std::uint64_t>::max();
+    // The user asks to stop once this many entries are done.
+    int cancelAfterEntries = -1, entriesDone = 0;
     bool cancel = false;
 };
 
@@ -104,11 +107,12 @@ struct EngineRun
     RecordingView view;
     ScriptedPrompts prompts{view};
     QString password;
+    QStringList selection; // extract and test: these entries only
 
     void process(std::int32_t mode, const QString& archive, const QString& dest = QString(),
                  OverwritePolicy overwrite = OverwritePolicy::Ask, const UnrarApi* api = nullptr)
     {
-        RunContext context{view, prompts, api, dest, overwrite};
+        RunContext context{view, prompts, api, dest, overwrite, selection};
         ProcessArchive(mode, archive, password, context);
         runPassed = context.passed;
     }

@@ -107,10 +107,10 @@ private slots:
         std::atomic<bool> cancel{false};
         QByteArray data;
         const EntryDataResult result =
-            ReadEntryIntoMemory({Fixture("zeros5g.rar"), "zeros5g.bin", QString()}, qsizetype(1) << 30, data,
+            ReadEntryIntoMemory({Fixture("zeros5g.rar"), "zeros5g.bin", QString()}, qsizetype(64) << 20, data,
                                 cancel, [&](std::uint64_t done, std::uint64_t) { cancel = done > 0; });
         QCOMPARE(int(result.status), int(Status::Cancelled));
-        QVERIFY(data.size() < (qsizetype(1) << 30));
+        QVERIFY(data.size() < (qsizetype(64) << 20));
     }
 
     void nothingWritten()

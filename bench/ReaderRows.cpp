@@ -90,7 +90,7 @@ void PreviewRow(const Setup& setup)
     listing.start(QString::fromStdString(setup.unrar), {QStringLiteral("lb"), setup.many});
     listing.waitForFinished(-1);
     const QList<QByteArray> names = listing.readAllStandardOutput().split('\n');
-    const QString name = QString::fromUtf8(names.value(names.size() / 2));
+    const QString name = QString::fromUtf8(names.value((names.size() - 1) / 2));
     const std::atomic<bool> cancel{false};
     QByteArray data;
     const auto preview = [&] {
@@ -115,7 +115,7 @@ void PreviewRow(const Setup& setup)
     std::printf("%-28s %-13s %8.1f ms   %-12s %8.1f ms   target <= 100 ms   ratio %.3f\n",
                 "preview, middle of many.rar", "marrowick", ms, "unrar p", Median(theirs),
                 ms / 100.0);
-    std::printf("  (entry %lld of %lld, %s, %lld bytes)\n", qlonglong(names.size() / 2 + 1),
+    std::printf("  (entry %lld of %lld, %s, %lld bytes)\n", qlonglong((names.size() - 1) / 2 + 1),
                 qlonglong(names.size() - 1), qUtf8Printable(name), qlonglong(data.size()));
     std::fflush(stdout);
 }

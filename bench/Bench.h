@@ -111,5 +111,7 @@ void ProgramCpuRow(const Setup& setup);
 // The reader's own work: one named entry, test and extraction with one
 // reader and with two (ReaderRows.cpp).
 void ReaderWorkRows(const Setup& setup);
+// One entry from the middle of many.rar into memory, as the preview reads it.
+void PreviewRow(const Setup& setup);
 
 } // namespace marrowick::bench

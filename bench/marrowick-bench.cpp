@@ -176,6 +176,7 @@ const Row kRows[] = {
     {{9}, &ExtractOneRow},
     {{10}, &OverCopyRow},
     {{12}, &ReaderWorkRows},
+    {{13}, &PreviewRow},
     {{6}, &StartUpRow},
 };
 
@@ -209,7 +210,7 @@ int main(int argc, char* argv[])
     QString data = qEnvironmentVariable("MARROWICK_BENCH_DATA", QStringLiteral("build-bench/data"));
     Setup setup;
     QList<int>& only = setup.only;
-    only = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    only = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             data = args[++i];

@@ -16,6 +16,8 @@ std::optional<Command> CommandNamed(const QString& word)
         return Command::Extract;
     if (word == QLatin1String("info") || word == QLatin1String("i"))
         return Command::Info;
+    if (word == QLatin1String("cat"))
+        return Command::Cat;
     return std::nullopt;
 }
 
@@ -92,6 +94,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             options.tree = true;
         } else if (name == QLatin1String("--json")) {
             options.json = true;
+        } else if (name == QLatin1String("--force")) {
+            options.force = true;
         } else if (name == QLatin1String("--no-links")) {
             options.noLinks = true;
         } else if (name == QLatin1String("--overwrite")) {
@@ -134,6 +138,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             return fail(QStringLiteral("give --json or --tree, not both"));
         if (options.noLinks && options.command != Command::Extract)
             return fail(QStringLiteral("--no-links is for extract only"));
+        if (options.force && options.command != Command::Cat)
+            return fail(QStringLiteral("--force is for cat only"));
         if (options.overwrite && options.command != Command::Extract)
             return fail(QStringLiteral("--overwrite is for extract only"));
         if (options.password && !options.passwordFile.isEmpty())
@@ -156,6 +162,14 @@ ParsedArguments ParseArguments(const QStringList& arguments)
         for (const QString& archive : std::as_const(options.archives))
             if (archive.isEmpty())
                 return fail(QStringLiteral("an archive name is empty"));
+        return checkCombinations();
+    }
+    if (options.command == Command::Cat) {
+        if (positional.size() < 3 || positional[2].isEmpty())
+            return fail(QStringLiteral("no entry name given"));
+        if (positional.size() > 3)
+            return fail(QStringLiteral("unexpected argument '%1'").arg(positional[3]));
+        options.entry = positional[2];
         return checkCombinations();
     }
     if (options.command != Command::Extract && positional.size() > 2)
@@ -199,6 +213,10 @@ QString UsageText()
         "  info, i ARCHIVE        the archive's properties, one \"label: value\" per\n"
         "                         line: format, solid, volumes, recovery record, lock,\n"
         "                         encryption, comment, and the totals of its entries\n"
+        "  cat ARCHIVE NAME       write the entry's data to standard output as it is\n"
+        "                         read, nothing written to disk; binary data (a NUL\n"
+        "                         byte or invalid UTF-8 at its start) is not written to\n"
+        "                         a terminal without --force\n"
         "  extract, x ARCHIVE [DEST [NAME...]]\n"
         "                         extract every entry, or only the named ones (a\n"
         "                         folder's name takes what lies below it), into DEST\n"
@@ -223,6 +241,7 @@ QString UsageText()
         "                         files, folders, size, packed, ...)\n"
         "  --tree                 list: the folder tree instead of the entries, each\n"
         "                         folder with the files, folders and bytes below it\n"
+        "  --force                cat: write binary data to a terminal too\n"
         "  --no-links             extract: refuse symbolic and hard links (by default\n"
         "                         those that stay inside DEST are made)\n"
         "  --overwrite MODE       extract: ask, always or never replace existing files\n"

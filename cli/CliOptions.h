@@ -25,6 +25,7 @@ enum class Command
     Test,
     Extract,
     Info,
+    Cat,
     Help,
     Version
 };
@@ -42,6 +43,8 @@ struct CliOptions
     bool json = false;                        // list and info only
     bool tree = false;                        // list only: the folders, not the entries
     bool noLinks = false;                     // extract only: refuse every link
+    QString entry;                            // cat only: the entry written to stdout
+    bool force = false;                       // cat only: binary data to a terminal too
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p
     QString passwordFile;                     // --password-file

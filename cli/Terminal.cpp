@@ -13,6 +13,7 @@ namespace marrowick::cli {
 namespace {
 
 std::atomic<int> g_cancelSignals{0};
+std::atomic<bool> g_cancelled{false};
 // The terminal settings to put back if a second signal ends us while the
 // password prompt has echo switched off.
 struct termios g_savedTerminal;
@@ -20,6 +21,7 @@ std::atomic<bool> g_echoOff{false};
 
 void OnCancelSignal(int)
 {
+    g_cancelled = true;
     if (g_cancelSignals.fetch_add(1) > 0) {
         if (g_echoOff.load())
             tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
@@ -85,8 +87,14 @@ bool CancelSignalled()
     return g_cancelSignals.load(std::memory_order_relaxed) > 0;
 }
 
+const std::atomic<bool>& CancelFlag()
+{
+    return g_cancelled;
+}
+
 void RequestCancel()
 {
+    g_cancelled = true;
     g_cancelSignals.fetch_add(1);
 }
 

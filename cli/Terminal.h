@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 namespace marrowick::cli {
@@ -14,6 +15,8 @@ bool StderrIsTerminal();
 // second signal exits at once, with the terminal's echo restored.
 void InstallCancelHandlers();
 bool CancelSignalled();
+// The same as a flag a run can look at from wherever it waits.
+const std::atomic<bool>& CancelFlag();
 // Test hook and broken-pipe path: ask the run to stop as a signal would.
 void RequestCancel();
 

@@ -1,4 +1,5 @@
 // marrowick-cli: the archive engine of Marrowick for scripts and terminals.
+#include "cli/CatCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/Console.h"
 #include "cli/ConsolePrompts.h"
@@ -168,6 +169,8 @@ int main(int argc, char* argv[])
     }
     if (options.command == Command::Info)
         return RunInfo(options, password);
+    if (options.command == Command::Cat)
+        return RunCat(options, password);
 
     QString destination = options.destination;
     if (options.command == Command::Extract && !destination.isEmpty()) {

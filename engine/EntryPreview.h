@@ -55,7 +55,8 @@ EntryDataResult StreamEntry(const EntryDataRequest& request, const EntryDataSink
                             const std::atomic<bool>& cancel,
                             const EntryDataProgress& progress = {});
 
-// StreamEntry into a buffer of at most limit bytes (Stopped past it).
+// StreamEntry into a buffer of at most limit bytes (Stopped past it; an
+// entry of exactly limit bytes is Complete). delivered: the bytes kept.
 EntryDataResult ReadEntryIntoMemory(const EntryDataRequest& request, qsizetype limit,
                                     QByteArray& data, const std::atomic<bool>& cancel,
                                     const EntryDataProgress& progress = {});

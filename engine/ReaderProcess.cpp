@@ -284,6 +284,14 @@ void ReaderSession::stop()
     }
     if (m_pid <= 0)
         return;
+    // Closed in the middle of a walk (one entry of many was wanted): the
+    // reader would go on through the rest of the archive before it noticed.
+    if (m_walking && !m_walkEnded) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+        return;
+    }
     const Clock::time_point until = Clock::now() + kGrace;
     while (waitpid(m_pid, nullptr, WNOHANG) == 0) {
         if (Clock::now() > until) {

@@ -118,6 +118,8 @@ int ReaderSession::readHeader(RARHeaderDataEx* header)
         m_resultAhead = m_walking;
     } else if (!m_frame.done()) {
         return protocolBroken();
+    } else {
+        m_walkEnded = m_walking;
     }
     return static_cast<int>(result);
 }

@@ -94,6 +94,8 @@ private:
     std::size_t m_payloadSize = 0;
 
     bool m_walking = false;
+    // The walk sent its last header (the end, or why it stopped).
+    bool m_walkEnded = false;
     int m_walkOperation = RAR_SKIP;
     bool m_walkBytes = false;
     // The walk takes some entries only (a selection, a share of several readers).

@@ -202,6 +202,10 @@ void Server::walk(std::uint32_t operation, std::uint32_t wantBytes, std::uint32_
             send(FrameWriter(Frame::Result).u32(static_cast<std::uint32_t>(process(operation, wantBytes))));
             continue;
         }
+        // What the program asked for goes out before the walk passes over
+        // the rest: one entry of many is waited for, not the walk's end.
+        if (readers == 1 && !asked.empty() && m_out.waiting() > 0)
+            flush();
         m_passingOver = true;
         const int skipped = process(RAR_SKIP, 0);
         m_passingOver = false;

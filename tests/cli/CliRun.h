@@ -10,6 +10,7 @@ struct CliRun
 {
     int status = -1; // -2: it crashed or was killed
     QString out, err;
+    QByteArray rawOut; // stdout as written
     QByteArray echoed; // what the terminal showed, for runs on one
     bool asked = false;
 };
@@ -26,7 +27,8 @@ inline CliRun RunCli(const QStringList& arguments, const QString& workingFolder 
         process.kill();
     process.waitForFinished();
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.rawOut = process.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.rawOut);
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }

@@ -263,6 +263,46 @@ private slots:
         QCOMPARE(QDir(dest.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"dir", "dir.txt"}));
     }
 
+    // cat through a pipe: the bytes `unrar p` prints, binary data too (it
+    // is no terminal); a reader that stops early ends it quietly.
+    void cat_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error"); // a part of stderr
+        QTest::newRow("text") << QStringList{"basic.rar", "docs/a1200.txt"} << 0 << "";
+        QTest::newRow("binary") << QStringList{"multivolume.part1.rar", "random.bin"} << 0 << "";
+        QTest::newRow("no such entry") << QStringList{"basic.rar", "docs"} << 1 << "No entry named docs";
+        QTest::newRow("wrong password") << QStringList{"encrypted-files.rar", "readme.txt", "--password=wrong"} << 1 << "Wrong password";
+        QTest::newRow("pipe closed after 10 bytes") << QStringList{"zeros5g.rar", "zeros5g.bin"} << 0 << "";
+    }
+    void cat()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        const QString archive = Fixture(arguments[0]);
+        CliRun run;
+        if (QString(QTest::currentDataTag()).startsWith("pipe")) {
+            QProcess shell;
+            shell.start("bash", {"-c", "set -o pipefail; \"$0\" cat \"$1\" \"$2\" | head -c 10",
+                                 MARROWICK_CLI, archive, arguments[1]});
+            shell.waitForFinished(120000);
+            run.status = shell.exitCode();
+            run.err = shell.readAllStandardError();
+            run.rawOut = shell.readAllStandardOutput();
+            QCOMPARE(run.rawOut, QByteArray(10, '\0'));
+        } else {
+            run = RunCli(QStringList{"cat", archive} + arguments.mid(1));
+            QProcess unrar;
+            unrar.start("unrar", {"p", "-inul", "-p-", archive, arguments[1]});
+            unrar.waitForFinished(60000);
+            QCOMPARE(run.rawOut, status == 0 ? unrar.readAllStandardOutput() : QByteArray());
+        }
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(error.isEmpty() ? "marrowick" : error) != error.isEmpty(), qPrintable(run.err));
+    }
+
     // --here over several archives: each reported, a damaged one makes the
     // status 1 and stops none of the others; the password file serves all.
     void extractHere()

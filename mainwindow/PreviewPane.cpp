@@ -138,7 +138,7 @@ PreviewPane::~PreviewPane()
 {
     if (m_cancel)
         m_cancel->store(true);
-    m_pool.waitForDone();
+    waitForWorkers();
 }
 
 void PreviewPane::setArchive(const QString& path, const UnrarApi* api)

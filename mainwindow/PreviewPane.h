@@ -77,6 +77,8 @@ public:
     QString shownText() const;
     QImage shownImage() const;
     bool loading() const { return m_loading; }
+    // Until every worker has returned (their results are then posted).
+    void waitForWorkers() { m_pool.waitForDone(); }
     const PreviewLimits& limits() const { return m_limits; }
     void setLimits(const PreviewLimits& limits) { m_limits = limits; }
 

@@ -88,6 +88,9 @@ QString fMain::newPrivateRun()
 
 void fMain::releasePrivateFolder()
 {
+    // Archives opened from this one's entries live in its private folder.
+    for (fMain* nested : nestedWindows())
+        nested->close();
     for (const QString& file : m_openedFiles.changed()) {
         const QString name = QFileInfo(file).fileName();
         const QString question =
@@ -128,6 +131,11 @@ void fMain::openEntry(int row)
         m_panels[1]->setText(m_refusedInRun.isEmpty()
                                  ? QStringLiteral("Not opened: %1 was not extracted").arg(entry.name)
                                  : QStringLiteral("Not opened: ") + m_refusedInRun.first());
+        return;
+    }
+    // An archive within the archive opens here, not in another program.
+    if (QFileInfo(file).suffix().compare(QLatin1String("rar"), Qt::CaseInsensitive) == 0) {
+        openNested(file);
         return;
     }
     m_openedFiles.add(file);

@@ -115,6 +115,7 @@ void fMain::useSettings(std::unique_ptr<QSettings> settings)
     if (kept.contains(QStringLiteral("list/splitter")))
         m_browse->restoreState(kept.value(QStringLiteral("list/splitter")).toByteArray());
     m_mnufolders->setChecked(kept.value(QStringLiteral("list/folders"), true).toBool());
+    m_mnupreview->setChecked(kept.value(QStringLiteral("list/preview"), false).toBool());
 }
 
 void fMain::restoreSettings()
@@ -144,6 +145,7 @@ void fMain::saveSettings()
     m_settings->setValue(QStringLiteral("list/header"), m_lvFiles->horizontalHeader()->saveState());
     m_settings->setValue(QStringLiteral("list/splitter"), m_browse->saveState());
     m_settings->setValue(QStringLiteral("list/folders"), m_mnufolders->isChecked());
+    m_settings->setValue(QStringLiteral("list/preview"), m_mnupreview->isChecked());
     m_settings->sync();
 }
 

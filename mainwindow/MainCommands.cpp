@@ -43,6 +43,7 @@ void fMain::CloseArc()
     m_mnuextract->setEnabled(false);
     m_mnutest->setEnabled(true);
     syncToolbarButtons();
+    m_titleTrail.clear();
     setWindowTitle(ProductName);
 }
 
@@ -164,7 +165,9 @@ void fMain::enterArchiveOpenState(const QString& fileName, const QString& volume
     // Files opened from another archive go when this one takes its place.
     if (fileName != m_archivePath)
         releasePrivateFolder();
-    setWindowTitle((volumeSet.isEmpty() ? fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1)
+    if (fileName != m_nestedFile)
+        m_titleTrail.clear();
+    setWindowTitle(m_titleTrail + (volumeSet.isEmpty() ? fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1)
                                         : volumeSet) +
                    QStringLiteral(" - ") + ProductName);
     m_mnuextract->setEnabled(true);

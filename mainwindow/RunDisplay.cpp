@@ -100,7 +100,7 @@ void fMain::repaint()
 
 void fMain::setTitle(const QString& title)
 {
-    setWindowTitle(title);
+    setWindowTitle(m_titleTrail + title);
 }
 
 void fMain::clearRows()

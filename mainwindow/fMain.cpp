@@ -89,6 +89,7 @@ fMain::fMain(IUserPrompts* prompts, QWidget* parent)
 {
     InitMarrowickResources();
     setObjectName(QStringLiteral("fMain"));
+    m_givenPrompts = prompts;
     if (prompts) {
         m_prompts = prompts;
     } else {
@@ -116,6 +117,7 @@ fMain::fMain(IUserPrompts* prompts, QWidget* parent)
     buildStatusBar();
     buildProgress();
     buildProperties();
+    buildPreview();
 }
 
 fMain::~fMain() = default;

@@ -32,6 +32,7 @@ class FileIconProvider;
 class FileListModel;
 class FolderBrowser;
 class IUserPrompts;
+class PreviewPane;
 class RecentArchives;
 class RunNotifier;
 class StatusBarPanel;
@@ -130,6 +131,13 @@ public:
     // private folder is removed (Close, another archive, Exit).
     void setSaveCopyChooser(SaveCopyChooser chooser) { m_saveCopy = std::move(chooser); }
 
+    // View > Preview: the pane beside the list that shows the current row's
+    // data without extracting it.
+    PreviewPane* preview() const { return m_preview; }
+    QAction* previewAction() const { return m_mnupreview; }
+    // The windows of archives opened from this one's entries.
+    QList<fMain*> nestedWindows() const;
+
     FileListModel* fileModel() const { return m_model; }
     FolderBrowser* browser() const { return m_browser; }
     // Where the window keeps its size, place, splitter, columns and folder
@@ -177,6 +185,12 @@ private:
     // The folder pane, location bar and filter around the list, their keys.
     void buildBrowsing(QWidget* client);
     void buildViewMenu();
+    // View > Preview, its keys and the pane's place beside the list.
+    void buildPreview();
+    void previewRow(int row, bool now);
+    // An archive entry extracted into the private folder, listed in a window
+    // of its own whose title shows where it came from.
+    void openNested(const QString& file);
     void showHeaderMenu(const QPoint& position);
     void restoreSettings();
     void saveSettings();
@@ -215,6 +229,7 @@ private:
 
     std::unique_ptr<IUserPrompts> m_ownPrompts;
     IUserPrompts* m_prompts = nullptr;
+    IUserPrompts* m_givenPrompts = nullptr; // as constructed; null: the window's dialogs
     std::unique_ptr<FileIconProvider> m_icons;
 
     QMenu* m_mnufile = nullptr;
@@ -286,6 +301,11 @@ private:
     RunNotifier* m_notifier = nullptr;
 
     RunOutcome m_listing;
+    PreviewPane* m_preview = nullptr;
+    QAction* m_mnupreview = nullptr;
+    // "outer.rar › " before the title of an archive opened from another.
+    QString m_titleTrail;
+    QString m_nestedFile;
     QAction* m_mnuproperties = nullptr;
 };
 

@@ -56,6 +56,12 @@ rar a -ma5 -idq -m0 -v120k multivolume.rar random.bin readme.txt
 # One folder holding everything else: Extract Here puts it beside the archive.
 (cd basic && rar a -ma5 -idq -r ../onefolder.rar docs)
 
+# An archive within an archive (basic.rar as inner.rar), stored.
+cp basic.rar inner.rar
+stamp inner.rar
+rar a -ma5 -idq -m0 nested.rar readme.txt inner.rar
+rm inner.rar
+
 # Solid, a large first entry: passing over it must still decode it, or the
 # entry after it cannot be read.
 # (rar orders a solid archive's files by extension, then name.)

@@ -9,6 +9,7 @@
 #include "engine/EntrySelection.h"
 #include "engine/HeaderFields.h"
 #include "engine/Messages.h"
+#include "engine/RunCallback.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/VolumeNames.h"
 #include "engine/SafeWriter.h"
@@ -193,18 +194,10 @@ private:
         return 1;
     }
 
-    // As extraction does: a volume asked for is looked for once more only
-    // when it is there now.
+    // As extraction does.
     int changeVolume(const QString& name, RarLParam mode)
     {
-        if (mode == RAR_VOL_NOTIFY)
-            return 1;
-        if (m_volumeRetried != name && QFileInfo::exists(name)) {
-            m_volumeRetried = name;
-            return 1;
-        }
-        m_missingVolume = name;
-        return -1;
+        return AnswerVolumeRequest(name, mode, m_volumeRetried, m_missingVolume);
     }
 
     RarHandle openAt(const QString& path, unsigned int mode, RAROpenArchiveDataEx& open)

@@ -88,19 +88,21 @@ int RunCallback::needPassword(wchar_t* buffer, std::size_t size)
     return 1;
 }
 
-int RunCallback::changeVolume(const QString& name, RarLParam mode)
+int AnswerVolumeRequest(const QString& name, RarLParam mode, QString& retried, QString& missing)
 {
     if (mode == RAR_VOL_NOTIFY)
         return 1;
-    // RAR_VOL_ASK: the library did not find the next volume. Let it look
-    // once more only when the file is there now; a volume it still cannot
-    // open would otherwise be asked for forever.
-    if (m_volumeRetried != name && QFileInfo::exists(name)) {
-        m_volumeRetried = name;
+    if (retried != name && QFileInfo::exists(name)) {
+        retried = name;
         return 1;
     }
-    m_missingVolume = name;
+    missing = name;
     return -1;
+}
+
+int RunCallback::changeVolume(const QString& name, RarLParam mode)
+{
+    return AnswerVolumeRequest(name, mode, m_volumeRetried, m_missingVolume);
 }
 
 int UnrarCallback(RarUInt message, RarLParam userData, RarLParam p1, RarLParam p2)

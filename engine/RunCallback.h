@@ -11,6 +11,12 @@
 
 namespace marrowick {
 
+// The answer to the library's question for the next volume (UCM_CHANGEVOLUMEW):
+// a notice is taken; a volume not found is looked for once more only when it
+// is there now (one it still cannot open would be asked for forever), else it
+// is named in missing and the run stops.
+int AnswerVolumeRequest(const QString& name, RarLParam mode, QString& retried, QString& missing);
+
 struct RunContext;
 
 // Where the unpacked data of the entry being processed goes.

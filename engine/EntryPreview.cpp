@@ -9,6 +9,7 @@
 #include "engine/EntrySelection.h"
 #include "engine/HeaderFields.h"
 #include "engine/Messages.h"
+#include "engine/OpenArchive.h"
 #include "engine/RunCallback.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/VolumeNames.h"
@@ -34,26 +35,6 @@ using Status = EntryDataResult::Status;
 // its password, and a wrong one shows only as a failed checksum.
 constexpr unsigned int kRar5Version = 50;
 
-class Handle final
-{
-public:
-    Handle(const UnrarApi& api, RarHandle handle) : m_api(api), m_handle(handle) {}
-    ~Handle() { reset(nullptr); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    RarHandle get() const { return m_handle; }
-    void reset(RarHandle handle)
-    {
-        if (m_handle)
-            m_api.RARCloseArchive(m_handle);
-        m_handle = handle;
-    }
-
-private:
-    const UnrarApi& m_api;
-    RarHandle m_handle;
-};
-
 class EntryStream final
 {
 public:
@@ -74,13 +55,13 @@ public:
         if (m_name.isEmpty())
             return end(Status::NotFound);
         RAROpenArchiveDataEx open;
-        Handle archive(m_api, openAt(m_request.archivePath, RAR_OM_EXTRACT, open));
-        if (!archive.get() || open.OpenResult != ERAR_SUCCESS)
+        OpenArchive archive(m_api, openAt(m_request.archivePath, RAR_OM_EXTRACT, open));
+        if (!archive.handle() || open.OpenResult != ERAR_SUCCESS)
             return openFailed(static_cast<int>(open.OpenResult));
         if (open.Flags & ROADF_VOLUME)
             startFromFirstVolume(archive, open);
         m_solid = (open.Flags & ROADF_SOLID) != 0;
-        m_api.RARSetCallback(archive.get(), &Callback, reinterpret_cast<RarLParam>(this));
+        m_api.RARSetCallback(archive.handle(), &Callback, reinterpret_cast<RarLParam>(this));
         // A solid archive decodes everything before the entry: a listing
         // first gives the progress its total (and finds a missing entry
         // without decoding anything).
@@ -90,14 +71,14 @@ public:
         auto header = std::make_unique<RARHeaderDataEx>();
         std::memset(header.get(), 0, sizeof(RARHeaderDataEx));
         int read = ERAR_SUCCESS;
-        while (!m_cancel.load() && (read = readHeader(archive.get(), *header)) == ERAR_SUCCESS) {
+        while (!m_cancel.load() && (read = readHeader(archive.handle(), *header)) == ERAR_SUCCESS) {
             const QString name = WideField(header->FileNameW, std::size(header->FileNameW));
             if (name == m_name && !(header->Flags & RHDF_DIRECTORY))
-                return entry(archive.get(), *header, name);
+                return entry(archive.handle(), *header, name);
             // The name of a folder, or of one above this entry.
             if (m_asked.wants(name))
                 return end(Status::NotFound);
-            if (!passOver(archive.get(), *header))
+            if (!passOver(archive.handle(), *header))
                 break;
         }
         if (m_cancel.load() || read == ERAR_READER_CANCELLED)
@@ -215,7 +196,7 @@ private:
 
     // Given a later volume of a set whose first one is beside it: the set
     // from its first volume, as every run does. Otherwise the given one.
-    void startFromFirstVolume(Handle& archive, RAROpenArchiveDataEx& open)
+    void startFromFirstVolume(OpenArchive& archive, RAROpenArchiveDataEx& open)
     {
         const QString given = m_path;
         const VolumePlace place = PlaceInSet(given, (open.Flags & ROADF_NEWNUMBERING) != 0);
@@ -239,18 +220,18 @@ private:
     {
         RAROpenArchiveDataEx open;
         const QString path = m_path;
-        Handle listing(m_api, openAt(path, RAR_OM_LIST, open));
+        OpenArchive listing(m_api, openAt(path, RAR_OM_LIST, open));
         m_path = path;
-        if (!listing.get() || open.OpenResult != ERAR_SUCCESS) {
+        if (!listing.handle() || open.OpenResult != ERAR_SUCCESS) {
             m_surveyFailure = static_cast<int>(open.OpenResult);
             return false;
         }
-        m_api.RARSetCallback(listing.get(), &Callback, reinterpret_cast<RarLParam>(this));
+        m_api.RARSetCallback(listing.handle(), &Callback, reinterpret_cast<RarLParam>(this));
         auto header = std::make_unique<RARHeaderDataEx>();
         std::memset(header.get(), 0, sizeof(RARHeaderDataEx));
         std::uint64_t total = 0;
         int read = ERAR_SUCCESS;
-        while (!m_cancel.load() && (read = readHeader(listing.get(), *header)) == ERAR_SUCCESS) {
+        while (!m_cancel.load() && (read = readHeader(listing.handle(), *header)) == ERAR_SUCCESS) {
             const QString name = WideField(header->FileNameW, std::size(header->FileNameW));
             const std::uint64_t size = Join64(header->UnpSize, header->UnpSizeHigh);
             if (!(header->Flags & RHDF_DIRECTORY) && size != EntryHeader::UnknownSize)
@@ -263,7 +244,7 @@ private:
                 m_surveyFailure = ERAR_END_ARCHIVE;
                 return false;
             }
-            if (m_api.RARProcessFileW(listing.get(), RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
+            if (m_api.RARProcessFileW(listing.handle(), RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
                 break;
         }
         m_surveyFailure = m_cancel.load() ? ERAR_READER_CANCELLED : read;

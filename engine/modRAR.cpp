@@ -5,6 +5,7 @@
 #include "engine/Formats.h"
 #include "engine/HeaderFields.h"
 #include "engine/Messages.h"
+#include "engine/OpenArchive.h"
 #include "engine/RunCallback.h"
 #include "engine/RunPacer.h"
 #include "engine/RunStatus.h"
@@ -50,33 +51,6 @@ public:
 
 private:
     IArchiveView& m_view;
-};
-
-// Closes the archive once, on every way out of the run.
-class OpenArchive final
-{
-public:
-    OpenArchive(const UnrarApi& api, RarHandle handle) : m_api(api), m_handle(handle) {}
-    ~OpenArchive() { close(); }
-    OpenArchive(const OpenArchive&) = delete;
-    OpenArchive& operator=(const OpenArchive&) = delete;
-
-    RarHandle handle() const { return m_handle; }
-    void reset(RarHandle handle)
-    {
-        close();
-        m_handle = handle;
-    }
-    void close()
-    {
-        if (m_handle)
-            m_api.RARCloseArchive(m_handle);
-        m_handle = nullptr;
-    }
-
-private:
-    const UnrarApi& m_api;
-    RarHandle m_handle;
 };
 
 class ArchiveRun final

@@ -7,6 +7,7 @@
 #include "engine/EntryPreview.h"
 #include "engine/UnrarLibrary.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -84,7 +85,8 @@ int RunCat(const CliOptions& options, QString& password)
         if (result.status != Status::NeedPassword || !password.isEmpty())
             break;
         const std::optional<QString> typed = prompts.askPassword(
-            QStringLiteral("Enter password for the encrypted file:"), QStringLiteral("Enter password"));
+            QCoreApplication::translate("CliCat", "Enter password for the encrypted file:"),
+            QCoreApplication::translate("CliCat", "Enter password"));
         if (!typed)
             return EXIT_FAILED;
         password = *typed;
@@ -100,23 +102,26 @@ int RunCat(const CliOptions& options, QString& password)
         // The reader of the output took what it wanted (`| head`).
         if (written == Written::Broken)
             return EXIT_OK;
-        console.error(name + QStringLiteral(
-                                 " holds binary data: not written to a terminal (--force writes it)"));
+        //: %1 is the entry's name
+        console.error(
+            QCoreApplication::translate(
+                "CliCat", "%1 holds binary data: not written to a terminal (--force writes it)")
+                .arg(name));
         return EXIT_FAILED;
     case Status::Cancelled:
         break;
     case Status::NeedPassword:
-        console.error(QStringLiteral("the archive needs a password"));
+        console.error(QCoreApplication::translate("CliCat", "the archive needs a password"));
         return EXIT_FAILED;
     case Status::NotFound:
-        console.error(QStringLiteral("No entry named ") + name);
+        console.error(QCoreApplication::translate("CliCat", "No entry named %1").arg(name));
         return EXIT_FAILED;
     case Status::WrongPassword:
     case Status::Failed:
         console.error(EscapeControls(result.message));
         return EXIT_FAILED;
     }
-    console.error(QStringLiteral("cancelled"));
+    console.error(QCoreApplication::translate("CliCat", "cancelled"));
     return EXIT_CANCELLED;
 }
 

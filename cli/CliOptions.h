@@ -48,6 +48,7 @@ struct CliOptions
     std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
     std::optional<QString> password;          // -p
     QString passwordFile;                     // --password-file
+    QString language;                         // --lang; empty: the system's
 };
 
 struct ParsedArguments
@@ -59,6 +60,11 @@ struct ParsedArguments
 // The arguments after the program name. Options may stand before or after the
 // command; "--" ends them.
 ParsedArguments ParseArguments(const QStringList& arguments);
+
+// The value of --lang among the arguments (the last one given), or empty. Read
+// before the arguments are parsed, so that even the parser's errors are in
+// that language.
+QString LanguageArgument(const QStringList& arguments);
 
 // The first line of a password file, without its line end, or an error text.
 struct PasswordRead

@@ -42,14 +42,28 @@ bool ConsolePrompts::askYesNo(const QString& text, const QString& title)
     (void)title;
     if (!m_interactive) {
         m_replaceDeclined = true;
+        //: %1 is the question, answered No for want of a terminal
         if (m_firstProblem.isEmpty())
-            m_firstProblem = text + QStringLiteral(" No: no terminal to ask on");
-        m_console.error(text + QStringLiteral(" No: no terminal to ask on (see --overwrite)"));
+            m_firstProblem = tr("%1 No: no terminal to ask on").arg(text);
+        //: %1 is the question, answered No for want of a terminal
+        m_console.error(tr("%1 No: no terminal to ask on (see --overwrite)").arg(text));
         return false;
     }
     m_console.clearProgress();
+    // The English answers are understood in every language, beside the
+    // translated ones.
+    //: The question on the terminal; %1 is the question, Y and n the answers, Y the default
+    const QString question = tr("%1 [Y/n] ").arg(text);
+    //: The short answer yes on the terminal (y is understood too)
+    const QString y = tr("y").toLower();
+    //: The answer yes on the terminal (yes is understood too)
+    const QString yes = tr("yes").toLower();
+    //: The short answer no on the terminal (n is understood too)
+    const QString n = tr("n").toLower();
+    //: The answer no on the terminal (no is understood too)
+    const QString no = tr("no").toLower();
     for (;;) {
-        Ask(text + QStringLiteral(" [Y/n] "));
+        Ask(question);
         const std::optional<QString> answer = ReadTerminalLine(false);
         if (!answer) {
             Ask(QStringLiteral("\n"));
@@ -57,10 +71,14 @@ bool ConsolePrompts::askYesNo(const QString& text, const QString& title)
             return false;
         }
         const QString word = answer->trimmed().toLower();
-        // Yes is the default button of the window's question.
-        if (word.isEmpty() || word == QLatin1String("y") || word == QLatin1String("yes"))
+        // Yes is the default button of the window's question. An English
+        // answer means what it says even where a translation spells it so.
+        const bool englishYes =
+            word.isEmpty() || word == QLatin1String("y") || word == QLatin1String("yes");
+        const bool englishNo = word == QLatin1String("n") || word == QLatin1String("no");
+        if (englishYes || (!englishNo && (word == y || word == yes)))
             return true;
-        if (word == QLatin1String("n") || word == QLatin1String("no")) {
+        if (englishNo || word == n || word == no) {
             m_replaceDeclined = true;
             return false;
         }
@@ -79,9 +97,8 @@ std::optional<QString> ConsolePrompts::askPassword(const QString& prompt, const 
     if (!m_interactive) {
         m_passwordMissing = true;
         if (m_firstProblem.isEmpty())
-            m_firstProblem = QStringLiteral("the archive needs a password");
-        m_console.error(
-            QStringLiteral("the archive needs a password and there is no terminal to ask on; "
+            m_firstProblem = tr("the archive needs a password");
+        m_console.error(tr("the archive needs a password and there is no terminal to ask on; "
                            "give it with -p or --password-file"));
         return std::nullopt;
     }

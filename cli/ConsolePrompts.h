@@ -2,6 +2,7 @@
 
 #include "engine/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -15,6 +16,8 @@ class Console;
 // one they are answered "no" with a note saying what to pass instead.
 class ConsolePrompts final : public IUserPrompts
 {
+    Q_DECLARE_TR_FUNCTIONS(ConsolePrompts)
+
   public:
     ConsolePrompts(Console& console, bool interactive);
 

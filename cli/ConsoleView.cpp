@@ -6,7 +6,6 @@
 #include "cli/Utf8Text.h"
 #include "engine/EntryProperties.h"
 #include "engine/Formats.h"
-#include "engine/Messages.h"
 
 namespace marrowick::cli {
 
@@ -32,11 +31,10 @@ void AppendRowText(std::string& out, const FileRow& row, const SizeFormat& sizes
         AppendUtf8(out, ChecksumCell(row));
     else
         AppendHex(out, row.crc, 1);
-    // A sixth field only on an entry whose start is in a volume not there.
-    if (row.beginsEarlier) {
-        out += '\t';
-        AppendUtf8(out, BeginsEarlierText().toLower());
-    }
+    // A sixth field only on an entry whose start is in a volume not there;
+    // a word for scripts, in English whatever the language.
+    if (row.beginsEarlier)
+        out += "\tbegins in an earlier volume";
 }
 
 void AppendRowJson(std::string& out, const FileRow& row)
@@ -71,7 +69,15 @@ void AppendRowJson(std::string& out, const FileRow& row)
     out += '}';
 }
 
-ConsoleView::ConsoleView(Console& console, ListFormat format) : m_console(console), m_format(format)
+QString ListTotalsLine(std::int64_t count)
+{
+    return QStringLiteral("Total  %1 Files ").arg(count);
+}
+
+ConsoleView::ConsoleView(Console& console, ListFormat format)
+    : m_console(console), m_format(format),
+      //: The result of an entry that failed without a message; %1 is the library's number
+      m_failedWithCode(tr("failed (error code %1)"))
 {
 }
 
@@ -117,11 +123,11 @@ void ConsoleView::entryFinished(const QString& name, int result, const QString& 
     QString outcome;
     if (result == 0) {
         ++m_passed;
+        // The word scripts look for: the same in every language.
         outcome = QStringLiteral("OK");
     } else {
         ++m_failed;
-        outcome =
-            message.isEmpty() ? QStringLiteral("failed (error code %1)").arg(result) : message;
+        outcome = message.isEmpty() ? m_failedWithCode.arg(result) : message;
     }
     m_console.outLine(EscapeControls(name) + QLatin1Char('\t') + outcome);
 }

@@ -4,6 +4,8 @@
 #include "engine/FolderTree.h"
 #include "engine/Formats.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 namespace marrowick::cli {
@@ -21,11 +23,17 @@ enum class ListFormat
 void AppendRowText(std::string& out, const FileRow& row, const SizeFormat& sizes);
 void AppendRowJson(std::string& out, const FileRow& row);
 
+// The last line of `list`: "Total  N Files ", in every language the same, as
+// the entry lines are, for the scripts that read them.
+QString ListTotalsLine(std::int64_t count);
+
 // The window side of a run, for a terminal or a pipe. Rows are printed as
 // they arrive and not kept, so listing any number of entries takes the same
 // memory; entry results are printed one line each.
 class ConsoleView final : public IArchiveView
 {
+    Q_DECLARE_TR_FUNCTIONS(ConsoleView)
+
   public:
     ConsoleView(Console& console, ListFormat format);
 
@@ -60,6 +68,7 @@ class ConsoleView final : public IArchiveView
     ListFormat m_format;
     FolderTree m_tree;
     SizeFormat m_sizes;
+    QString m_failedWithCode; // an entry's result without a text of its own
     std::string m_text; // of the batch being written
     std::int64_t m_rows = 0;
     int m_passed = 0;

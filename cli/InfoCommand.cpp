@@ -9,6 +9,7 @@
 #include "engine/EntryProperties.h"
 #include "engine/modRAR.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace marrowick::cli {
@@ -137,7 +138,7 @@ int RunInfo(const CliOptions& options, QString& password)
         return EXIT_NO_LIBRARY;
     }
     if (CancelSignalled()) {
-        console.error(QStringLiteral("cancelled"));
+        console.error(QCoreApplication::translate("CliInfo", "cancelled"));
         return EXIT_CANCELLED;
     }
     if (!view.opened())

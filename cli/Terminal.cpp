@@ -1,8 +1,11 @@
 #include "cli/Terminal.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <string>
 
 #include <termios.h>
@@ -18,6 +21,10 @@ std::atomic<bool> g_cancelled{false};
 // password prompt has echo switched off.
 struct termios g_savedTerminal;
 std::atomic<bool> g_echoOff{false};
+// What a second signal prints, in the language of the other texts: filled
+// before the handlers are installed, as the handler itself may not translate.
+char g_interruptedNote[256] = "\nmarrowick-cli: interrupted\n";
+std::size_t g_interruptedLength = sizeof "\nmarrowick-cli: interrupted\n" - 1;
 
 void OnCancelSignal(int)
 {
@@ -25,8 +32,7 @@ void OnCancelSignal(int)
     if (g_cancelSignals.fetch_add(1) > 0) {
         if (g_echoOff.load())
             tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
-        static const char kNote[] = "\nmarrowick-cli: interrupted\n";
-        (void)!write(STDERR_FILENO, kNote, sizeof kNote - 1);
+        (void)!write(STDERR_FILENO, g_interruptedNote, g_interruptedLength);
         _exit(130);
     }
 }
@@ -69,6 +75,14 @@ bool StderrIsTerminal()
 
 void InstallCancelHandlers()
 {
+    //: Printed when a second Ctrl+C ends the program at once
+    const QByteArray note = QStringLiteral("\nmarrowick-cli: %1\n")
+                                .arg(QCoreApplication::translate("CliTerminal", "interrupted"))
+                                .toUtf8();
+    if (static_cast<std::size_t>(note.size()) < sizeof g_interruptedNote) {
+        std::memcpy(g_interruptedNote, note.constData(), static_cast<std::size_t>(note.size()));
+        g_interruptedLength = static_cast<std::size_t>(note.size());
+    }
     struct sigaction action = {};
     action.sa_handler = &OnCancelSignal;
     sigemptyset(&action.sa_mask);

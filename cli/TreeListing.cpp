@@ -16,6 +16,7 @@ QString TreeText(const FolderTree& tree, const QString& archiveName)
                     ? archiveName
                     : QString(2 * static_cast<qsizetype>(folder.depth), u' ') + folder.name +
                           u'/';
+        // Fields for scripts as list's lines are: in English whatever the language.
         text += QStringLiteral("\t%1 files\t%2 folders\t%3 bytes\n")
                     .arg(QLocale().toString(static_cast<qulonglong>(folder.filesBelow)),
                          QLocale().toString(static_cast<qulonglong>(folder.foldersBelow)),

@@ -6,14 +6,14 @@
 #include "cli/ConsoleView.h"
 #include "cli/InfoCommand.h"
 #include "cli/Terminal.h"
+#include "cli/TreeListing.h"
 #include "desktop/DesktopNotification.h"
 #include "engine/ComponentError.h"
 #include "engine/ExtractHere.h"
-#include "cli/TreeListing.h"
-#include "engine/Formats.h"
 #include "engine/UnrarLibrary.h"
 #include "engine/modRAR.h"
 #include "marrowick_version.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +35,9 @@ void PrintError(const QString& text)
 int UsageError(const QString& text)
 {
     PrintError(text);
-    std::fprintf(stderr, "Try 'marrowick-cli --help'.\n");
+    std::fprintf(
+        stderr, "%s\n",
+        qUtf8Printable(QCoreApplication::translate("CliMain", "Try 'marrowick-cli --help'.")));
     return EXIT_USAGE;
 }
 
@@ -68,8 +70,10 @@ int ExtractEachHere(const CliOptions& options, const QString& password, Overwrit
         const QString shown = EscapeControls(archive);
         const QString name = QFileInfo(archive).fileName();
         if (!QFileInfo(archive).isFile()) {
-            PrintError(QStringLiteral("Cannot open ") + archive);
-            summary << name + QStringLiteral(": cannot open it");
+            PrintError(QCoreApplication::translate("CliMain", "Cannot open %1").arg(archive));
+            //: A line of the notification; %1 is the archive's file name
+            summary
+                << QCoreApplication::translate("CliExtractHere", "%1: cannot open it").arg(name);
             ++failures;
             continue;
         }
@@ -86,31 +90,43 @@ int ExtractEachHere(const CliOptions& options, const QString& password, Overwrit
         console.flush();
         if (CancelSignalled() || console.outputBroken()) {
             if (CancelSignalled())
-                console.error(QStringLiteral("cancelled"));
+                console.error(QCoreApplication::translate("CliMain", "cancelled"));
             return EXIT_CANCELLED;
         }
         const QString landed = EscapeControls(result.landed);
         if (result.passed) {
-            console.outLine(shown + QStringLiteral(": extracted to ") + landed);
-            summary << name + QStringLiteral(": extracted to ") + result.landed;
+            //: %1 is the archive, %2 the file or folder its entries went to
+            const QString extracted =
+                QCoreApplication::translate("CliExtractHere", "%1: extracted to %2");
+            console.outLine(extracted.arg(shown, landed));
+            summary << extracted.arg(name, result.landed);
             continue;
         }
         ++failures;
         const QString problem = prompts.takeFirstProblem();
-        summary << name + QStringLiteral(": ") +
-                       (problem.isEmpty() ? QStringLiteral("not extracted") : problem);
-        console.error(result.landed.isEmpty()
-                          ? shown + QStringLiteral(": nothing extracted")
-                          : shown + QStringLiteral(": not every entry extracted; the rest is in ") +
-                                landed);
+        //: A line of the notification; %1 is the archive's file name
+        summary
+            << (problem.isEmpty()
+                    ? QCoreApplication::translate("CliExtractHere", "%1: not extracted").arg(name)
+                    : QStringLiteral("%1: %2").arg(name, problem));
+        console.error(
+            result.landed.isEmpty()
+                ? QCoreApplication::translate("CliExtractHere", "%1: nothing extracted").arg(shown)
+                //: %1 is the archive, %2 the folder that holds what was extracted
+                : QCoreApplication::translate("CliExtractHere",
+                                              "%1: not every entry extracted; the rest is in %2")
+                      .arg(shown, landed));
     }
     console.flush();
     if (options.notify)
         SendDesktopNotification(
-            failures == 0 ? QStringLiteral("Extract Here done")
-                          : QStringLiteral("Extract Here: %1 of %2 not extracted")
-                                .arg(failures)
-                                .arg(options.archives.size()),
+            //: The title of the desktop notification at the end of extract --here
+            failures == 0
+                ? QCoreApplication::translate("CliExtractHere", "Extract Here done")
+                //: The title of the notification; %1 and %2 are numbers of archives
+                : QCoreApplication::translate("CliExtractHere",
+                                              "Extract Here: %1 of %2 not extracted")
+                      .arg(QString::number(failures), QString::number(options.archives.size())),
             summary.join(QLatin1Char('\n')), Delivery::Wait);
     return failures > 0 ? EXIT_FAILED : EXIT_OK;
 }
@@ -128,7 +144,10 @@ int main(int argc, char* argv[])
     // Sets the C locale from the environment too: the library converts names
     // with it, and sizes are grouped by it as in the window.
     QCoreApplication app(argc, argv);
-    const ParsedArguments parsed = ParseArguments(QCoreApplication::arguments().mid(1));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // Before anything is printed, the parser's errors and --help included.
+    LoadTranslations(LanguageArgument(arguments));
+    const ParsedArguments parsed = ParseArguments(arguments);
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error);
     const CliOptions& options = parsed.options;
@@ -156,7 +175,8 @@ int main(int argc, char* argv[])
     const OverwritePolicy overwrite =
         options.overwrite.value_or(interactive ? OverwritePolicy::Ask : OverwritePolicy::Never);
     if (overwrite == OverwritePolicy::Ask && !interactive)
-        return UsageError(QStringLiteral("--overwrite ask needs a terminal on standard input"));
+        return UsageError(QCoreApplication::translate(
+            "CliMain", "--overwrite ask needs a terminal on standard input"));
 
     if (options.here)
         return ExtractEachHere(options, password, overwrite);
@@ -164,7 +184,7 @@ int main(int argc, char* argv[])
     if (!QFileInfo(options.archive).isFile()) {
         // The engine would say the same ("Cannot open ..."), but only after
         // loading the library; a typo should not depend on it.
-        PrintError(QStringLiteral("Cannot open ") + options.archive);
+        PrintError(QCoreApplication::translate("CliMain", "Cannot open %1").arg(options.archive));
         return EXIT_FAILED;
     }
     if (options.command == Command::Info)
@@ -175,7 +195,8 @@ int main(int argc, char* argv[])
     QString destination = options.destination;
     if (options.command == Command::Extract && !destination.isEmpty()) {
         if (!QFileInfo(destination).isDir() && !QDir().mkpath(destination)) {
-            PrintError(QStringLiteral("cannot make the folder %1").arg(destination));
+            PrintError(QCoreApplication::translate("CliMain", "cannot make the folder %1")
+                           .arg(destination));
             return EXIT_FAILED;
         }
         if (!destination.endsWith(QLatin1Char('/')))
@@ -210,12 +231,12 @@ int main(int argc, char* argv[])
         console.out(TreeText(view.tree(), QFileInfo(options.archive).fileName()).toUtf8());
     if (options.command == Command::List && format != ListFormat::Json && view.archiveOpened() &&
         !CancelSignalled())
-        console.outLine(TotalsText(view.rowsListed()));
+        console.outLine(ListTotalsLine(view.rowsListed()));
     console.flush();
 
     if (CancelSignalled() || console.outputBroken()) {
         if (CancelSignalled())
-            console.error(QStringLiteral("cancelled"));
+            console.error(QCoreApplication::translate("CliMain", "cancelled"));
         return EXIT_CANCELLED;
     }
     const bool failed = prompts.errorsShown() > 0 || prompts.passwordMissing() ||

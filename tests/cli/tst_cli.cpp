@@ -1,5 +1,6 @@
 // marrowick-cli as scripts see it: arguments, exit statuses, output and the
 // rules for runs without a terminal, against the archives of tests/data.
+#include "cli/CliOptions.h"
 #include "cli/Console.h"
 #include "cli/ConsoleView.h"
 #include "tests/cli/CliRun.h"
@@ -84,6 +85,7 @@ private slots:
         // clang-format off
         QTest::newRow("nothing") << QStringList{} << 2 << "" << "no command given";
         QTest::newRow("unknown option") << QStringList{"list", "--bogus", basic} << 2 << "" << "unknown option '--bogus'";
+        QTest::newRow("lang without a value") << QStringList{"list", basic, "--lang"} << 2 << "" << "--lang needs a language";
         QTest::newRow("ask without a terminal") << QStringList{"x", "--overwrite=ask", basic} << 2 << "" << "needs a terminal";
         QTest::newRow("help wins over errors") << QStringList{"--help", "frobnicate"} << 0 << "Usage: marrowick-cli" << "";
         QTest::newRow("archive missing") << QStringList{"l", "/nonexistent/a.rar"} << 1 << ""
@@ -398,6 +400,27 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(QByteArray::fromStdString(json)).object()["mtime"].toString(), expected);
     }
 
+    // --lang is read before the parse, for the parser's own errors: both
+    // must find the same value, or none where it is another option's value.
+    void languageArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("before the command") << QStringList{"--lang", "de", "list", "a.rar"} << "de";
+        QTest::newRow("after it, with =") << QStringList{"list", "a.rar", "--lang=zh_CN"} << "zh_CN";
+        QTest::newRow("the last one") << QStringList{"--lang", "de", "--lang=fr", "l"} << "fr";
+        QTest::newRow("a password") << QStringList{"-p", "--lang", "list", "a.rar"} << "";
+        QTest::newRow("a password, long form") << QStringList{"--password", "--lang=de", "l", "a.rar"} << "";
+        QTest::newRow("after --") << QStringList{"list", "--", "--lang", "de"} << "";
+        QTest::newRow("no value") << QStringList{"list", "a.rar", "--lang"} << "";
+    }
+    void languageArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QCOMPARE(LanguageArgument(arguments), language);
+        QCOMPARE(ParseArguments(arguments).options.language, language);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

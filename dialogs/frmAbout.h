@@ -50,13 +50,16 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     QLabel* AddLabel(const char* name, int left, int top, int width, int height);
+    void applyColours();
 
     UrlOpener m_opener;
+    bool m_colouring = false;
 };
 
 // Centres a fresh About window on the owner's screen and shows it modally;

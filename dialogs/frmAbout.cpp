@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <climits>
@@ -106,6 +105,9 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     Image1->setPixmap(windowIcon().pixmap(side, side));
 
     applyColours();
+    // A window with colours of its own is left out when the desktop's palette
+    // changes: the application tells it.
+    QCoreApplication::instance()->installEventFilter(this);
     Form_Load();
 
     // Labels that fit their text keep their stored corner and take the size
@@ -118,26 +120,17 @@ void frmAbout::applyColours()
 {
     // Tooltip colours, text included, so the labels stay readable in any theme;
     // taken again whenever the desktop's palette changes.
-    const QScopedValueRollback busy(m_colouring, true);
     const QPalette system = QGuiApplication::palette();
-    QPalette colours = palette();
+    QPalette colours = system;
     colours.setColor(QPalette::Window, system.color(QPalette::ToolTipBase));
     colours.setColor(QPalette::WindowText, system.color(QPalette::ToolTipText));
     setPalette(colours);
     // The link's own blue where it reads; on a dark background the palette's
     // colour for links.
     const bool dark = system.color(QPalette::ToolTipBase).lightness() < 128;
-    QPalette link = Label5->palette();
+    QPalette link = colours;
     link.setColor(QPalette::WindowText, dark ? system.color(QPalette::Link) : QColor(0, 0, 192));
     Label5->setPalette(link);
-}
-
-void frmAbout::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (Label5 && !m_colouring &&
-        (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange))
-        applyColours();
 }
 
 QLabel* frmAbout::AddLabel(const char* name, int left, int top, int width, int height)
@@ -193,6 +186,11 @@ void frmAbout::closeEvent(QCloseEvent* event)
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == QCoreApplication::instance()) {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            applyColours();
+        return false;
+    }
     if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {

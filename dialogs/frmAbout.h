@@ -50,7 +50,6 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,7 +58,6 @@ private:
     void applyColours();
 
     UrlOpener m_opener;
-    bool m_colouring = false;
 };
 
 // Centres a fresh About window on the owner's screen and shows it modally;

@@ -4,6 +4,7 @@
 #include "engine/SandboxNotice.h"
 #include "marrowick_version.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -120,7 +121,7 @@ void frmAbout::applyColours()
 {
     // Tooltip colours, text included, so the labels stay readable in any theme;
     // taken again whenever the desktop's palette changes.
-    const QPalette system = QGuiApplication::palette();
+    const QPalette system = QApplication::palette(this);
     QPalette colours = system;
     colours.setColor(QPalette::Window, system.color(QPalette::ToolTipBase));
     colours.setColor(QPalette::WindowText, system.color(QPalette::ToolTipText));

@@ -1,5 +1,6 @@
 #include "dialogs/ModBrowse.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -55,6 +56,8 @@ std::unique_ptr<QFileDialog> CreateFolderDialog(const FolderChooserRequest& requ
         status = new QLabel(dialog.get());
         status->setObjectName(QStringLiteral("statusLine"));
         status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        //: The line under the folder chooser that shows the folder selected
+        status->setAccessibleName(QCoreApplication::translate("ModBrowse", "Selected folder"));
         grid->addWidget(status, grid->rowCount(), 0, 1, grid->columnCount());
         QObject::connect(dialog.get(), &QFileDialog::currentChanged, status,
                          [status](const QString& path) { BrowseCallback(status, path); });

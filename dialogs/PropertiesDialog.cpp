@@ -49,9 +49,9 @@ PropertiesDialog::PropertiesDialog(const QString& title, const PropertyLines& li
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy &All"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy &All"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyAll"));
-    m_commentButton = buttons->addButton(QStringLiteral("&Comment..."), QDialogButtonBox::ActionRole);
+    m_commentButton = buttons->addButton(tr("&Comment..."), QDialogButtonBox::ActionRole);
     m_commentButton->setObjectName(QStringLiteral("showComment"));
     m_commentButton->hide();
     connect(copy, &QPushButton::clicked, this,

@@ -25,7 +25,7 @@ constexpr qsizetype kLinesInABox = 16;
 void ShowLongError(QWidget* owner, const QString& text)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("Error"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrompts", "Error"));
     const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
     auto* icon = new QLabel(&dialog);
     const int size = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &dialog);
@@ -33,6 +33,9 @@ void ShowLongError(QWidget* owner, const QString& text)
     auto* first = new QLabel(text.left(firstEnd), &dialog);
     auto* rest = new QPlainTextEdit(text.mid(firstEnd + 1), &dialog);
     rest->setObjectName(QStringLiteral("errorLines"));
+    first->setBuddy(rest);
+    //: The box of the error's further lines
+    rest->setAccessibleName(QCoreApplication::translate("QtPrompts", "Details"));
     rest->setReadOnly(true);
     rest->setLineWrapMode(QPlainTextEdit::NoWrap);
     rest->setMinimumSize(rest->fontMetrics().averageCharWidth() * 70,
@@ -57,7 +60,7 @@ void QtPrompts::showErrorBox(const QString& text)
         ShowLongError(m_owner, text);
         return;
     }
-    QMessageBox::critical(m_owner, QStringLiteral("Error"), text, QMessageBox::Ok);
+    QMessageBox::critical(m_owner, tr("Error"), text, QMessageBox::Ok);
 }
 
 bool QtPrompts::askYesNo(const QString& text, const QString& title)
@@ -84,7 +87,7 @@ std::optional<QString> QtPrompts::askPassword(const QString& prompt, const QStri
     edit->setEchoMode(QLineEdit::Password);
     label->setBuddy(edit);
     // Long passphrases are easier to get right when they can be read back.
-    auto* show = new QCheckBox(QStringLiteral("&Show password"), dialog);
+    auto* show = new QCheckBox(tr("&Show password"), dialog);
     QObject::connect(show, &QCheckBox::toggled, edit, [edit](bool on) {
         edit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
     });

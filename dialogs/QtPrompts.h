@@ -2,6 +2,7 @@
 
 #include "engine/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QWidget;
@@ -11,6 +12,8 @@ namespace marrowick {
 // The questions of an archive run, asked with modal dialogs over the owner.
 class QtPrompts final : public IUserPrompts
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+
 public:
     explicit QtPrompts(QWidget* owner) : m_owner(owner) {}
 

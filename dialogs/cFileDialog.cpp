@@ -62,14 +62,14 @@ void cFileDialog::setFileName(QString sFilename)
 {
     m_fileName = std::move(sFilename);
     if (m_fileName.size() > SingleBufferSize)
-        RaiseError(InvalidArgumentNumber, QStringLiteral("Invalid procedure call or argument"));
+        RaiseError(InvalidArgumentNumber, tr("Invalid procedure call or argument"));
 }
 
 void cFileDialog::setFilter(QString sFilter)
 {
     m_filter = std::move(sFilter);
     if (m_filter.size() > MaxFilterLength)
-        RaiseError(OverflowNumber, QStringLiteral("Overflow"));
+        RaiseError(OverflowNumber, tr("Overflow"));
     QString list;
     list.reserve(m_filter.size() + 2);
     for (const QChar c : std::as_const(m_filter))
@@ -118,7 +118,7 @@ void cFileDialog::Show(bool save)
     const int size = multi ? MultiBufferSize : SingleBufferSize;
     m_recordFlags = multi ? (m_flags | Explorer) : m_flags;
     if (m_fileName.size() > size || m_fileTitle.size() > size)
-        RaiseError(InvalidArgumentNumber, QStringLiteral("Invalid procedure call or argument"));
+        RaiseError(InvalidArgumentNumber, tr("Invalid procedure call or argument"));
 
     const FileChooserOutcome outcome = m_chooser(Request(save, size));
     // The dialog reports the filter the user left selected whatever the outcome.
@@ -143,7 +143,7 @@ void cFileDialog::Show(bool save)
     const bool chosen = !result.isEmpty() && result.size() < size;
     if (!chosen) {
         if (m_cancelError)
-            RaiseError(CancelErrorNumber, QStringLiteral("User selected cancel."));
+            RaiseError(CancelErrorNumber, tr("User selected cancel."));
         return;
     }
     if (multi)
@@ -158,7 +158,7 @@ void cFileDialog::ParseMultiFileName(QString& sDir, QStringList& sFiles,
 {
     const qsizetype end = m_fileName.indexOf(QString(2, Nul));
     if (end < 0)
-        RaiseError(InvalidArgumentNumber, QStringLiteral("Invalid procedure call or argument"));
+        RaiseError(InvalidArgumentNumber, tr("Invalid procedure call or argument"));
     const QString s = m_fileName.left(end);
     const qsizetype firstNul = s.indexOf(Nul);
     sFiles.clear();

@@ -2,6 +2,7 @@
 
 #include "dialogs/FileChooser.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ namespace marrowick {
 // above all. Errors are ComponentError with the numbers below.
 class cFileDialog final
 {
+    Q_DECLARE_TR_FUNCTIONS(cFileDialog)
+
   public:
     static constexpr std::int32_t CancelErrorNumber = 32755;
     static constexpr std::int32_t InvalidArgumentNumber = 5;

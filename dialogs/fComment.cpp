@@ -22,10 +22,11 @@ QRect TwipsRect(int left, int top, int width, int height, const QWidget* widget)
 fComment::fComment(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_txtComment(new QPlainTextEdit(this)), m_cmdOK(new QPushButton(QStringLiteral("&OK"), this))
+      m_txtComment(new QPlainTextEdit(this)), m_cmdOK(new QPushButton(tr("&OK"), this))
 {
     setObjectName(QStringLiteral("fComment"));
-    setWindowTitle(QStringLiteral("Comments"));
+    //: The title of the window that shows an archive's comment
+    setWindowTitle(tr("Comments"));
     // An empty icon would fall back to the program's own; a blank one shows none.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
@@ -38,6 +39,7 @@ fComment::fComment(QWidget* owner)
     setFont(font);
 
     m_txtComment->setObjectName(QStringLiteral("txtComment"));
+    m_txtComment->setAccessibleName(tr("Comment"));
     m_txtComment->setReadOnly(true);
     // Read-only still lets the user select and copy, with keyboard or mouse.
     m_txtComment->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -4,7 +4,9 @@
 #include "engine/SandboxNotice.h"
 #include "marrowick_version.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
@@ -36,7 +38,9 @@ QFont SansSerif(double points, bool bold = false, bool underline = false)
 
 QString VersionLine(int major, int minor, int patch)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+    //: The About window's version line: major, minor and patch numbers
+    return QCoreApplication::translate("AboutWindow", "Version %1.%2.%3")
+        .arg(QString::number(major), QString::number(minor), QString::number(patch));
 }
 
 QUrl MarrowickWebsite()
@@ -64,24 +68,17 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
       m_opener(opener ? std::move(opener) : UrlOpener(&QDesktopServices::openUrl))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    //: The title of the About window
+    setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/marrowick.svg")));
     setFixedSize(TwipsToPixels(4680, this), TwipsToPixels(3090, this));
     setFont(SansSerif(8.25));
 
-    // Tooltip colours, text included, so the labels stay readable in any theme.
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
-    setPalette(colours);
     setAutoFillBackground(true);
 
     Label5 = AddLabel("Label5", 210, 1290, 4185, 240);
-    Label5->setText(QStringLiteral("Click here to Visit Marrowick Website"));
+    Label5->setText(tr("Click here to Visit Marrowick Website"));
     Label5->setFont(SansSerif(9.75, false, true));
-    QPalette link = Label5->palette();
-    link.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    Label5->setPalette(link);
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->installEventFilter(this);
 
@@ -93,10 +90,10 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     Label4 = AddLabel("Label4", 15, 2400, 4395, 360);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4->setText(QStringLiteral("Copyright \u00A9 2026 the Marrowick developers."));
+    Label4->setText(tr("Copyright © 2026 the Marrowick developers."));
 
     Label3 = AddLabel("Label3", 45, 2745, 2190, 195);
-    Label3->setText(QStringLiteral("UnRAR library \u00A9 Alexander Roshal, RARLAB"));
+    Label3->setText(tr("UnRAR library © Alexander Roshal, RARLAB"));
 
     Label2 = AddLabel("Label2", 1950, 735, 480, 195);
 
@@ -108,12 +105,33 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     const int side = TwipsToPixels(720, this);
     Image1->setPixmap(windowIcon().pixmap(side, side));
 
+    applyColours();
+    // A window with colours of its own is left out when the desktop's palette
+    // changes: the application tells it.
+    QCoreApplication::instance()->installEventFilter(this);
     Form_Load();
 
     // Labels that fit their text keep their stored corner and take the size
     // of their text, so the hand shows only over the link's words.
     for (QLabel* label : {Label5, Label3, Label2, Label1})
         label->adjustSize();
+}
+
+void frmAbout::applyColours()
+{
+    // Tooltip colours, text included, so the labels stay readable in any theme;
+    // taken again whenever the desktop's palette changes.
+    const QPalette system = QApplication::palette(this);
+    QPalette colours = system;
+    colours.setColor(QPalette::Window, system.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, system.color(QPalette::ToolTipText));
+    setPalette(colours);
+    // The link's own blue where it reads; on a dark background the palette's
+    // colour for links.
+    const bool dark = system.color(QPalette::ToolTipBase).lightness() < 128;
+    QPalette link = colours;
+    link.setColor(QPalette::WindowText, dark ? system.color(QPalette::Link) : QColor(0, 0, 192));
+    Label5->setPalette(link);
 }
 
 QLabel* frmAbout::AddLabel(const char* name, int left, int top, int width, int height)
@@ -169,6 +187,11 @@ void frmAbout::closeEvent(QCloseEvent* event)
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == QCoreApplication::instance()) {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            applyColours();
+        return false;
+    }
     if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {

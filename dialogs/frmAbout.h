@@ -55,6 +55,7 @@ protected:
 private:
     void Form_Load();
     QLabel* AddLabel(const char* name, int left, int top, int width, int height);
+    void applyColours();
 
     UrlOpener m_opener;
 };

@@ -3,6 +3,7 @@
 #include "engine/ComponentError.h"
 #include "help/WindowHandles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <glob.h>
@@ -69,17 +70,17 @@ QString WinHelpErrorDescription(std::int32_t number)
 {
     switch (number) {
     case WinHelpError::NotInitialized:
-        return QStringLiteral("Object not properly initialized");
+        return QCoreApplication::translate("WinHelpErrors", "Object not properly initialized");
     case WinHelpError::InvalidFileName:
-        return QStringLiteral("Invalid file name");
+        return QCoreApplication::translate("WinHelpErrors", "Invalid file name");
     case WinHelpError::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("WinHelpErrors", "File not found");
     case WinHelpError::InvalidWindowHandle:
-        return QStringLiteral("Invalid window handle");
+        return QCoreApplication::translate("WinHelpErrors", "Invalid window handle");
     case WinHelpError::CallFailed:
-        return QStringLiteral("Call to WinHelp failed");
+        return QCoreApplication::translate("WinHelpErrors", "Call to WinHelp failed");
     case WinHelpError::ComponentFailure:
-        return QStringLiteral("CWinHelp component failure");
+        return QCoreApplication::translate("WinHelpErrors", "CWinHelp component failure");
     default:
         return QString();
     }

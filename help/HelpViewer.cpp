@@ -34,14 +34,18 @@ QString Key(const QString& helpFile)
 
 QString HelpOnHelpPage()
 {
-    return QStringLiteral(
-        "<h2>Using Help</h2>"
-        "<p><b>Contents</b> shows the list of topics. Click a topic to read it; "
-        "links inside a topic lead to related topics.</p>"
-        "<p><b>Index</b> lists the keywords of every topic. Type in the search field "
-        "to narrow the list to the keywords that begin with what you typed, then "
-        "click a keyword to open its topic.</p>"
-        "<p>Close the Help window with its close button when you are done.</p>");
+    // One text a paragraph, the markup around them.
+    return QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p>%4</p>")
+        .arg(QCoreApplication::translate("HelpOnHelp", "Using Help"),
+             QCoreApplication::translate("HelpOnHelp",
+                                         "<b>Contents</b> shows the list of topics. Click a topic to read it; "
+                                         "links inside a topic lead to related topics."),
+             QCoreApplication::translate("HelpOnHelp",
+                                         "<b>Index</b> lists the keywords of every topic. Type in the search field "
+                                         "to narrow the list to the keywords that begin with what you typed, then "
+                                         "click a keyword to open its topic."),
+             QCoreApplication::translate("HelpOnHelp",
+                                         "Close the Help window with its close button when you are done."));
 }
 
 } // namespace
@@ -62,10 +66,14 @@ HelpViewer::HelpViewer(const QString& helpFile) : m_file(Key(helpFile))
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setPlaceholderText(tr("Type a keyword"));
     m_search->setClearButtonEnabled(true);
+    //: The name of the field that narrows the index to a keyword
+    m_search->setAccessibleName(tr("Keyword"));
+    m_search->setAccessibleDescription(tr("Narrows the index to the keywords that begin with the text"));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtHelp"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(tr("Help text"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(contents);

@@ -50,7 +50,10 @@ void LaunchHelp(QWidget* owner, const QString& folder, const CriticalMessageBox&
     if (!QFileInfo::exists(path)) {
         const QString product = QStringLiteral("Marrowick");
         if (messageBox)
-            messageBox(owner, product + QStringLiteral(" Documentation is not available."), product);
+            //: %1 is the program's name
+            messageBox(owner,
+                       QCoreApplication::translate("LaunchHelp", "%1 Documentation is not available.").arg(product),
+                       product);
         return;
     }
     g_help->setFileName(path);

@@ -56,7 +56,19 @@ std::string NaturalKey(const QString& name)
 
 } // namespace
 
-FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
+FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    // The headers in the order of Column, translated once.
+    static const char* const headers[ColumnCount] = {
+        QT_TR_NOOP("Name"),     QT_TR_NOOP("Size"),       QT_TR_NOOP("Packed"),
+        QT_TR_NOOP("Ratio"),    QT_TR_NOOP("CRC32"),      QT_TR_NOOP("Modified"),
+        QT_TR_NOOP("Attributes"), QT_TR_NOOP("Method"),   QT_TR_NOOP("Encrypted")};
+    m_headers.reserve(ColumnCount);
+    for (const char* header : headers)
+        m_headers.append(tr(header));
+    //: What a screen reader says for the empty Encrypted cell of a file that is not encrypted
+    m_notEncrypted = tr("No");
+}
 
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
@@ -177,6 +189,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
+    case Qt::AccessibleTextRole: {
+        // A screen reader reads every cell of a row; an empty Encrypted cell
+        // says so in words.
+        const QString text = cellText(index.row(), index.column());
+        return text.isEmpty() && index.column() == Encrypted ? m_notEncrypted : text;
+    }
     case Qt::ToolTipRole:
         // A BLAKE2sp hash in full, named as such.
         if (index.column() == Crc32)
@@ -207,12 +225,9 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const headers[ColumnCount] = {"Name",     "Size",       "Packed",
-                                                     "Ratio",    "CRC32",      "Modified",
-                                                     "Attributes", "Method", "Encrypted"};
     if (section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromLatin1(headers[section]);
+    return m_headers[section];
 }
 
 void FileListModel::appendRows(std::vector<FileRow>&& rows)

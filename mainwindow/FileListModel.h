@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QLocale>
+#include <QStringList>
 
 #include <vector>
 
@@ -101,6 +102,8 @@ private:
     std::vector<quint16> m_rowIcons;
     QLocale m_locale;
     SizeFormat m_sizes; // of m_locale
+    QStringList m_headers;  // by Column
+    QString m_notEncrypted; // read out for an empty Encrypted cell
 };
 
 } // namespace marrowick

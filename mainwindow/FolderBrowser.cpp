@@ -44,15 +44,18 @@ protected:
     }
 };
 
+// A button with a picture only: its name is for screen readers, its tip
+// names the keys. Tab reaches it; a click leaves the focus where it was.
 QToolButton* Button(QWidget* parent, const char* name, QStyle::StandardPixmap picture,
-                    const QString& tip)
+                    const QString& accessibleName, const QString& tip)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(parent->style()->standardIcon(picture));
+    button->setAccessibleName(accessibleName);
     button->setToolTip(tip);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -73,6 +76,8 @@ FolderBrowser::FolderBrowser(FileListModel& model, QTableView& list, QWidget* pa
     m_pane->setHeaderHidden(true);
     m_pane->setUniformRowHeights(true);
     m_pane->setIconSize(QSize(16, 16));
+    m_pane->setAccessibleName(tr("Folders"));
+    m_pane->setAccessibleDescription(tr("The archive's folders; the list shows the one chosen"));
     connect(m_pane->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (index.isValid() && FolderTreeModel::folderOf(index) != m_current)
@@ -84,23 +89,35 @@ FolderBrowser::FolderBrowser(FileListModel& model, QTableView& list, QWidget* pa
     auto* row = new QHBoxLayout(m_bar);
     row->setContentsMargins(0, 2, 0, 2);
     row->setSpacing(2);
-    m_back = Button(m_bar, "backButton", QStyle::SP_ArrowBack, QStringLiteral("Back (Alt+Left)"));
-    m_forward = Button(m_bar, "forwardButton", QStyle::SP_ArrowForward,
-                       QStringLiteral("Forward (Alt+Right)"));
-    m_up = Button(m_bar, "upButton", QStyle::SP_ArrowUp, QStringLiteral("Up (Backspace, Alt+Up)"));
+    //: Go back to the folder shown before (a button with an arrow only)
+    m_back = Button(m_bar, "backButton", QStyle::SP_ArrowBack, tr("Back"), tr("Back (Alt+Left)"));
+    //: Go forward again after Back (a button with an arrow only)
+    m_forward = Button(m_bar, "forwardButton", QStyle::SP_ArrowForward, tr("Forward"),
+                       tr("Forward (Alt+Right)"));
+    //: Go to the folder that holds this one (a button with an arrow only)
+    m_up = Button(m_bar, "upButton", QStyle::SP_ArrowUp, tr("Up"), tr("Up (Backspace, Alt+Up)"));
     m_location = new QLineEdit(m_bar);
     m_location->setObjectName(QStringLiteral("location"));
-    m_location->setToolTip(QStringLiteral("The folder shown; type a path and press Enter"));
+    m_location->setToolTip(tr("The folder shown; type a path and press Enter"));
+    //: The name of the field that shows the path of the folder shown
+    m_location->setAccessibleName(tr("Location"));
+    m_location->setAccessibleDescription(m_location->toolTip());
     m_filter = new QLineEdit(m_bar);
     m_filter->setObjectName(QStringLiteral("filter"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter (Ctrl+F)"));
-    m_filter->setToolTip(QStringLiteral("Names containing this text; * and ? as wildcards"));
+    m_filter->setPlaceholderText(tr("Filter (Ctrl+F)"));
+    m_filter->setToolTip(tr("Names containing this text; * and ? as wildcards"));
+    //: The name of the field that narrows the list to the names typed
+    m_filter->setAccessibleName(tr("Filter"));
+    m_filter->setAccessibleDescription(m_filter->toolTip());
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(new ClearOnEscape(m_filter));
-    m_allFolders = new QCheckBox(QStringLiteral("All folders"), m_bar);
+    //: Check box: the filter looks in every folder below the one shown
+    m_allFolders = new QCheckBox(tr("All folders"), m_bar);
     m_allFolders->setObjectName(QStringLiteral("allFolders"));
     m_count = new QLabel(m_bar);
     m_count->setObjectName(QStringLiteral("filterCount"));
+    //: The label that shows how many names the filter kept
+    m_count->setAccessibleName(tr("Matches"));
     for (QWidget* widget : {static_cast<QWidget*>(m_back), static_cast<QWidget*>(m_forward),
                             static_cast<QWidget*>(m_up)})
         row->addWidget(widget);
@@ -174,7 +191,7 @@ bool FolderBrowser::goToPath(const QString& path)
 {
     const std::uint32_t folder = m_listed ? m_model.folders().find(path) : FolderTree::None;
     if (folder == FolderTree::None) {
-        m_say(QStringLiteral("No folder named %1").arg(path));
+        m_say(tr("No folder named %1").arg(path));
         syncControls();
         return false;
     }
@@ -331,7 +348,8 @@ void FolderBrowser::filterSlice()
 void FolderBrowser::finishFilter()
 {
     const QLocale locale;
-    m_countText = QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(m_job.matches.size())),
+    //: The filter's count: %1 names kept of the %2 looked at
+    m_countText = tr("%1 of %2").arg(locale.toString(qulonglong(m_job.matches.size())),
                                                  locale.toString(qulonglong(m_job.total)));
     m_count->setText(m_countText);
     m_job.active = false;

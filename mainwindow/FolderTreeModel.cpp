@@ -9,6 +9,8 @@ void FolderTreeModel::setTree(const FolderTree* tree, const QString& archiveName
     beginResetModel();
     m_tree = tree;
     m_archiveName = archiveName;
+    //: The folder pane's top node, the whole archive; %1 is the archive's name
+    m_topText = tr("All entries  %1").arg(archiveName);
     endResetModel();
 }
 
@@ -60,9 +62,7 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
     const std::uint32_t folder = folderOf(index);
     switch (role) {
     case Qt::DisplayRole:
-        return folder == FolderTree::Top
-                   ? QStringLiteral("All entries  ") + m_archiveName
-                   : m_tree->folder(folder).name;
+        return folder == FolderTree::Top ? m_topText : m_tree->folder(folder).name;
     case Qt::ToolTipRole:
         return folder == FolderTree::Top ? m_archiveName : m_tree->path(folder);
     case Qt::DecorationRole:

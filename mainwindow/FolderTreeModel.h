@@ -37,6 +37,7 @@ public:
 private:
     const FolderTree* m_tree = nullptr;
     QString m_archiveName;
+    QString m_topText; // the top node's, made once per tree
     QIcon m_icon;
 };
 

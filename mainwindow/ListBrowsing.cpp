@@ -56,13 +56,16 @@ void fMain::buildBrowsing(QWidget* client)
     key("goUpAlt", QKeySequence(Qt::ALT | Qt::Key_Up), &FolderBrowser::up);
     key("goBack", QKeySequence(Qt::ALT | Qt::Key_Left), &FolderBrowser::back);
     key("goForward", QKeySequence(Qt::ALT | Qt::Key_Right), &FolderBrowser::forward);
-    QAction* find = makeAction("findInList", QStringLiteral("Filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* find = makeAction("findInList", tr("Filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
     addAction(find);
     connect(find, &QAction::triggered, this, [this] {
         m_browser->filter()->setFocus(Qt::ShortcutFocusReason);
         m_browser->filter()->selectAll();
     });
 
+    //: The name a screen reader gives the list of the archive's entries
+    m_lvFiles->setAccessibleName(tr("Files"));
+    m_lvFiles->setAccessibleDescription(tr("The archive's entries, one row each"));
     m_lvFiles->installEventFilter(this);
     QHeaderView* header = m_lvFiles->horizontalHeader();
     for (int c = FileListModel::FirstOptional; c < FileListModel::ColumnCount; ++c)
@@ -77,9 +80,9 @@ void fMain::buildBrowsing(QWidget* client)
 
 void fMain::buildViewMenu()
 {
-    m_mnuview = menuBar()->addMenu(QStringLiteral("&View"));
+    m_mnuview = menuBar()->addMenu(tr("&View"));
     m_mnuview->setObjectName(QStringLiteral("mnuview"));
-    m_mnufolders = makeAction("mnufolders", QStringLiteral("&Folders"), QKeySequence(Qt::Key_F7));
+    m_mnufolders = makeAction("mnufolders", tr("&Folders"), QKeySequence(Qt::Key_F7));
     m_mnufolders->setCheckable(true);
     m_mnufolders->setChecked(true);
     m_mnuview->addAction(m_mnufolders);

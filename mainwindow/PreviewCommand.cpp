@@ -23,15 +23,15 @@ void fMain::buildPreview()
     m_browse->setStretchFactor(2, 0);
     m_preview->hide();
     m_preview->setPasswordAsker([this] {
-        return m_prompts->askPassword(QStringLiteral("Enter password for the encrypted file:"),
-                                      QStringLiteral("Enter password"));
+        return m_prompts->askPassword(tr("Enter password for the encrypted file:"),
+                                      tr("Enter password"));
     });
     connect(m_preview, &PreviewPane::openRequested, this, [this] {
         if (m_lvFiles->currentIndex().isValid())
             openEntry(m_lvFiles->currentIndex().row());
     });
 
-    m_mnupreview = makeAction("mnupreview", QStringLiteral("&Preview"), QKeySequence(Qt::Key_F3));
+    m_mnupreview = makeAction("mnupreview", tr("&Preview"), QKeySequence(Qt::Key_F3));
     m_mnupreview->setCheckable(true);
     m_mnuview->addAction(m_mnupreview);
     addAction(m_mnupreview);
@@ -56,7 +56,7 @@ void fMain::buildPreview()
     });
 
     // Space on a row: the pane for that row, shown if it was not.
-    QAction* space = makeAction("previewRow", QStringLiteral("Preview"), QKeySequence(Qt::Key_Space));
+    QAction* space = makeAction("previewRow", tr("Preview"), QKeySequence(Qt::Key_Space));
     space->setShortcutContext(Qt::WidgetShortcut);
     m_lvFiles->addAction(space);
     connect(space, &QAction::triggered, this, [this] {

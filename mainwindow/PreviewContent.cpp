@@ -1,6 +1,7 @@
 #include "mainwindow/PreviewContent.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStringDecoder>
@@ -125,14 +126,17 @@ DecodedImage DecodePreviewImage(const QByteArray& data, const PreviewLimits& lim
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > limits.imagePixels) {
         out.tooLarge = true;
-        out.error = QStringLiteral("The picture is %1 × %2 pixels: too large to preview")
-                        .arg(size.width())
-                        .arg(size.height());
+        //: %1 and %2 are the picture's width and height
+        out.error = QCoreApplication::translate("PreviewContent",
+                                                "The picture is %1 × %2 pixels: too large to preview")
+                        .arg(QString::number(size.width()), QString::number(size.height()));
         return out;
     }
     if (!reader.read(&out.image)) {
         out.image = QImage();
-        out.error = QStringLiteral("Not a picture Marrowick can show: ") + reader.errorString();
+        //: %1 is the image reader's own reason
+        out.error = QCoreApplication::translate("PreviewContent", "Not a picture Marrowick can show: %1")
+                        .arg(reader.errorString());
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/PreviewViews.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -23,23 +24,31 @@ QString SizeText(std::uint64_t bytes)
 
 QString MegabytesText(qsizetype bytes)
 {
-    return bytes >= (1 << 20) ? QStringLiteral("%1 MB").arg(bytes >> 20)
-                              : QStringLiteral("%1 KB").arg(bytes >> 10);
+    return bytes >= (1 << 20) ? QCoreApplication::translate("PreviewSizes", "%1 MB").arg(bytes >> 20)
+                              : QCoreApplication::translate("PreviewSizes", "%1 KB").arg(bytes >> 10);
 }
 
 QString PropertiesLine(const PreviewItem& item)
 {
     const FileRow& row = item.row;
     QString line = row.name.mid(row.name.lastIndexOf(QLatin1Char('/')) + 1);
+    // The parts of the line are three blanks apart.
+    const QString gap = QStringLiteral("   ");
     if (row.isFolder)
-        return line + QStringLiteral("   %1 files, %2 folders, %3 bytes")
-                          .arg(SizeText(item.files), SizeText(item.folders), SizeText(item.bytes));
-    line += QStringLiteral("   Size: %1   Packed: %2").arg(SizeText(row.unpSize), SizeText(row.packSize));
+        //: A folder's counts: files, folders and bytes below it
+        return line + gap +
+               QCoreApplication::translate("PreviewLine", "%1 files, %2 folders, %3 bytes")
+                   .arg(SizeText(item.files), SizeText(item.folders), SizeText(item.bytes));
+    //: An entry's sizes: unpacked, then packed
+    line += gap + QCoreApplication::translate("PreviewLine", "Size: %1   Packed: %2")
+                      .arg(SizeText(row.unpSize), SizeText(row.packSize));
     const QString modified = TimeText(row.mtime);
     if (!modified.isEmpty())
-        line += QStringLiteral("   Modified: ") + modified;
+        //: %1 is the entry's date and time
+        line += gap + QCoreApplication::translate("PreviewLine", "Modified: %1").arg(modified);
     if (row.isEncrypted)
-        line += QStringLiteral("   Encrypted");
+        //: The entry needs a password
+        line += gap + QCoreApplication::translate("PreviewLine", "Encrypted");
     return line;
 }
 
@@ -60,6 +69,8 @@ struct PreviewPane::Result
 PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent), m_loader(DefaultEntryLoader())
 {
     setObjectName(QStringLiteral("previewPane"));
+    //: The name a screen reader gives the pane beside the list
+    setAccessibleName(tr("Preview"));
     m_pool.setMaxThreadCount(2);
     m_delay.setSingleShot(true);
     m_delay.setInterval(40);
@@ -73,14 +84,17 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent), m_loader(DefaultEnt
     m_properties->setTextFormat(Qt::PlainText);
     m_properties->setWordWrap(true);
     m_properties->setMinimumWidth(1);
+    //: The line above the preview: the entry's name, sizes and date
+    m_properties->setAccessibleName(tr("Entry properties"));
     column->addWidget(m_properties);
 
     m_noteBar = new QWidget(this);
     auto* noteRow = new QHBoxLayout(m_noteBar);
     noteRow->setContentsMargins(0, 0, 0, 0);
     m_note = new QLabel(m_noteBar);
-    m_noteOpen = new QPushButton(QStringLiteral("Open"), m_noteBar);
-    m_wrap = new QCheckBox(QStringLiteral("Wrap lines"), m_noteBar);
+    //: Button: open the previewed entry as a file
+    m_noteOpen = new QPushButton(tr("Open"), m_noteBar);
+    m_wrap = new QCheckBox(tr("Wrap lines"), m_noteBar);
     m_wrap->setObjectName(QStringLiteral("previewWrap"));
     noteRow->addWidget(m_note, 1);
     noteRow->addWidget(m_noteOpen);
@@ -100,8 +114,10 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent), m_loader(DefaultEnt
     m_progress = new QProgressBar(messagePage);
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
-    m_messageOpen = new QPushButton(QStringLiteral("Open"), messagePage);
-    m_passwordButton = new QPushButton(QStringLiteral("Enter Password..."), messagePage);
+    m_progress->setAccessibleName(tr("Decoding progress"));
+    //: Button: open the previewed entry as a file
+    m_messageOpen = new QPushButton(tr("Open"), messagePage);
+    m_passwordButton = new QPushButton(tr("Enter Password..."), messagePage);
     messageColumn->addStretch();
     messageColumn->addWidget(m_message);
     messageColumn->addWidget(m_progress);
@@ -110,10 +126,15 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent), m_loader(DefaultEnt
     messageColumn->addStretch();
     m_text = new NumberedTextView(m_pages);
     m_text->setObjectName(QStringLiteral("previewText"));
+    m_text->setAccessibleName(tr("Text preview"));
     m_image = new ImagePreview(m_pages);
     m_image->setObjectName(QStringLiteral("previewImage"));
+    m_image->setAccessibleName(tr("Picture preview"));
+    m_image->setAccessibleDescription(tr("Enter shows the picture at its own size or to fit"));
     m_hex = new NumberedTextView(m_pages);
     m_hex->setObjectName(QStringLiteral("previewHex"));
+    //: The preview of data that is neither text nor a picture: offsets, bytes in hexadecimal, characters
+    m_hex->setAccessibleName(tr("Hex dump"));
     m_hex->setNumbered(false);
     m_hex->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pages->addWidget(messagePage); // in the order of Page
@@ -160,7 +181,7 @@ void PreviewPane::clear()
     m_loading = false;
     m_item = {};
     m_properties->clear();
-    showMessage(QStringLiteral("Select an entry to preview it"));
+    showMessage(tr("Select an entry to preview it"));
 }
 
 void PreviewPane::showItem(const PreviewItem& item)
@@ -187,25 +208,27 @@ void PreviewPane::start()
     const FileRow& row = m_item.row;
     if (row.isFolder) {
         m_loading = false;
-        showMessage(QStringLiteral("Folder: %1 files, %2 folders, %3 bytes")
+        //: A folder's counts: files, folders and bytes below it
+        showMessage(tr("Folder: %1 files, %2 folders, %3 bytes")
                         .arg(SizeText(m_item.files), SizeText(m_item.folders), SizeText(m_item.bytes)));
         return;
     }
     const bool image = LooksLikeImage(row.name, {});
     if (image && row.packSize > std::uint64_t(m_limits.imageBytes)) {
         m_loading = false;
-        showMessage(QStringLiteral("Pictures over %1 packed are not previewed").arg(MegabytesText(m_limits.imageBytes)),
+        //: %1 is a size such as "64 MB"
+        showMessage(tr("Pictures over %1 packed are not previewed").arg(MegabytesText(m_limits.imageBytes)),
                     true);
         return;
     }
     if (row.isEncrypted && m_password.isEmpty() && m_passwordDeclined) {
         m_loading = false;
-        showMessage(QStringLiteral("Encrypted: a password is needed to preview it"), false, true);
+        showMessage(tr("Encrypted: a password is needed to preview it"), false, true);
         return;
     }
     showMessage(m_item.afterOthersInSolid
-                    ? QStringLiteral("Solid archive: the entries before this one are decoded first")
-                    : QStringLiteral("Reading..."));
+                    ? tr("Solid archive: the entries before this one are decoded first")
+                    : tr("Reading..."));
     m_progress->setVisible(m_item.afterOthersInSolid);
     m_progress->setValue(0);
 
@@ -252,17 +275,19 @@ void PreviewPane::interpret(const QString& name, const QByteArray& data, const P
     case Status::Cancelled:
         return; // the window's thread decides
     case Status::NotFound:
-        result.text = QStringLiteral("Not found in the archive");
+        result.text = tr("Not found in the archive");
         return;
     case Status::Failed:
-        result.text = QStringLiteral("Cannot preview: ") +
-                      (result.load.message.isEmpty() ? QStringLiteral("the entry is damaged") : result.load.message);
+        //: %1 is the reason
+        result.text = tr("Cannot preview: %1")
+                          .arg(result.load.message.isEmpty() ? tr("the entry is damaged") : result.load.message);
         return;
     }
     const bool whole = result.load.status == Status::Complete;
     if (LooksLikeImage(name, data)) {
         if (!whole) {
-            result.text = QStringLiteral("Pictures over %1 are not previewed").arg(MegabytesText(limits.imageBytes));
+            //: %1 is a size such as "64 MB"
+            result.text = tr("Pictures over %1 are not previewed").arg(MegabytesText(limits.imageBytes));
             result.offerOpen = true;
             return;
         }
@@ -272,20 +297,23 @@ void PreviewPane::interpret(const QString& name, const QByteArray& data, const P
         if (!decoded.image.isNull()) {
             result.page = Page::Image;
             result.image = decoded.image;
-            result.note = QStringLiteral("%1 × %2 pixels").arg(decoded.image.width()).arg(decoded.image.height());
+            //: The picture's width and height
+            result.note = tr("%1 × %2 pixels")
+                              .arg(QString::number(decoded.image.width()), QString::number(decoded.image.height()));
         }
         return;
     }
     if (DecodePreviewText(data, !whole, result.text)) {
         result.page = Page::Text;
         if (!whole)
-            result.note = QStringLiteral("Showing the first ") + MegabytesText(limits.textBytes);
+            //: %1 is a size such as "4 MB"
+            result.note = tr("Showing the first %1").arg(MegabytesText(limits.textBytes));
         return;
     }
     result.page = Page::Hex;
     result.text = HexDump(data, limits.hexBytes);
     if (!whole || data.size() > limits.hexBytes)
-        result.note = QStringLiteral("Showing the first ") + MegabytesText(std::min(data.size(), limits.hexBytes));
+        result.note = tr("Showing the first %1").arg(MegabytesText(std::min(data.size(), limits.hexBytes)));
 }
 
 void PreviewPane::finish(const std::shared_ptr<Result>& result)
@@ -301,10 +329,10 @@ void PreviewPane::finish(const std::shared_ptr<Result>& result)
     case Status::NeedPassword:
         if (!m_passwordDeclined)
             return askPassword();
-        return showMessage(QStringLiteral("Encrypted: a password is needed to preview it"), false, true);
+        return showMessage(tr("Encrypted: a password is needed to preview it"), false, true);
     case Status::WrongPassword:
         m_password.clear();
-        return showMessage(QStringLiteral("The password is wrong"), false, true);
+        return showMessage(tr("The password is wrong"), false, true);
     default:
         break;
     }
@@ -331,7 +359,7 @@ void PreviewPane::askPassword()
     if (!typed || typed->isEmpty()) {
         // Not asked again for each entry the arrow keys pass; the button asks.
         m_passwordDeclined = true;
-        showMessage(QStringLiteral("Encrypted: a password is needed to preview it"), false, true);
+        showMessage(tr("Encrypted: a password is needed to preview it"), false, true);
         return;
     }
     m_password = *typed;

@@ -1,6 +1,7 @@
 #include "mainwindow/PreviewViews.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +87,9 @@ void NumberedTextView::paintNumbers(QPaintEvent* event)
 ImagePreview::ImagePreview(QWidget* parent) : QScrollArea(parent), m_label(new QLabel)
 {
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setToolTip(QStringLiteral("Click to show the picture at its own size or to fit"));
+    m_label->setToolTip(tr("Click to show the picture at its own size or to fit"));
+    // The picture takes the keys: Enter does what a click does.
+    setFocusPolicy(Qt::StrongFocus);
     setWidget(m_label);
     setWidgetResizable(true);
     setAlignment(Qt::AlignCenter);
@@ -111,6 +114,16 @@ void ImagePreview::resizeEvent(QResizeEvent* event)
     QScrollArea::resizeEvent(event);
     if (!m_actualSize)
         refresh();
+}
+
+void ImagePreview::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_image.isNull() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        setActualSize(!m_actualSize);
+        event->accept();
+        return;
+    }
+    QScrollArea::keyPressEvent(event);
 }
 
 bool ImagePreview::eventFilter(QObject* watched, QEvent* event)

@@ -1,7 +1,7 @@
 #pragma once
 
 // The views the preview pane shows an entry in: read-only text with line
-// numbers, and a picture scaled to fit that a click shows at 1:1.
+// numbers, and a picture scaled to fit that a click (or Enter) shows at 1:1.
 
 #include <QImage>
 #include <QPlainTextEdit>
@@ -46,6 +46,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,11 @@
-// The file dialog's filters and cancel, with the chooser's answers scripted.
+// The file dialog's filters and cancel, with the chooser's answers scripted;
+// the About window's colours.
 #include "dialogs/cFileDialog.h"
+#include "dialogs/frmAbout.h"
 #include "engine/ComponentError.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QtTest>
 
 using namespace marrowick;
@@ -67,6 +71,24 @@ private slots:
         s.dialog.setFilter(filter);
         s.dialog.ShowOpen();
         QCOMPARE(s.requests.front().nameFilters, nameFilters);
+    }
+
+    // The About link reads on the window's tooltip background: the palette's
+    // link colour on a dark one, its own blue on a light one, and it follows
+    // a change of the desktop's palette.
+    void aboutLinkColour()
+    {
+        const QPalette light = QApplication::palette();
+        QVERIFY(light.color(QPalette::ToolTipBase).lightness() >= 128);
+        QPalette dark = light;
+        dark.setColor(QPalette::ToolTipBase, Qt::black);
+        dark.setColor(QPalette::Link, QColor(120, 170, 255));
+        QApplication::setPalette(dark);
+        frmAbout about;
+        QCOMPARE(about.Label5->palette().color(QPalette::WindowText), QColor(120, 170, 255));
+        QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
+        QApplication::setPalette(light);
+        QCOMPARE(about.Label5->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     }
 
 

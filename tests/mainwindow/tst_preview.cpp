@@ -2,6 +2,7 @@
 // a newer selection over an older one, passwords, and archives in archives.
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/PreviewPane.h"
+#include "mainwindow/PreviewViews.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
 
@@ -120,8 +121,13 @@ private slots:
         QTRY_VERIFY(!pane.loading());
         QCOMPARE(int(pane.page()), page);
         QCOMPARE(pane.noteText(), note);
-        if (pane.page() == PreviewPane::Page::Image)
+        if (pane.page() == PreviewPane::Page::Image) {
             QCOMPARE(QStringLiteral("%1x%2").arg(pane.shownImage().width()).arg(pane.shownImage().height()), shown);
+            // Enter does what a click does: the picture at its own size.
+            auto* view = pane.findChild<ImagePreview*>();
+            QTest::keyClick(view, Qt::Key_Return);
+            QVERIFY(view->actualSize());
+        }
         else if (pane.page() == PreviewPane::Page::Message)
             QVERIFY2(pane.messageText().startsWith(shown), qPrintable(pane.messageText()));
         else

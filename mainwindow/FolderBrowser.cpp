@@ -1,5 +1,6 @@
 #include "mainwindow/FolderBrowser.h"
 
+#include "mainwindow/ArrowIcon.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FolderTreeModel.h"
 
@@ -46,12 +47,12 @@ protected:
 
 // A button with a picture only: its name is for screen readers, its tip
 // names the keys. Tab reaches it; a click leaves the focus where it was.
-QToolButton* Button(QWidget* parent, const char* name, QStyle::StandardPixmap picture,
+QToolButton* Button(QWidget* parent, const char* name, Qt::ArrowType picture,
                     const QString& accessibleName, const QString& tip)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIcon(ArrowIcon(picture));
     button->setAccessibleName(accessibleName);
     button->setToolTip(tip);
     button->setAutoRaise(true);
@@ -90,12 +91,12 @@ FolderBrowser::FolderBrowser(FileListModel& model, QTableView& list, QWidget* pa
     row->setContentsMargins(0, 2, 0, 2);
     row->setSpacing(2);
     //: Go back to the folder shown before (a button with an arrow only)
-    m_back = Button(m_bar, "backButton", QStyle::SP_ArrowBack, tr("Back"), tr("Back (Alt+Left)"));
+    m_back = Button(m_bar, "backButton", Qt::LeftArrow, tr("Back"), tr("Back (Alt+Left)"));
     //: Go forward again after Back (a button with an arrow only)
-    m_forward = Button(m_bar, "forwardButton", QStyle::SP_ArrowForward, tr("Forward"),
+    m_forward = Button(m_bar, "forwardButton", Qt::RightArrow, tr("Forward"),
                        tr("Forward (Alt+Right)"));
     //: Go to the folder that holds this one (a button with an arrow only)
-    m_up = Button(m_bar, "upButton", QStyle::SP_ArrowUp, tr("Up"), tr("Up (Backspace, Alt+Up)"));
+    m_up = Button(m_bar, "upButton", Qt::UpArrow, tr("Up"), tr("Up (Backspace, Alt+Up)"));
     m_location = new QLineEdit(m_bar);
     m_location->setObjectName(QStringLiteral("location"));
     m_location->setToolTip(tr("The folder shown; type a path and press Enter"));

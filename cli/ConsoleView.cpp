@@ -6,7 +6,6 @@
 #include "cli/Utf8Text.h"
 #include "engine/EntryProperties.h"
 #include "engine/Formats.h"
-#include "engine/Messages.h"
 
 namespace marrowick::cli {
 
@@ -32,11 +31,10 @@ void AppendRowText(std::string& out, const FileRow& row, const SizeFormat& sizes
         AppendUtf8(out, ChecksumCell(row));
     else
         AppendHex(out, row.crc, 1);
-    // A sixth field only on an entry whose start is in a volume not there.
-    if (row.beginsEarlier) {
-        out += '\t';
-        AppendUtf8(out, BeginsEarlierText().toLower());
-    }
+    // A sixth field only on an entry whose start is in a volume not there,
+    // the same in every language: scripts read it.
+    if (row.beginsEarlier)
+        out += "\tbegins in an earlier volume";
 }
 
 void AppendRowJson(std::string& out, const FileRow& row)

@@ -7,8 +7,12 @@
 #include "engine/UnrarLibrary.h"
 #include "engine/VolumeNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
 
 namespace marrowick {
 
@@ -47,9 +51,26 @@ void FindVolumes(ArchiveProperties& properties, bool newNumbering)
                              CheckArchiveEnd(file.handle()) == ArchiveEnd::Whole;
 }
 
-QString CountText(std::int64_t count, const char* one, const char* many)
+// A listing's counts fit an int: its rows are counted in one.
+int Count(std::int64_t count)
 {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+    return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
+}
+
+QString FilesText(std::int64_t count)
+{
+    const int n = Count(count);
+    return PluralText("%n file(s)",
+                      QCoreApplication::translate("ArchiveProperties", "%n file(s)", nullptr, n),
+                      n);
+}
+
+QString FoldersText(std::int64_t count)
+{
+    const int n = Count(count);
+    return PluralText("%n folder(s)",
+                      QCoreApplication::translate("ArchiveProperties", "%n folder(s)", nullptr, n),
+                      n);
 }
 
 } // namespace
@@ -113,32 +134,46 @@ ArchiveProperties ReadArchiveProperties(const QString& path, std::uint32_t openF
 
 QString BytesText(std::uint64_t value)
 {
-    return (value == 0 ? QStringLiteral("0") : SizeFormat().text(value)) +
-           (value == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
+    const int n = PluralNumber(value);
+    //: %1 is the size in bytes, its digits grouped
+    return PluralText("%1 byte(s)",
+                      QCoreApplication::translate("ArchiveProperties", "%1 byte(s)", nullptr, n), n)
+        .arg(value == 0 ? QStringLiteral("0") : SizeFormat().text(value));
 }
 
 QString YesNo(bool value)
 {
-    return value ? QStringLiteral("Yes") : QStringLiteral("No");
+    return value ? QCoreApplication::translate("ArchiveProperties", "Yes")
+                 : QCoreApplication::translate("ArchiveProperties", "No");
 }
 
 PropertyLines TotalsLines(const ListingTotals& totals)
 {
     PropertyLines lines;
-    lines.append({QStringLiteral("Entries"),
-                  QString::number(totals.entries) + QStringLiteral(" (") +
-                      CountText(totals.files, "file", "files") + QStringLiteral(", ") +
-                      CountText(totals.folders, "folder", "folders") + QLatin1Char(')')});
-    lines.append({QStringLiteral("Size"), BytesText(totals.size)});
-    lines.append({QStringLiteral("Packed"), BytesText(totals.packed)});
-    lines.append({QStringLiteral("Ratio"), FormatRatio(totals.packed, totals.size).trimmed()});
+    //: How many entries, then how many of them are files and folders
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Entries"),
+                  QString::number(totals.entries) + QStringLiteral(" (") + FilesText(totals.files) +
+                      QStringLiteral(", ") + FoldersText(totals.folders) + QLatin1Char(')')});
+    //: The unpacked size
+    lines.append(
+        {QCoreApplication::translate("ArchiveProperties", "Size"), BytesText(totals.size)});
+    //: The packed size
+    lines.append(
+        {QCoreApplication::translate("ArchiveProperties", "Packed"), BytesText(totals.packed)});
+    //: Packed size to unpacked size, in per cent
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Ratio"),
+                  FormatRatio(totals.packed, totals.size).trimmed()});
     if (!totals.largest.isEmpty())
-        lines.append({QStringLiteral("Largest entry"),
+        lines.append({QCoreApplication::translate("ArchiveProperties", "Largest entry"),
                       totals.largest + QStringLiteral(" (") + BytesText(totals.largestSize) +
                           QLatin1Char(')')});
     if (totals.newest != 0) {
-        lines.append({QStringLiteral("Newest"), TimeText(totals.newest)});
-        lines.append({QStringLiteral("Oldest"), TimeText(totals.oldest)});
+        //: The latest modification time of the entries
+        lines.append(
+            {QCoreApplication::translate("ArchiveProperties", "Newest"), TimeText(totals.newest)});
+        //: The earliest modification time of the entries
+        lines.append(
+            {QCoreApplication::translate("ArchiveProperties", "Oldest"), TimeText(totals.oldest)});
     }
     return lines;
 }
@@ -146,36 +181,52 @@ PropertyLines TotalsLines(const ListingTotals& totals)
 PropertyLines ArchivePropertyLines(const ArchiveProperties& p)
 {
     PropertyLines lines;
-    lines.append({QStringLiteral("Path"), p.path});
-    lines.append({p.volume ? QStringLiteral("Size on disk (all volumes)")
-                           : QStringLiteral("Size on disk"),
-                  BytesText(p.sizeOnDisk)});
-    lines.append({QStringLiteral("Format"),
-                  p.format == 0 ? QStringLiteral("Unknown") : QStringLiteral("RAR %1").arg(p.format)});
-    lines.append({QStringLiteral("Solid"), YesNo(p.solid)});
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Path"), p.path});
+    lines.append(
+        {p.volume ? QCoreApplication::translate("ArchiveProperties", "Size on disk (all volumes)")
+                  : QCoreApplication::translate("ArchiveProperties", "Size on disk"),
+         BytesText(p.sizeOnDisk)});
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Format"),
+                  p.format == 0 ? QCoreApplication::translate("ArchiveProperties", "Unknown")
+                                : QStringLiteral("RAR %1").arg(p.format)});
+    //: Whether the archive is solid (its entries packed as one stream)
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Solid"), YesNo(p.solid)});
     if (p.volume) {
-        lines.append({QStringLiteral("Volume"), p.volumeNumber == 0
-                                                    ? QStringLiteral("Number unknown")
-                                                    : QString::number(p.volumeNumber)});
-        lines.append({QStringLiteral("Volumes found"),
-                      QString::number(p.volumesFound) +
-                          (p.setComplete ? QStringLiteral(" (complete set)")
-                                         : QStringLiteral(" (incomplete set)"))});
-        lines.append({QStringLiteral("First volume"), p.firstVolume});
+        //: The number of this volume in its set
+        lines.append({QCoreApplication::translate("ArchiveProperties", "Volume"),
+                      p.volumeNumber == 0
+                          ? QCoreApplication::translate("ArchiveProperties", "Number unknown")
+                          : QString::number(p.volumeNumber)});
+        lines.append({QCoreApplication::translate("ArchiveProperties", "Volumes found"),
+                      //: %1 is how many volumes of the set were found
+                      p.setComplete
+                          ? QCoreApplication::translate("ArchiveProperties", "%1 (complete set)")
+                                .arg(p.volumesFound)
+                          : QCoreApplication::translate("ArchiveProperties", "%1 (incomplete set)")
+                                .arg(p.volumesFound)});
+        lines.append(
+            {QCoreApplication::translate("ArchiveProperties", "First volume"), p.firstVolume});
     } else {
-        lines.append({QStringLiteral("Volumes"), QStringLiteral("Not split into volumes")});
+        lines.append({QCoreApplication::translate("ArchiveProperties", "Volumes"),
+                      QCoreApplication::translate("ArchiveProperties", "Not split into volumes")});
     }
-    lines.append({QStringLiteral("Recovery record"), YesNo(p.recoveryRecord)});
-    lines.append({QStringLiteral("Locked"), YesNo(p.locked)});
-    lines.append({QStringLiteral("Encrypted headers"), YesNo(p.encryptedHeaders)});
-    lines.append({QStringLiteral("Encrypted entries"), YesNo(p.encryptedEntries)});
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Recovery record"),
+                  YesNo(p.recoveryRecord)});
+    //: Whether the archive is locked against changes
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Locked"), YesNo(p.locked)});
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Encrypted headers"),
+                  YesNo(p.encryptedHeaders)});
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Encrypted entries"),
+                  YesNo(p.encryptedEntries)});
     // RAR 5 has no authenticity information.
     if (p.format == 4)
-        lines.append({QStringLiteral("Authenticity information"), YesNo(p.authenticity)});
-    lines.append({QStringLiteral("Comment"), p.hasComment ? (p.comment.isEmpty()
-                                                                 ? QStringLiteral("Yes (unreadable)")
-                                                                 : QStringLiteral("Yes"))
-                                                          : QStringLiteral("None")});
+        lines.append({QCoreApplication::translate("ArchiveProperties", "Authenticity information"),
+                      YesNo(p.authenticity)});
+    const QString comment =
+        !p.hasComment         ? QCoreApplication::translate("ArchiveProperties", "None")
+        : p.comment.isEmpty() ? QCoreApplication::translate("ArchiveProperties", "Yes (unreadable)")
+                              : QCoreApplication::translate("ArchiveProperties", "Yes");
+    lines.append({QCoreApplication::translate("ArchiveProperties", "Comment"), comment});
     lines.append(TotalsLines(p.totals));
     return lines;
 }

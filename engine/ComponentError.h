@@ -30,4 +30,8 @@ QString ExecutableBaseName();
 // "<executable name>.<className>", the source text of a component's errors.
 QString ErrorSource(const QString& className);
 
+// What loading the UnRAR library reported (OpenUnrar's text, in English), in
+// the user's language; any other text as it is.
+QString UnrarLoadErrorText(const QString& reported);
+
 } // namespace marrowick

@@ -2,6 +2,8 @@
 // entries, link targets, and the report of what it refused.
 #include "engine/SafeWriter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 
@@ -22,21 +24,23 @@ bool HasControl(const QString& text)
 std::optional<Refusal> ValidateEntryName(const QString& name)
 {
     if (name.isEmpty())
-        return Refusal{QStringLiteral("Empty name")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Empty name")};
     if (name.startsWith(QLatin1Char('/')))
-        return Refusal{QStringLiteral("Absolute path")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Absolute path")};
     if (HasControl(name))
-        return Refusal{QStringLiteral("Control character in name")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Control character in name")};
     if (name.toUtf8().size() >= PATH_MAX)
-        return Refusal{QStringLiteral("Name too long")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Name too long")};
     const QStringList parts = name.split(QLatin1Char('/'));
     for (const QString& part : parts) {
         if (part == QLatin1String(".."))
-            return Refusal{QStringLiteral("Name points outside the destination (\"..\")")};
+            return Refusal{QCoreApplication::translate(
+                "EntryChecks", "Name points outside the destination (\"..\")")};
         if (part.isEmpty() || part == QLatin1String("."))
-            return Refusal{QStringLiteral("Empty or \".\" part in name")};
+            return Refusal{
+                QCoreApplication::translate("EntryChecks", "Empty or \".\" part in name")};
         if (part.toUtf8().size() > NAME_MAX)
-            return Refusal{QStringLiteral("Name part too long")};
+            return Refusal{QCoreApplication::translate("EntryChecks", "Name part too long")};
     }
     return std::nullopt;
 }
@@ -60,20 +64,20 @@ std::optional<Refusal> RefuseDevice(const EntryHeader& header)
     case EntryHeader::RedirFileCopy:
         break;
     case EntryHeader::RedirJunction:
-        return Refusal{QStringLiteral("Junction")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Junction")};
     default:
-        return Refusal{QStringLiteral("Unknown kind of link")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Unknown kind of link")};
     }
     if (header.hostOS != EntryHeader::HostUnix || header.redirType != EntryHeader::RedirNone)
         return std::nullopt;
     switch (header.fileAttr & S_IFMT) {
     case S_IFCHR:
     case S_IFBLK:
-        return Refusal{QStringLiteral("Device")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Device")};
     case S_IFIFO:
-        return Refusal{QStringLiteral("FIFO")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "FIFO")};
     case S_IFSOCK:
-        return Refusal{QStringLiteral("Socket")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Socket")};
     default:
         return std::nullopt;
     }
@@ -82,9 +86,9 @@ std::optional<Refusal> RefuseDevice(const EntryHeader& header)
 std::optional<Refusal> RefuseLinkOrDevice(const EntryHeader& header)
 {
     if (IsSymbolicLink(header))
-        return Refusal{QStringLiteral("Symbolic link")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Symbolic link")};
     if (header.redirType == EntryHeader::RedirHardLink)
-        return Refusal{QStringLiteral("Hard link")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Hard link")};
     return RefuseDevice(header);
 }
 
@@ -92,20 +96,22 @@ std::optional<Refusal> ValidateLinkTarget(const QString& linkName, const QString
                                           bool windows)
 {
     if (target.isEmpty())
-        return Refusal{QStringLiteral("Empty link target")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Empty link target")};
     if (target.contains(QChar(0)) || HasControl(target))
-        return Refusal{QStringLiteral("Control character in link target")};
+        return Refusal{
+            QCoreApplication::translate("EntryChecks", "Control character in link target")};
     if (target.toUtf8().size() >= PATH_MAX)
-        return Refusal{QStringLiteral("Link target too long")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Link target too long")};
     QString path = target;
     if (windows) {
         // "\\server\share", "\\?\C:\", "C:\x" and "C:x" all leave the tree.
         if (path.startsWith(QLatin1String("\\\\")) || path.contains(QLatin1Char(':')))
-            return Refusal{QStringLiteral("Link target is a Windows drive or network path")};
+            return Refusal{QCoreApplication::translate(
+                "EntryChecks", "Link target is a Windows drive or network path")};
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     }
     if (path.startsWith(QLatin1Char('/')))
-        return Refusal{QStringLiteral("Absolute link target")};
+        return Refusal{QCoreApplication::translate("EntryChecks", "Absolute link target")};
     // The link's folder, then the target's parts from there.
     qsizetype depth = linkName.count(QLatin1Char('/'));
     bool named = false;
@@ -113,15 +119,17 @@ std::optional<Refusal> ValidateLinkTarget(const QString& linkName, const QString
         if (part == QLatin1String("."))
             continue;
         if (part.toUtf8().size() > NAME_MAX)
-            return Refusal{QStringLiteral("Link target part too long")};
+            return Refusal{QCoreApplication::translate("EntryChecks", "Link target part too long")};
         if (part != QLatin1String("..")) {
             named = true;
             continue;
         }
         if (named)
-            return Refusal{QStringLiteral("Link target with \"..\" after a folder name")};
+            return Refusal{QCoreApplication::translate(
+                "EntryChecks", "Link target with \"..\" after a folder name")};
         if (--depth < 0)
-            return Refusal{QStringLiteral("Link target points outside the destination")};
+            return Refusal{QCoreApplication::translate(
+                "EntryChecks", "Link target points outside the destination")};
     }
     return std::nullopt;
 }
@@ -147,12 +155,14 @@ QString RefusalReport(const std::vector<RefusedEntry>& refused)
     constexpr std::size_t Shown = 1000;
     if (refused.empty())
         return {};
-    QString text = QStringLiteral("These entries were not extracted:");
+    QString text = QCoreApplication::translate("EntryChecks", "These entries were not extracted:");
     const std::size_t count = std::min(refused.size(), Shown);
     for (std::size_t i = 0; i < count; ++i)
         text += QStringLiteral("\n%1: %2").arg(EscapedName(refused[i].name), refused[i].reason);
     if (refused.size() > Shown)
-        text += QStringLiteral("\n... and %1 more").arg(refused.size() - Shown);
+        //: After the list of refused entries: how many more were refused
+        text += QLatin1Char('\n') + QCoreApplication::translate("EntryChecks", "... and %1 more")
+                                        .arg(refused.size() - Shown);
     return text;
 }
 

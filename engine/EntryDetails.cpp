@@ -1,8 +1,65 @@
 #include "engine/EntryDetails.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
+#include <iterator>
+
 namespace marrowick {
+
+namespace {
+
+// The methods by number from 0x30: the names the JSON output writes, and the
+// source texts of the window's.
+const char* const kMethods[] = {
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "stored"),
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "fastest"),
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "fast"),
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "normal"),
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "good"),
+    //: Compression method
+    QT_TRANSLATE_NOOP("EntryDetails", "best"),
+};
+constexpr int kMethodCount = static_cast<int>(std::size(kMethods));
+
+// The columns' words, translated once: a sort by a column makes its text
+// for every row.
+struct ColumnTexts
+{
+    ColumnTexts()
+    {
+        for (int i = 0; i < kMethodCount; ++i)
+            methods[i] = QCoreApplication::translate("EntryDetails", kMethods[i]);
+    }
+
+    QString methods[kMethodCount];
+    //: The dictionary's size after the method: "RAR 5, best, 32 MB dictionary"
+    QString dictionary = QCoreApplication::translate("EntryDetails", "%1 dictionary");
+    QString kilobytes = QCoreApplication::translate("EntryDetails", "%1 KB");
+    QString megabytes = QCoreApplication::translate("EntryDetails", "%1 MB");
+    QString gigabytes = QCoreApplication::translate("EntryDetails", "%1 GB");
+    //: The Encrypted column of an encrypted entry
+    QString yes = QCoreApplication::translate("EntryDetails", "Yes");
+};
+
+const ColumnTexts& Texts()
+{
+    static const ColumnTexts texts;
+    return texts;
+}
+
+int MethodIndex(std::uint8_t method)
+{
+    const int index = method - 0x30;
+    return index < 0 || index >= kMethodCount ? -1 : index;
+}
+
+} // namespace
 
 QString FormatModified(std::int64_t mtime, const QLocale& locale)
 {
@@ -43,33 +100,38 @@ QString FormatMethod(const FileRow& row)
     const QString format = row.version >= 50   ? QStringLiteral("RAR %1").arg(row.version / 10)
                            : row.version == 29 ? QStringLiteral("RAR 4")
                                                : QStringLiteral("RAR %1.%2").arg(row.version / 10).arg(row.version % 10);
-    const QString method = MethodName(row.method);
+    const QString method = MethodText(row.method);
     if (method.isEmpty())
         return format;
     QString text = format + QStringLiteral(", ") + method;
     if (row.method == 0x30 || row.dictionaryLog == 0)
         return text;
-    return text + QStringLiteral(", ") + DictionaryText(row.dictionaryLog) +
-           QStringLiteral(" dictionary");
+    return text + QStringLiteral(", ") + Texts().dictionary.arg(DictionaryText(row.dictionaryLog));
 }
 
 QString MethodName(std::uint8_t method)
 {
-    static const char* const methods[] = {"stored", "fastest", "fast", "normal", "good", "best"};
-    const int index = method - 0x30;
-    return index < 0 || index > 5 ? QString() : QLatin1String(methods[index]);
+    const int index = MethodIndex(method);
+    return index < 0 ? QString() : QLatin1String(kMethods[index]);
+}
+
+QString MethodText(std::uint8_t method)
+{
+    const int index = MethodIndex(method);
+    return index < 0 ? QString() : Texts().methods[index];
 }
 
 QString DictionaryText(unsigned log)
 {
-    return log >= 20   ? QStringLiteral("%1 GB").arg(1ULL << (log - 20))
-           : log >= 10 ? QStringLiteral("%1 MB").arg(1ULL << (log - 10))
-                       : QStringLiteral("%1 KB").arg(1ULL << log);
+    const ColumnTexts& texts = Texts();
+    return log >= 20   ? texts.gigabytes.arg(1ULL << (log - 20))
+           : log >= 10 ? texts.megabytes.arg(1ULL << (log - 10))
+                       : texts.kilobytes.arg(1ULL << log);
 }
 
 QString FormatEncrypted(const FileRow& row)
 {
-    return row.isEncrypted ? QStringLiteral("Yes") : QString();
+    return row.isEncrypted ? Texts().yes : QString();
 }
 
 } // namespace marrowick

@@ -3,6 +3,7 @@
 #include "engine/EntryDetails.h"
 #include "engine/Formats.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace marrowick {
@@ -12,6 +13,8 @@ namespace {
 constexpr std::uint64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
 constexpr std::uint8_t kHostUnix = 3;
+// Names, not words: the same in every language and in the JSON output.
+const char* const kHostNames[] = {"MS-DOS", "OS/2", "Windows", "Unix", "macOS", "BeOS"};
 
 // ".25" for 2,500,000 units of 100 ns; "" for none.
 QString Fraction(std::uint32_t fraction)
@@ -32,12 +35,14 @@ std::int64_t Seconds(std::uint64_t ticks)
 QString SplitText(const FileRow& row)
 {
     if (row.beginsEarlier && row.continuesAfter)
-        return QStringLiteral("Continued from an earlier volume and on the next one");
+        return QCoreApplication::translate("EntryProperties",
+                                           "Continued from an earlier volume and on the next one");
     if (row.beginsEarlier)
-        return QStringLiteral("Continued from an earlier volume");
+        return QCoreApplication::translate("EntryProperties", "Continued from an earlier volume");
     if (row.continuesAfter)
-        return QStringLiteral("Continued on the next volume");
-    return QStringLiteral("No");
+        return QCoreApplication::translate("EntryProperties", "Continued on the next volume");
+    //: The entry is not split over volumes
+    return QCoreApplication::translate("EntryProperties", "No");
 }
 
 QString AttributesText(const FileRow& row)
@@ -48,6 +53,21 @@ QString AttributesText(const FileRow& row)
             ? QStringLiteral("%1").arg(row.attributes & 07777, 4, 8, QLatin1Char('0'))
             : QStringLiteral("0x%1").arg(row.attributes, 0, 16);
     return letters.isEmpty() ? number : letters + QStringLiteral(" (") + number + QLatin1Char(')');
+}
+
+QString HostSystemText(std::uint8_t hostOs)
+{
+    if (hostOs < std::size(kHostNames))
+        return QLatin1String(kHostNames[hostOs]);
+    //: The operating system an entry was packed on, by its number
+    return QCoreApplication::translate("EntryProperties", "System %1").arg(hostOs);
+}
+
+// The method's name in the user's language, its number for one without.
+QString MethodValue(std::uint8_t method)
+{
+    const QString name = MethodText(method);
+    return name.isEmpty() ? QStringLiteral("0x%1").arg(method, 0, 16) : name;
 }
 
 } // namespace
@@ -109,52 +129,74 @@ QString FileTimeIso(std::uint64_t ticks)
 
 QString HostSystemName(std::uint8_t hostOs)
 {
-    static const char* const names[] = {"MS-DOS", "OS/2", "Windows", "Unix", "macOS", "BeOS"};
-    return hostOs < std::size(names) ? QLatin1String(names[hostOs])
-                                     : QStringLiteral("System %1").arg(hostOs);
+    return hostOs < std::size(kHostNames) ? QLatin1String(kHostNames[hostOs])
+                                          : QStringLiteral("System %1").arg(hostOs);
 }
 
 PropertyLines EntryPropertyLines(const FileRow& row)
 {
     PropertyLines lines;
     const qsizetype slash = row.name.lastIndexOf(QLatin1Char('/'));
-    lines.append({QStringLiteral("Name"), row.name.mid(slash + 1)});
-    lines.append({QStringLiteral("Folder"),
-                  slash < 0 ? QStringLiteral("(top level)") : row.name.left(slash)});
-    lines.append({QStringLiteral("Kind"), row.isFolder ? QStringLiteral("Folder")
-                                          : row.isLink ? QStringLiteral("Link")
-                                                       : QStringLiteral("File")});
+    lines.append({QCoreApplication::translate("EntryProperties", "Name"), row.name.mid(slash + 1)});
+    //: The folder the entry is in
+    lines.append({QCoreApplication::translate("EntryProperties", "Folder"),
+                  slash < 0 ? QCoreApplication::translate("EntryProperties", "(top level)")
+                            : row.name.left(slash)});
+    //: What the entry is: a folder, a link or a file
+    const QString kind = row.isFolder ? QCoreApplication::translate("EntryProperties", "Folder",
+                                                                    "kind of entry")
+                         : row.isLink ? QCoreApplication::translate("EntryProperties", "Link")
+                                      : QCoreApplication::translate("EntryProperties", "File");
+    lines.append({QCoreApplication::translate("EntryProperties", "Kind"), kind});
     if (!row.isFolder) {
-        lines.append({QStringLiteral("Size"), BytesText(row.unpSize)});
-        lines.append({QStringLiteral("Packed"), BytesText(row.packSize)});
-        lines.append({QStringLiteral("Ratio"), FormatRatio(row.packSize, row.unpSize).trimmed()});
+        //: The unpacked size
+        lines.append(
+            {QCoreApplication::translate("EntryProperties", "Size"), BytesText(row.unpSize)});
+        //: The packed size
+        lines.append(
+            {QCoreApplication::translate("EntryProperties", "Packed"), BytesText(row.packSize)});
+        //: Packed size to unpacked size, in per cent
+        lines.append({QCoreApplication::translate("EntryProperties", "Ratio"),
+                      FormatRatio(row.packSize, row.unpSize).trimmed()});
     }
-    lines.append({QStringLiteral("Modified"), TimeText(row.mtime, row.mtimeFraction)});
+    lines.append({QCoreApplication::translate("EntryProperties", "Modified"),
+                  TimeText(row.mtime, row.mtimeFraction)});
     if (const EntryExtras* extras = row.extras.get()) {
         if (extras->ctime != 0)
-            lines.append({QStringLiteral("Created"), FileTimeText(extras->ctime)});
+            lines.append({QCoreApplication::translate("EntryProperties", "Created"),
+                          FileTimeText(extras->ctime)});
         if (extras->atime != 0)
-            lines.append({QStringLiteral("Accessed"), FileTimeText(extras->atime)});
+            lines.append({QCoreApplication::translate("EntryProperties", "Accessed"),
+                          FileTimeText(extras->atime)});
     }
-    lines.append({QStringLiteral("Attributes"), AttributesText(row)});
-    lines.append({QStringLiteral("Host system"), HostSystemName(row.hostOs)});
+    lines.append(
+        {QCoreApplication::translate("EntryProperties", "Attributes"), AttributesText(row)});
+    lines.append({QCoreApplication::translate("EntryProperties", "Host system"),
+                  HostSystemText(row.hostOs)});
     if (!row.isFolder) {
-        const QString method = MethodName(row.method);
-        lines.append({QStringLiteral("Method"),
-                      method.isEmpty() ? QStringLiteral("0x%1").arg(row.method, 0, 16) : method});
+        //: The compression method
+        lines.append(
+            {QCoreApplication::translate("EntryProperties", "Method"), MethodValue(row.method)});
         if (row.method != 0x30 && row.dictionaryLog != 0)
-            lines.append({QStringLiteral("Dictionary"), DictionaryText(row.dictionaryLog)});
-        lines.append({QStringLiteral("Version needed"),
+            //: The compression dictionary's size
+            lines.append({QCoreApplication::translate("EntryProperties", "Dictionary"),
+                          DictionaryText(row.dictionaryLog)});
+        lines.append({QCoreApplication::translate("EntryProperties", "Version needed"),
                       QStringLiteral("%1.%2").arg(row.version / 10).arg(row.version % 10)});
         const QString hash = Blake2Hex(row);
-        lines.append({QStringLiteral("Checksum"),
-                      hash.isEmpty() ? QStringLiteral("CRC32 %1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper()
-                                     : QStringLiteral("BLAKE2sp ") + hash});
+        lines.append(
+            {QCoreApplication::translate("EntryProperties", "Checksum"),
+             hash.isEmpty()
+                 ? QStringLiteral("CRC32 %1").arg(row.crc, 8, 16, QLatin1Char('0')).toUpper()
+                 : QStringLiteral("BLAKE2sp ") + hash});
     }
-    lines.append({QStringLiteral("Encrypted"), YesNo(row.isEncrypted)});
-    lines.append({QStringLiteral("Split over volumes"), SplitText(row)});
+    lines.append(
+        {QCoreApplication::translate("EntryProperties", "Encrypted"), YesNo(row.isEncrypted)});
+    lines.append(
+        {QCoreApplication::translate("EntryProperties", "Split over volumes"), SplitText(row)});
     if (!row.linkTarget.isEmpty() || row.isLink)
-        lines.append({QStringLiteral("Link target"), row.linkTarget});
+        lines.append(
+            {QCoreApplication::translate("EntryProperties", "Link target"), row.linkTarget});
     return lines;
 }
 

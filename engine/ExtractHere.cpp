@@ -3,9 +3,11 @@
 #include "engine/ArchiveView.h"
 #include "engine/Messages.h"
 #include "engine/Paths.h"
+#include "engine/RunStatus.h"
 #include "engine/UserPrompts.h"
 #include "engine/modRAR.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,7 +99,7 @@ public:
     void setPanelText(int panel, const QString& text) override
     {
         if (panel == 2)
-            succeeded = text == QLatin1String("Success");
+            succeeded = text == m_success;
         m_view.setPanelText(panel, text);
     }
     void setPanelVisible(int panel, bool visible) override
@@ -125,6 +127,7 @@ public:
 
 private:
     IArchiveView& m_view;
+    const QString m_success = SuccessText();
 };
 
 // Makes parent/name, never taking one that is there: when the name was taken
@@ -239,8 +242,10 @@ HereResult ExtractHere(const QString& archivePath, QString& password, const RunC
         const QString base = plan.newFolder ? ArchiveStem(archivePath) : plan.entry;
         const QString reason = MakeNewFolder(plan.parent, base, plan.name);
         if (!reason.isEmpty()) {
-            ShowErrorBox(context.prompts, QStringLiteral("Cannot make the folder %1: %2")
-                                              .arg(plan.parent + plan.name, reason));
+            //: %1 is the folder, %2 the system's reason
+            ShowErrorBox(context.prompts,
+                         QCoreApplication::translate("ExtractHere", "Cannot make the folder %1: %2")
+                             .arg(plan.parent + plan.name, reason));
             return result;
         }
     }

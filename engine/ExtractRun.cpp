@@ -75,7 +75,8 @@ ExtractRun::ExtractRun(std::int32_t mode, const QString& archivePath, RunContext
                        const UnrarApi& api, RunCallback& callback, ActivityText& status,
                        RunPacer& pacer)
     : m_mode(mode), m_archivePath(archivePath), m_context(context), m_api(api),
-      m_callback(callback), m_status(status), m_pacer(pacer), m_selection(context.selection)
+      m_callback(callback), m_status(status), m_pacer(pacer), m_selection(context.selection),
+      m_keptText(tr("File exists; kept"))
 {
 }
 
@@ -134,9 +135,9 @@ bool ExtractRun::prepare()
         }
     }
     if (check && found.destinationExists &&
-        !m_context.prompts.askYesNo(QStringLiteral("File(s) Exist, Replace ?"), ProductName()))
+        !m_context.prompts.askYesNo(tr("File(s) Exist, Replace ?"), ProductName()))
         return false;
-    m_status.set(m_mode == OP_TEST ? QStringLiteral("Testing ") : QStringLiteral("Extracting "));
+    m_status.set(m_mode == OP_TEST ? TestingText() : ExtractingText());
     return true;
 }
 
@@ -220,7 +221,7 @@ bool ExtractRun::process(RarHandle handle, const RARHeaderDataEx& header, const 
         if (!entry.isFolder && m_context.overwrite == OverwritePolicy::Never &&
             m_writer->DestinationExists(entry.name)) {
             ++m_kept;
-            m_context.view.entryRefused(entry.name, QStringLiteral("File exists; kept"));
+            m_context.view.entryRefused(entry.name, m_keptText);
             processed = false;
         } else if (!m_writer->beginEntry(entry)) {
             reportNewRefusals();
@@ -347,7 +348,7 @@ void ExtractRun::reportOutcome(int headerResult)
     // Only a walk to the end knows that a name is not there.
     if (headerResult == ERAR_END_ARCHIVE)
         for (const QString& name : m_selection.unmatched())
-            ShowErrorBox(m_context.prompts, QStringLiteral("No entry named ") + name);
+            ShowErrorBox(m_context.prompts, tr("No entry named %1").arg(name));
 }
 
 void ExtractRun::reportRefusals()

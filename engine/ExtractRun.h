@@ -6,6 +6,7 @@
 #include "engine/RunStatus.h"
 #include "engine/SafeWriter.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ struct FileRow;
 // the data goes to the safe writer, in test mode nowhere.
 class ExtractRun final : public IEntryData
 {
+    Q_DECLARE_TR_FUNCTIONS(ExtractRun)
+
 public:
     ExtractRun(std::int32_t mode, const QString& archivePath, RunContext& context,
                const UnrarApi& api, RunCallback& callback, ActivityText& status, RunPacer& pacer);
@@ -94,6 +97,7 @@ private:
     std::size_t m_refusalsReported = 0;
     int m_entries = 0;
     int m_kept = 0;
+    const QString m_keptText;              // given for each entry kept: translated once
     std::optional<QString> m_firstFailure; // its text, for the run's error box
     bool m_cancelled = false;
     bool m_writeRefused = false;

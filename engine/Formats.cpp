@@ -1,5 +1,7 @@
 #include "engine/Formats.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -149,8 +151,28 @@ QString FormatCrc(std::uint32_t crc)
 QString TotalsText(std::int64_t count)
 {
     const QString number = QString::number(count);
-    return QStringLiteral("Total ") + (count >= 0 ? QStringLiteral(" ") : QString()) + number +
-           QStringLiteral(" Files ");
+    //: Status bar: how many entries are listed so far. %1 is the count with a
+    //: blank in front where a minus sign could be.
+    return QCoreApplication::translate("Formats", "Total %1 Files ")
+        .arg(count >= 0 ? QLatin1Char(' ') + number : number);
+}
+
+int PluralNumber(std::uint64_t count)
+{
+    // Languages choose their forms by the last digits: beyond an int, the
+    // last nine are kept, above a billion.
+    constexpr std::uint64_t Billion = 1000000000;
+    return static_cast<int>(count < Billion ? count : Billion + count % Billion);
+}
+
+QString PluralText(const char* source, const QString& translated, int n)
+{
+    QString untranslated = QString::fromLatin1(source);
+    untranslated.replace(QLatin1String("%n"), QString::number(n));
+    if (translated != untranslated)
+        return translated;
+    QString english = translated;
+    return english.replace(QLatin1String("(s)"), n == 1 ? QString() : QStringLiteral("s"));
 }
 
 } // namespace marrowick

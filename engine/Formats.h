@@ -54,4 +54,11 @@ QString FormatCrc(std::uint32_t crc);
 // "Total " + " " + count + " Files ".
 QString TotalsText(std::int64_t count);
 
+// Counts in texts. The plural form is chosen by an int: a larger count gives
+// one with the same last nine digits.
+int PluralNumber(std::uint64_t count);
+// A text with a count, translated for n from source ("%n file(s)"). Without a
+// translation of it, the English singular or plural: "1 file", "2 files".
+QString PluralText(const char* source, const QString& translated, int n);
+
 } // namespace marrowick

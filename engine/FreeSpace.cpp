@@ -1,5 +1,6 @@
 #include "engine/FreeSpace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,8 +51,10 @@ std::optional<QString> CheckFreeSpace(const QString& folder, std::uint64_t neede
     const std::optional<std::uint64_t> free = FreeSpaceAt(folder);
     if (!free || needed <= *free)
         return std::nullopt;
-    return QStringLiteral("Not enough disk space in %1: the archive unpacks to %2 bytes, "
-                          "only %3 bytes are free. Nothing was extracted.")
+    //: %1 is the destination folder; %2 and %3 are numbers of bytes
+    return QCoreApplication::translate(
+               "FreeSpace", "Not enough disk space in %1: the archive unpacks to %2 bytes, "
+                            "only %3 bytes are free. Nothing was extracted.")
         .arg(QDir::toNativeSeparators(folder), Bytes(needed), Bytes(*free));
 }
 

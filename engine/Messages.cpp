@@ -4,31 +4,39 @@
 #include "engine/UserPrompts.h"
 #include "engine/modRAR.h"
 
+#include <QCoreApplication>
+
 namespace marrowick {
 
 std::optional<QString> OpenErrorText(std::int32_t code, const QString& archiveName)
 {
     switch (code) {
     case ERAR_NO_MEMORY:
-        return QStringLiteral("Not enough memory");
+        return QCoreApplication::translate("Messages", "Not enough memory");
     case ERAR_BAD_DATA:
-        return archiveName + QStringLiteral(": archive header broken");
+        return QCoreApplication::translate("Messages", "%1: archive header broken")
+            .arg(archiveName);
     case ERAR_BAD_ARCHIVE:
-        return archiveName + QStringLiteral(" is not RAR archive");
+        return QCoreApplication::translate("Messages", "%1 is not RAR archive").arg(archiveName);
     case ERAR_EOPEN:
-        return QStringLiteral("Cannot open ") + archiveName;
+        return QCoreApplication::translate("Messages", "Cannot open %1").arg(archiveName);
     case ERAR_MISSING_PASSWORD:
-        return archiveName + QStringLiteral(": the archive is encrypted and no password was given");
+        return QCoreApplication::translate("Messages",
+                                           "%1: the archive is encrypted and no password was given")
+            .arg(archiveName);
     case ERAR_BAD_PASSWORD:
-        return archiveName + QStringLiteral(": wrong password");
+        return QCoreApplication::translate("Messages", "%1: wrong password").arg(archiveName);
     case ERAR_UNKNOWN_FORMAT:
-        return archiveName + QStringLiteral(": unknown archive format");
+        return QCoreApplication::translate("Messages", "%1: unknown archive format")
+            .arg(archiveName);
     case ERAR_EREAD:
-        return archiveName + QStringLiteral(": read error");
+        return QCoreApplication::translate("Messages", "%1: read error").arg(archiveName);
     case ERAR_READER_CANCELLED:
         return std::nullopt;
     default:
-        return QStringLiteral("Cannot open %1 (error code %2)").arg(archiveName).arg(code);
+        //: %1 is the archive, %2 the UnRAR library's error number
+        return QCoreApplication::translate("Messages", "Cannot open %1 (error code %2)")
+            .arg(archiveName, QString::number(code));
     }
 }
 
@@ -37,28 +45,30 @@ std::optional<QString> ProcessErrorText(std::int32_t code, const QString& entry,
     switch (code) {
     case ERAR_BAD_DATA:
         if (!encrypted)
-            return QStringLiteral("CRC failed in ") + entry;
-        return QStringLiteral("CRC failed in encrypted file (wrong password?)");
+            return QCoreApplication::translate("Messages", "CRC failed in %1").arg(entry);
+        return QCoreApplication::translate("Messages",
+                                           "CRC failed in encrypted file (wrong password?)");
     case ERAR_NO_MEMORY:
-        return QStringLiteral("Not enough memory");
+        return QCoreApplication::translate("Messages", "Not enough memory");
     case ERAR_BAD_ARCHIVE:
-        return QStringLiteral("Bad volume");
+        return QCoreApplication::translate("Messages", "Bad volume");
     case ERAR_UNKNOWN_FORMAT:
-        return QStringLiteral("Unknown archive format");
+        return QCoreApplication::translate("Messages", "Unknown archive format");
     case ERAR_EOPEN:
-        return QStringLiteral("Volume open error");
+        return QCoreApplication::translate("Messages", "Volume open error");
     case ERAR_ECREATE:
-        return QStringLiteral("File create error");
+        return QCoreApplication::translate("Messages", "File create error");
     case ERAR_ECLOSE:
-        return QStringLiteral("File close error");
+        return QCoreApplication::translate("Messages", "File close error");
     case ERAR_EREAD:
-        return QStringLiteral("Read error");
+        return QCoreApplication::translate("Messages", "Read error");
     case ERAR_EWRITE:
-        return QStringLiteral("Write error");
+        return QCoreApplication::translate("Messages", "Write error");
     case ERAR_MISSING_PASSWORD:
-        return QStringLiteral("The file is encrypted and no password was given");
+        return QCoreApplication::translate("Messages",
+                                           "The file is encrypted and no password was given");
     case ERAR_BAD_PASSWORD:
-        return QStringLiteral("Wrong password");
+        return QCoreApplication::translate("Messages", "Wrong password");
     default:
         return std::nullopt;
     }
@@ -71,17 +81,21 @@ std::optional<QString> HeaderErrorText(std::int32_t code)
     case ERAR_END_ARCHIVE:
         return std::nullopt;
     case ERAR_BAD_DATA:
-        return QStringLiteral("File header broken");
+        return QCoreApplication::translate("Messages", "File header broken");
     case ERAR_MISSING_PASSWORD:
-        return QStringLiteral("The archive's headers are encrypted and no password was given");
+        return QCoreApplication::translate(
+            "Messages", "The archive's headers are encrypted and no password was given");
     case ERAR_BAD_PASSWORD:
-        return QStringLiteral("Wrong password: the archive's headers cannot be read");
+        return QCoreApplication::translate("Messages",
+                                           "Wrong password: the archive's headers cannot be read");
     case ERAR_ARCHIVE_CUT:
-        return QStringLiteral("Unexpected end of archive");
+        return QCoreApplication::translate("Messages", "Unexpected end of archive");
     default:
         // Anything else also cut the listing short: say so rather than let a
         // partial list pass for the whole archive.
-        return QStringLiteral("Reading the archive's file headers failed (error code %1)").arg(code);
+        return QCoreApplication::translate(
+                   "Messages", "Reading the archive's file headers failed (error code %1)")
+            .arg(code);
     }
 }
 
@@ -90,48 +104,69 @@ QString EntryFailureText(std::int32_t mode, std::int32_t code, const QString& en
 {
     if (const auto text = ProcessErrorText(code, entry, encrypted))
         return *text;
-    const QString failed = mode == OP_TEST      ? QStringLiteral("Test failed")
-                           : mode == OP_EXTRACT ? QStringLiteral("Extraction failed")
-                                                : QStringLiteral("Listing stopped at ") + entry;
-    return failed + QStringLiteral(" (error code %1)").arg(code);
+    // The number is the UnRAR library's error code.
+    if (mode == OP_TEST)
+        return QCoreApplication::translate("Messages", "Test failed (error code %1)").arg(code);
+    if (mode == OP_EXTRACT)
+        return QCoreApplication::translate("Messages", "Extraction failed (error code %1)")
+            .arg(code);
+    //: %1 is the entry's name, %2 the UnRAR library's error number
+    return QCoreApplication::translate("Messages", "Listing stopped at %1 (error code %2)")
+        .arg(entry, QString::number(code));
 }
 
 QString BeginsEarlierText()
 {
-    return QStringLiteral("Begins in an earlier volume");
+    return QCoreApplication::translate("Messages", "Begins in an earlier volume");
 }
 
 QString VolumeSetText(int volume, const QString& firstVolume)
 {
-    return QStringLiteral("Volume %1 of a set: showing the whole set from %2")
-        .arg(volume)
-        .arg(firstVolume);
+    //: %1 is the volume's number, %2 the file name of the set's first volume
+    return QCoreApplication::translate("Messages",
+                                       "Volume %1 of a set: showing the whole set from %2")
+        .arg(QString::number(volume), firstVolume);
 }
 
 QString CommentBrokenText(const QString& archiveName)
 {
-    return archiveName + QStringLiteral(": archive comment broken");
+    return QCoreApplication::translate("Messages", "%1: archive comment broken").arg(archiveName);
 }
 
 QString NoFilesToTestText()
 {
-    return QStringLiteral("No files to test");
+    return QCoreApplication::translate("Messages", "No files to test");
 }
 
 QString ReaderFailureText(std::int32_t mode, const QString& archiveName, const QString& entry,
                           const QString& reason)
 {
-    const QString what = entry.isEmpty() ? archiveName : entry + QStringLiteral(" in ") + archiveName;
-    const QString nothingMore = mode == OP_EXTRACT ? QStringLiteral("extracted")
-                                : mode == OP_TEST  ? QStringLiteral("tested")
-                                                   : QStringLiteral("listed");
-    return QStringLiteral("The UnRAR library failed while reading %1 (%2). Nothing more was %3.")
-        .arg(what, reason, nothingMore);
+    const QString what =
+        entry.isEmpty()
+            ? archiveName
+            //: %1 is an entry's name, %2 the archive's
+            : QCoreApplication::translate("Messages", "%1 in %2").arg(entry, archiveName);
+    // %1 is the archive, or the entry in it; %2 why the reader stopped.
+    if (mode == OP_EXTRACT)
+        return QCoreApplication::translate(
+                   "Messages",
+                   "The UnRAR library failed while reading %1 (%2). Nothing more was extracted.")
+            .arg(what, reason);
+    if (mode == OP_TEST)
+        return QCoreApplication::translate(
+                   "Messages",
+                   "The UnRAR library failed while reading %1 (%2). Nothing more was tested.")
+            .arg(what, reason);
+    return QCoreApplication::translate(
+               "Messages",
+               "The UnRAR library failed while reading %1 (%2). Nothing more was listed.")
+        .arg(what, reason);
 }
 
 QString MissingVolumeText(const QString& volume)
 {
-    return QStringLiteral("The next volume of the archive is missing: ") + volume;
+    return QCoreApplication::translate("Messages", "The next volume of the archive is missing: %1")
+        .arg(volume);
 }
 
 void ShowErrorBox(IUserPrompts& prompts, const QString& text)

@@ -105,8 +105,10 @@ bool ReaderSession::start(QString& error)
     if (spawned != 0) {
         close(pair[0]);
         m_pid = -1;
-        error = QStringLiteral("Cannot start %1: %2")
-                    .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(std::strerror(spawned)));
+        //: %1 is the reader program, %2 the system's reason
+        error =
+            tr("Cannot start %1: %2")
+                .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(std::strerror(spawned)));
         return false;
     }
     m_fd = pair[0];
@@ -123,8 +125,9 @@ int ReaderSession::hello(std::uint32_t& code, QString& error, std::optional<Cloc
     if (!await(Frame::Hello) || !m_frame.u32(version) || !m_frame.u32(code) ||
         !m_frame.text(text, 4096) || !m_frame.done()) {
         if (!m_ended)
-            fail(QStringLiteral("malformed reply"));
-        error = QStringLiteral("The UnRAR library could not be started (%1)").arg(m_failure);
+            fail(tr("malformed reply"));
+        //: %1 says what went wrong with the archive reader
+        error = tr("The UnRAR library could not be started (%1)").arg(m_failure);
         code = UNRAR_ERROR_LOAD;
         return 0;
     }
@@ -228,7 +231,8 @@ void ReaderSession::makeRoom(std::size_t size)
 bool ReaderSession::idle()
 {
     if (m_deadline && Clock::now() > *m_deadline) {
-        fail(QStringLiteral("no answer"));
+        //: Why the archive reader was stopped: it did not answer in time
+        fail(tr("no answer"));
         return false;
     }
     const Clock::time_point now = Clock::now();
@@ -254,15 +258,18 @@ void ReaderSession::readerGone()
         m_pid = -1;
     }
     if (WIFSIGNALED(status))
-        fail(QStringLiteral("signal %1").arg(WTERMSIG(status)));
+        //: How the archive reader ended: %1 is the signal's number
+        fail(tr("signal %1").arg(WTERMSIG(status)));
     else
-        fail(QStringLiteral("exit status %1").arg(WEXITSTATUS(status)));
+        //: How the archive reader ended: %1 is its exit status
+        fail(tr("exit status %1").arg(WEXITSTATUS(status)));
 }
 
 int ReaderSession::protocolBroken()
 {
     if (!m_ended)
-        fail(QStringLiteral("malformed reply"));
+        //: Why the archive reader was stopped: what it sent made no sense
+        fail(tr("malformed reply"));
     return endCode();
 }
 

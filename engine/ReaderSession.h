@@ -8,6 +8,7 @@
 #include "engine/ReaderProtocol.h"
 #include "engine/UnrarLibrary.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <chrono>
@@ -22,6 +23,8 @@ namespace marrowick {
 
 class ReaderSession
 {
+    Q_DECLARE_TR_FUNCTIONS(ReaderSession)
+
 public:
     using Clock = std::chrono::steady_clock;
 

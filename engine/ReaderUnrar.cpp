@@ -97,7 +97,7 @@ const UnrarApi& InstalledUnrar()
         const int version = probe->hello(code, error, std::chrono::seconds(20));
         if (version <= 0)
             throw ComponentError(code ? static_cast<std::int32_t>(code) : UNRAR_ERROR_LOAD, source,
-                                 error);
+                                 UnrarLoadErrorText(error));
         g_version = version;
         installed.RAROpenArchiveEx = &OpenArchive;
         installed.RARCloseArchive = &CloseArchive;

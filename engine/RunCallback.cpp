@@ -65,8 +65,9 @@ bool RunCallback::ensurePassword()
     if (!m_password.isEmpty())
         return true;
     const std::optional<QString> typed =
-        m_context.prompts.askPassword(QStringLiteral("Enter password for the encrypted file:"),
-                                      QStringLiteral("Enter password"));
+        m_context.prompts.askPassword(tr("Enter password for the encrypted file:"),
+                                      //: The password dialog's title
+                                      tr("Enter password"));
     if (!typed || typed->isEmpty()) {
         m_passwordCancelled = true;
         return false;

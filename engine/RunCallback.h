@@ -2,6 +2,7 @@
 
 #include "engine/UnrarLibrary.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -34,6 +35,8 @@ public:
 // through a C function; UnrarCallback turns its user data back into this.
 class RunCallback final
 {
+    Q_DECLARE_TR_FUNCTIONS(RunCallback)
+
 public:
     RunCallback(RunContext& context, QString& password);
 

@@ -62,11 +62,14 @@ QString FolderPartReason(int parentFd, const QByteArray& part, int error)
     struct stat st = {};
     if (::fstatat(parentFd, part.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISLNK(st.st_mode))
-            return QStringLiteral("A folder on its path is a symbolic link");
+            return QCoreApplication::translate("SafeWriter",
+                                               "A folder on its path is a symbolic link");
         if (!S_ISDIR(st.st_mode))
-            return QStringLiteral("A folder on its path is a file");
+            return QCoreApplication::translate("SafeWriter", "A folder on its path is a file");
     }
-    return QStringLiteral("Cannot open a folder on its path: %1").arg(ErrnoText(error));
+    //: %1 is the system's reason
+    return QCoreApplication::translate("SafeWriter", "Cannot open a folder on its path: %1")
+        .arg(ErrnoText(error));
 }
 
 // The process's umask. Reading it with umask() means setting it for a
@@ -183,7 +186,7 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
     m_failed = false;
 
     if (m_rootFd < 0) {
-        refuse(header.name, QStringLiteral("The destination folder cannot be opened"));
+        refuse(header.name, tr("The destination folder cannot be opened"));
         return false;
     }
     if (auto refusal = ValidateEntryName(header.name)) {
@@ -221,7 +224,7 @@ bool SafeWriter::beginEntry(const EntryHeader& header)
         // file of the user's, inside or outside the destination.
         m_copySourceFd = openWrittenFile(header.redirName);
         if (m_copySourceFd < 0) {
-            refuse(header.name, QStringLiteral("Copy of a file not extracted in this run"));
+            refuse(header.name, tr("Copy of a file not extracted in this run"));
             return false;
         }
     }
@@ -279,7 +282,7 @@ bool SafeWriter::write(const void* data, std::size_t size)
         return true;
     if (m_entry.unpSize != EntryHeader::UnknownSize && size > m_entry.unpSize - m_written) {
         m_failed = true;
-        refuse(m_entry.name, QStringLiteral("More data than its stated size"));
+        refuse(m_entry.name, tr("More data than its stated size"));
         return false;
     }
     if (m_entry.unpSize == EntryHeader::UnknownSize && !roomForUnknownSize(size))
@@ -292,7 +295,8 @@ bool SafeWriter::write(const void* data, std::size_t size)
             if (errno == EINTR)
                 continue;
             m_failed = true;
-            refuse(m_entry.name, QStringLiteral("Cannot write: %1").arg(ErrnoText(errno)));
+            const QString why = ErrnoText(errno);
+            refuse(m_entry.name, tr("Cannot write: %1").arg(why));
             return false;
         }
         bytes += done;
@@ -316,7 +320,7 @@ bool SafeWriter::roomForUnknownSize(std::size_t size)
     if (!free || *free >= FreeSpaceReserve + SpaceCheckInterval + size)
         return true;
     m_failed = true;
-    refuse(m_entry.name, QStringLiteral("Not enough disk space (its size is not stated)"));
+    refuse(m_entry.name, tr("Not enough disk space (its size is not stated)"));
     return false;
 }
 
@@ -330,7 +334,8 @@ bool SafeWriter::copyInto(int sourceFd)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            refuse(m_entry.name, QStringLiteral("Cannot read: %1").arg(ErrnoText(errno)));
+            const QString why = ErrnoText(errno);
+            refuse(m_entry.name, tr("Cannot read: %1").arg(why));
             m_failed = true;
             return false;
         }
@@ -400,7 +405,7 @@ bool SafeWriter::commitFile()
     const bool replacing = error == 0 && !placed && reason.isEmpty() &&
                            ::fstatat(m_dirFd, last.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (replacing && S_ISDIR(old.st_mode))
-        reason = QStringLiteral("A folder of that name exists");
+        reason = tr("A folder of that name exists");
     // close() is where some file systems report a failed write.
     step(::close(m_tempFd) == 0);
     m_tempFd = -1;
@@ -416,7 +421,7 @@ bool SafeWriter::commitFile()
         ::unlinkat(m_dirFd, last.constData(), 0);
     if (!placed || error != 0) {
         refuse(m_entry.name,
-               reason.isEmpty() ? QStringLiteral("Cannot write: %1").arg(ErrnoText(error)) : reason);
+               reason.isEmpty() ? tr("Cannot write: %1").arg(ErrnoText(error)) : reason);
         abortEntry();
         return false;
     }

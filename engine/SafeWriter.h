@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -135,6 +136,8 @@ struct WriterOptions
 // before another, so that a power cut leaves each old file or its new one.
 class SafeWriter final
 {
+    Q_DECLARE_TR_FUNCTIONS(SafeWriter)
+
 public:
     // extractFolder empty: the current directory. The folder is created
     // when missing and resolved to its canonical path once.

@@ -35,7 +35,7 @@ bool SafeWriter::beginLink(QString* reason)
         // file of the user's.
         m_copySourceFd = openWrittenFile(m_entry.redirName);
         if (m_copySourceFd < 0) {
-            *reason = QStringLiteral("Hard link to a file not extracted in this run");
+            *reason = tr("Hard link to a file not extracted in this run");
             return false;
         }
         if (!openFolderOfEntry(reason)) {
@@ -47,7 +47,7 @@ bool SafeWriter::beginLink(QString* reason)
     // A RAR 4 link keeps its target as data, which the reader could not read.
     if (m_entry.redirName.isEmpty() && m_entry.unpSize != 0 &&
         m_entry.unpSize != EntryHeader::UnknownSize) {
-        *reason = QStringLiteral("Link target cannot be read");
+        *reason = tr("Link target cannot be read");
         return false;
     }
     const bool windows = m_entry.redirType == EntryHeader::RedirWinSymlink;
@@ -81,8 +81,9 @@ bool SafeWriter::commitHardLink()
             placed = replaceWithTemp(last, true, &reason);
     }
     if (!placed) {
+        const QString why = ErrnoText(errno);
         if (reason.isEmpty())
-            reason = QStringLiteral("Cannot make the hard link: %1").arg(ErrnoText(errno));
+            reason = tr("Cannot make the hard link: %1").arg(why);
         refuse(m_entry.name, reason);
         abortEntry();
         return false;
@@ -116,7 +117,7 @@ bool SafeWriter::makeSymbolicLink(const QStringList& parts, const QString& targe
         // An existing name is replaced as a file is, a folder never.
         QByteArray aside;
         if (IsFolderAt(dirFd, last)) {
-            *reason = QStringLiteral("A folder of that name exists");
+            *reason = tr("A folder of that name exists");
         } else if (TempName(aside, [&](const char* name) {
                        return ::symlinkat(to.constData(), dirFd, name) == 0;
                    })) {
@@ -128,8 +129,10 @@ bool SafeWriter::makeSymbolicLink(const QStringList& parts, const QString& targe
                 ::unlinkat(dirFd, aside.constData(), 0);
         }
     }
-    if (!made && reason->isEmpty())
-        *reason = QStringLiteral("Cannot make the link: %1").arg(ErrnoText(errno));
+    if (!made && reason->isEmpty()) {
+        const QString why = ErrnoText(errno);
+        *reason = tr("Cannot make the link: %1").arg(why);
+    }
     ::close(dirFd);
     return made;
 }

@@ -62,8 +62,10 @@ bool SafeWriter::openNamedTemp(int dirFd, QString* reason)
         m_tempFd = ::openat(dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         return m_tempFd >= 0;
     });
-    if (!created)
-        *reason = QStringLiteral("Cannot create a file: %1").arg(ErrnoText(errno));
+    if (!created) {
+        const QString why = ErrnoText(errno);
+        *reason = tr("Cannot create a file: %1").arg(why);
+    }
     return created;
 }
 
@@ -79,8 +81,10 @@ bool SafeWriter::linkUnnamed(const QByteArray& last, QString* reason)
     const bool linkedAside = errno == EEXIST && TempName(m_tempName, [&](const char* name) {
         return ::linkat(AT_FDCWD, self.constData(), m_dirFd, name, AT_SYMLINK_FOLLOW) == 0;
     });
-    if (!linkedAside)
-        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+    if (!linkedAside) {
+        const QString why = ErrnoText(errno);
+        *reason = tr("Cannot write: %1").arg(why);
+    }
     return false;
 }
 
@@ -123,10 +127,13 @@ void SafeWriter::flushReplacements()
             refuse(file.name, reason);
             continue;
         }
-        if (::fstatat(dirFd, file.last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
-            reason = QStringLiteral("A folder of that name exists");
-        else if (::renameat(dirFd, file.temp.constData(), dirFd, file.last.constData()) != 0)
-            reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+        if (::fstatat(dirFd, file.last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode)) {
+            reason = tr("A folder of that name exists");
+        } else if (::renameat(dirFd, file.temp.constData(), dirFd, file.last.constData()) != 0) {
+            const QString why = ErrnoText(errno);
+            reason = tr("Cannot write: %1").arg(why);
+        }
         if (reason.isEmpty()) {
             m_writtenFiles[file.name] = file.written;
         } else {
@@ -147,13 +154,14 @@ bool SafeWriter::replaceWithTemp(const QByteArray& last, bool replacing, QString
 {
     struct stat st = {};
     if (::fstatat(m_dirFd, last.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-        *reason = QStringLiteral("A folder of that name exists");
+        *reason = tr("A folder of that name exists");
         return false;
     }
     if (replacing)
         replaceStep("replacing");
     if (::renameat(m_dirFd, m_tempName.constData(), m_dirFd, last.constData()) != 0) {
-        *reason = QStringLiteral("Cannot write: %1").arg(ErrnoText(errno));
+        const QString why = ErrnoText(errno);
+        *reason = tr("Cannot write: %1").arg(why);
         return false;
     }
     if (replacing)

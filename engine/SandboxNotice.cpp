@@ -2,6 +2,7 @@
 
 #include "engine/ReaderProtocol.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -17,6 +18,9 @@ std::mutex g_lock;
 std::uint32_t g_missing = 0;
 bool g_told = false;
 
+// The short name completes "The archive reader runs without %1"; the
+// sentence goes to stderr as it is, and to the About window translated, with
+// a capital letter and a full stop.
 struct Layer
 {
     std::uint32_t flag;
@@ -25,14 +29,25 @@ struct Layer
 };
 
 const Layer kLayers[] = {
-    {SandboxSeccomp, "its system-call filter",
-     "seccomp is not available here; the archive reader runs without its system-call filter"},
-    {SandboxLandlock, "Landlock",
-     "this kernel has no Landlock; the archive reader is not kept from reading outside the "
-     "archive's folder"},
-    {SandboxNamespaces, "namespaces of its own",
-     "this kernel does not let the archive reader have user namespaces; it shares the program's "
-     "PID, IPC and network namespaces"},
+    {SandboxSeccomp,
+     //: Completes "The archive reader runs without %1"
+     QT_TRANSLATE_NOOP("SandboxNotice", "its system-call filter"),
+     //: The About window starts it with a capital letter and ends it with a full stop
+     QT_TRANSLATE_NOOP("SandboxNotice", "seccomp is not available here; the archive reader runs "
+                                        "without its system-call filter")},
+    {SandboxLandlock,
+     //: Completes "The archive reader runs without %1"
+     QT_TRANSLATE_NOOP("SandboxNotice", "Landlock"),
+     //: The About window starts it with a capital letter and ends it with a full stop
+     QT_TRANSLATE_NOOP("SandboxNotice", "this kernel has no Landlock; the archive reader is not "
+                                        "kept from reading outside the archive's folder")},
+    {SandboxNamespaces,
+     //: Completes "The archive reader runs without %1"
+     QT_TRANSLATE_NOOP("SandboxNotice", "namespaces of its own"),
+     //: The About window starts it with a capital letter and ends it with a full stop
+     QT_TRANSLATE_NOOP("SandboxNotice", "this kernel does not let the archive reader have user "
+                                        "namespaces; it shares the program's PID, IPC and "
+                                        "network namespaces")},
 };
 
 } // namespace
@@ -54,7 +69,7 @@ QString SandboxShortfall()
     QStringList sentences;
     for (const Layer& layer : kLayers) {
         if (g_missing & layer.flag) {
-            QString sentence = QString::fromLatin1(layer.sentence);
+            QString sentence = QCoreApplication::translate("SandboxNotice", layer.sentence);
             sentence[0] = sentence[0].toUpper();
             sentences << sentence + QLatin1Char('.');
         }
@@ -68,13 +83,21 @@ QString TakeSandboxNotice()
     if (g_told || !g_missing)
         return QString();
     g_told = true;
-    QStringList missing;
+    QString missing;
     for (const Layer& layer : kLayers) {
-        if (g_missing & layer.flag)
-            missing << QString::fromLatin1(layer.shortName);
+        if (!(g_missing & layer.flag))
+            continue;
+        const QString name = QCoreApplication::translate("SandboxNotice", layer.shortName);
+        if (missing.isEmpty())
+            missing = name;
+        else
+            //: Joins the missing parts of the sandbox: "A and B", "A and B and C"
+            missing = QCoreApplication::translate("SandboxNotice", "%1 and %2").arg(missing, name);
     }
-    return QStringLiteral("The archive reader runs without %1 (see About)")
-        .arg(missing.join(QStringLiteral(" and ")));
+    //: Status bar; %1 names what is missing. About is the About window.
+    return QCoreApplication::translate("SandboxNotice",
+                                       "The archive reader runs without %1 (see About)")
+        .arg(missing);
 }
 
 } // namespace marrowick

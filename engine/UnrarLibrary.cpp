@@ -14,7 +14,7 @@ UnrarApi LoadUnrar(const char* fileName)
     const std::string error = OpenUnrar(fileName, api, code);
     if (!error.empty())
         throw ComponentError(static_cast<std::int32_t>(code), ErrorSource(QStringLiteral("modRAR")),
-                             QString::fromLocal8Bit(error.c_str()));
+                             UnrarLoadErrorText(QString::fromLocal8Bit(error.c_str())));
     return api;
 }
 

@@ -26,8 +26,8 @@ std::string OpenUnrar(const char* fileName, UnrarApi& api, std::uint32_t& code)
     if (!library) {
         const char* reason = dlerror();
         code = UNRAR_ERROR_LOAD;
-        return std::string("Error in loading DLL: ") + fileName + " (" +
-               (reason ? reason : "unknown reason") + ")";
+        return std::string(kUnrarLoadFailed) + fileName + " (" +
+               (reason ? reason : kUnrarUnknownReason) + ")";
     }
     std::string missing;
     Resolve(library, "RAROpenArchiveEx", api.RAROpenArchiveEx, missing);
@@ -42,7 +42,7 @@ std::string OpenUnrar(const char* fileName, UnrarApi& api, std::uint32_t& code)
     dlclose(library);
     api = UnrarApi();
     code = UNRAR_ERROR_SYMBOL;
-    return "Specified DLL function not found: " + missing + " in " + fileName;
+    return kUnrarSymbolMissing + missing + " in " + fileName;
 }
 
 } // namespace marrowick

@@ -13,4 +13,10 @@ namespace marrowick {
 // process, which links no Qt, loads the library through this.
 std::string OpenUnrar(const char* fileName, UnrarApi& api, std::uint32_t& code);
 
+// How those texts begin: "<load> <file> (<reason>)" and "<symbol> <function>
+// in <file>". The engine knows them again by these, to show them translated.
+inline constexpr char kUnrarLoadFailed[] = "Error in loading DLL: ";
+inline constexpr char kUnrarSymbolMissing[] = "Specified DLL function not found: ";
+inline constexpr char kUnrarUnknownReason[] = "unknown reason";
+
 } // namespace marrowick

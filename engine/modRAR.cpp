@@ -14,6 +14,7 @@
 #include "engine/UserPrompts.h"
 #include "engine/VolumeNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstring>
@@ -182,17 +183,17 @@ public:
                     flushRows();
                     ShowErrorBox(m_context.prompts, EntryFailureText(OP_LIST, processResult,
                                                                      m_inFlight, encrypted));
-                    m_status.set(QStringLiteral("Ready"));
+                    m_status.set(m_ready);
                     return m_outcome;
                 }
-                m_status.set(QStringLiteral("Processing"));
+                m_status.set(m_processing);
             }
             m_inFlight.clear();
             headerResult = readHeader(*header);
         }
         flushRows();
 
-        m_status.set(m_outcome.volumeSet.isEmpty() ? QStringLiteral("Ready") : m_outcome.volumeSet);
+        m_status.set(m_outcome.volumeSet.isEmpty() ? m_ready : m_outcome.volumeSet);
         if (!m_callback.readerFailure().isEmpty()) {
             showReaderFailure();
             if (work)
@@ -240,10 +241,11 @@ public:
         if (work && !commentBroken && work->allPassed(headerResult)) {
             m_context.passed = true;
             if (m_mode == OP_EXTRACT)
-                m_status.set(QStringLiteral("Success"));
+                m_status.set(SuccessText());
             else
                 m_context.prompts.showInformation(
-                    QStringLiteral("No errors found during test operation"), ProductName());
+                    QCoreApplication::translate("modRAR", "No errors found during test operation"),
+                    ProductName());
         } else if (work && m_mode == OP_TEST && work->testedNothing(headerResult)) {
             m_context.prompts.showInformation(NoFilesToTestText(), ProductName());
         }
@@ -353,7 +355,7 @@ private:
     {
         const QString text = ReaderFailureText(m_mode, m_archivePath, m_inFlight,
                                                m_callback.readerFailure());
-        m_status.set(QStringLiteral("Ready"));
+        m_status.set(m_ready);
         ShowErrorBox(m_context.prompts, text);
     }
 
@@ -363,7 +365,8 @@ private:
             return;
         m_encryptedShown = true;
         m_view.setPanelVisible(kLockPanel, true);
-        m_view.setPanelText(kLockPanel, QStringLiteral("ENCRYPTED"));
+        //: Status bar: the archive has encrypted entries or headers
+        m_view.setPanelText(kLockPanel, QCoreApplication::translate("modRAR", "ENCRYPTED"));
     }
 
     const std::int32_t m_mode;
@@ -373,6 +376,11 @@ private:
     const UnrarApi& m_api;
     RunCallback m_callback;
     ActivityText m_status;
+    // Set for every listed entry: translated once a run.
+    //: Status bar, when nothing runs
+    const QString m_ready = QCoreApplication::translate("modRAR", "Ready");
+    //: Status bar while the archive is listed
+    const QString m_processing = QCoreApplication::translate("modRAR", "Processing");
     RunPacer m_pacer;
     // The first rows show at the first pacer tick, later ones at this pace.
     RunPacer m_rowPacer{kRowInterval, RunPacer::Clock::now()};

@@ -1,6 +1,7 @@
 #include "mainwindow/RunNotifier.h"
 
 #include "desktop/DesktopNotification.h"
+#include "engine/RunStatus.h"
 #include "mainwindow/fMain.h"
 
 #include <QDBusConnection>
@@ -35,9 +36,9 @@ void RunNotifier::runStarted()
 void RunNotifier::statusChanged(const QString& text)
 {
     // An extraction or a test says so when its walk begins.
-    if (text == QLatin1String("Extracting "))
+    if (text == ExtractingText())
         m_kind = Kind::Extract;
-    else if (text == QLatin1String("Testing "))
+    else if (text == TestingText())
         m_kind = Kind::Test;
 }
 
@@ -55,8 +56,8 @@ void RunNotifier::runFinished()
     if (m_shownPermille >= 0)
         sendLauncherProgress(0, false);
     // A cancel, or a run that said nothing at its end, tells nothing.
-    if (m_window.panelText(2) == QLatin1String("Success"))
-        notifyResult(QStringLiteral("Success"));
+    if (const QString success = SuccessText(); m_window.panelText(2) == success)
+        notifyResult(success);
     m_kind = Kind::None;
 }
 

@@ -1,12 +1,29 @@
 // The cells of the list: what the window and the command line show.
+#include "engine/ArchiveProperties.h"
+#include "engine/ComponentError.h"
+#include "engine/EntryDetails.h"
+#include "engine/EntryProperties.h"
 #include "engine/Formats.h"
 #include "engine/HeaderFields.h"
+#include "engine/Messages.h"
+#include "engine/UnrarLibrary.h"
 
 #include <QtTest>
 
 using namespace marrowick;
 
 Q_DECLARE_METATYPE(std::u32string)
+
+// Changes every text it is asked for, as a translation would.
+class MarkingTranslator final : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QLatin1Char('[') + QLatin1String(source) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
 
 class TestFormats : public QObject
 {
@@ -64,6 +81,37 @@ private slots:
     }
 
     // Names from the library's UTF-32 fields, as Qt decodes them.
+    // Without a translation the texts read as English always has, counts
+    // included; with one, the names the JSON output writes stay as they are.
+    void languages_data()
+    {
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("expected");
+        const QString load = QStringLiteral("Error in loading DLL: libunrar.so.5 (gone (really))");
+        const QString symbol = QStringLiteral("Specified DLL function not found: RARSetCallback in x.so");
+        const auto texts = [&] {
+            return QStringList{BytesText(0), BytesText(1), BytesText(1211), MethodName(0x35),
+                               HostSystemName(9), *OpenErrorText(ERAR_EOPEN, QStringLiteral("a%2")),
+                               UnrarLoadErrorText(load), UnrarLoadErrorText(symbol)};
+        };
+        QTest::newRow("English") << texts()
+                                 << QStringList{"0 bytes", "1 byte", "1,211 bytes", "best", "System 9",
+                                                "Cannot open a%2", load, symbol};
+        MarkingTranslator marks;
+        QCoreApplication::installTranslator(&marks);
+        QTest::newRow("translated") << texts()
+                                    << QStringList{"[0 byte(s)]", "[1 byte(s)]", "[1,211 byte(s)]", "best",
+                                                   "System 9", "[Cannot open a%2]", "[" + load + "]",
+                                                   "[" + symbol + "]"};
+        QCoreApplication::removeTranslator(&marks);
+    }
+    void languages()
+    {
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, expected);
+        QCOMPARE(shown, expected);
+    }
+
     void wideNames_data()
     {
         QTest::addColumn<std::u32string>("name");

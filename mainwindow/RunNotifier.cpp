@@ -56,7 +56,8 @@ void RunNotifier::runFinished()
         sendLauncherProgress(0, false);
     // A cancel, or a run that said nothing at its end, tells nothing.
     if (m_window.panelText(2) == QLatin1String("Success"))
-        notifyResult(QStringLiteral("Success"));
+        //: A desktop notification's text: the run ended without errors.
+        notifyResult(tr("Success"));
     m_kind = Kind::None;
 }
 
@@ -67,8 +68,9 @@ void RunNotifier::notifyResult(const QString& text)
         return;
     m_notified = true;
     const QString name = QFileInfo(m_window.ArchivePath()).fileName();
-    m_send(m_kind == Kind::Test ? QStringLiteral("Test of %1 finished").arg(name)
-                                : QStringLiteral("Extraction of %1 finished").arg(name),
+    //: A desktop notification's summary: %1 the archive's name.
+    m_send(m_kind == Kind::Test ? tr("Test of %1 finished").arg(name)
+                                : tr("Extraction of %1 finished").arg(name),
            text);
 }
 

@@ -104,6 +104,7 @@ void fMain::buildSortMenu()
     // The keyboard's way to what a click on a column's header does (again:
     // the other way round).
     static const char* const columns[] = {
+        //: View > Sort By's items: the list's columns.
         QT_TR_NOOP("&Name"),     QT_TR_NOOP("&Size"),       QT_TR_NOOP("&Packed"),
         QT_TR_NOOP("&Ratio"),    QT_TR_NOOP("&CRC32"),      QT_TR_NOOP("&Modified"),
         QT_TR_NOOP("&Attributes"), QT_TR_NOOP("M&ethod"),   QT_TR_NOOP("Encr&ypted")};

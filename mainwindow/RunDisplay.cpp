@@ -33,6 +33,7 @@ void fMain::buildStatusBar()
         m_panels[i]->setObjectName(QStringLiteral("sbStatPanel%1").arg(i + 1));
     }
     // What a screen reader calls each panel; its text is the panel's value.
+    //: The status bar panel that shows whether entries are encrypted.
     m_panels[0]->setAccessibleName(tr("Encryption"));
     //: The status bar panel that says what the window is doing.
     m_panels[1]->setAccessibleName(tr("Activity"));

@@ -123,13 +123,14 @@ private slots:
         QList<QList<QAction*>> menus = {window.menuBar()->actions()};
         for (qsizetype m = 0; m < menus.size(); ++m) {
             QString taken;
-            for (QAction* item : menus[m]) {
+            const QList<QAction*> items = menus[m];
+            for (QAction* item : items) {
                 if (QMenu* menu = QMenu::menuInAction(item))
                     menus << menu->actions();
-                const QString text = item->text();
-                const qsizetype amp = text.indexOf(u'&');
                 if (item->isSeparator())
                     continue;
+                const QString text = item->text();
+                const qsizetype amp = text.indexOf(u'&');
                 QVERIFY2(amp >= 0 && !taken.contains(text.at(amp + 1).toLower()), qPrintable(text));
                 taken += text.at(amp + 1).toLower();
             }

@@ -1,5 +1,7 @@
 #include "mainwindow/CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace marrowick {
 
 namespace {
@@ -31,7 +33,7 @@ ParsedCommandLine SplitCommandLine(const QString& line)
     parsed.password = elements.at(2);
 
     if (elements.at(0).isEmpty() || elements.at(1).isEmpty())
-        parsed.messages << QStringLiteral("Missing argument(s)!");
+        parsed.messages << QCoreApplication::translate("CommandLine", "Missing argument(s)!");
 
     const QString letter = elements.at(0).toUpper();
     if (letter == u"X")
@@ -41,7 +43,7 @@ ParsedCommandLine SplitCommandLine(const QString& line)
     else if (letter == u"L")
         parsed.mode = ModeList;
     else
-        parsed.messages << QStringLiteral("Invalid Argument(s)!");
+        parsed.messages << QCoreApplication::translate("CommandLine", "Invalid Argument(s)!");
     return parsed;
 }
 

@@ -44,7 +44,7 @@ void fMain::extractSelected_Click()
         return;
     const QStringList names = selectedEntryNames();
     if (names.isEmpty()) {
-        m_panels[1]->setText(QStringLiteral("Select the entries to extract"));
+        m_panels[1]->setText(tr("Select the entries to extract"));
         return;
     }
     const QString folder = chooseExtractFolder();
@@ -93,13 +93,12 @@ void fMain::releasePrivateFolder()
         nested->close();
     for (const QString& file : m_openedFiles.changed()) {
         const QString name = QFileInfo(file).fileName();
-        const QString question =
-            name + QStringLiteral(" was changed after it was opened. Save a copy?");
+        const QString question = tr("%1 was changed after it was opened. Save a copy?").arg(name);
         for (;;) {
             const QString destination = m_saveCopy(question, name);
             if (destination.isEmpty() || SaveCopy(file, destination))
                 break;
-            ShowErrorBox(*m_prompts, QStringLiteral("Cannot save a copy to ") + destination);
+            ShowErrorBox(*m_prompts, tr("Cannot save a copy to %1").arg(destination));
         }
     }
     m_openedFiles.clear();
@@ -117,20 +116,21 @@ void fMain::openEntry(int row)
         return;
     const FileRow entry = m_model->row(row);
     if (entry.isFolder) {
-        m_panels[1]->setText(QStringLiteral("Not opened: %1 is a folder").arg(entry.name));
+        m_panels[1]->setText(tr("Not opened: %1 is a folder").arg(entry.name));
         return;
     }
     const QString folder = newPrivateRun();
     if (folder.isEmpty()) {
-        m_panels[1]->setText(QStringLiteral("Not opened: no temporary folder"));
+        m_panels[1]->setText(tr("Not opened: no temporary folder"));
         return;
     }
     const bool extracted = runSelection(folder, {entry.name}, OverwritePolicy::Always);
     const QString file = folder + entry.name;
     if (!extracted || !QFileInfo(file).isFile()) {
         m_panels[1]->setText(m_refusedInRun.isEmpty()
-                                 ? QStringLiteral("Not opened: %1 was not extracted").arg(entry.name)
-                                 : QStringLiteral("Not opened: ") + m_refusedInRun.first());
+                                 ? tr("Not opened: %1 was not extracted").arg(entry.name)
+                                 //: %1: the entry's name and why it was not written.
+                                 : tr("Not opened: %1").arg(m_refusedInRun.first()));
         return;
     }
     // An archive within the archive opens here, not in another program.
@@ -140,9 +140,9 @@ void fMain::openEntry(int row)
     }
     m_openedFiles.add(file);
     if (m_opener(QUrl::fromLocalFile(file)))
-        m_panels[1]->setText(QStringLiteral("Opened ") + entry.name);
+        m_panels[1]->setText(tr("Opened %1").arg(entry.name));
     else
-        m_panels[1]->setText(QStringLiteral("No application opens ") + entry.name);
+        m_panels[1]->setText(tr("No application opens %1").arg(entry.name));
 }
 
 void fMain::showRowMenu(const QPoint& position)

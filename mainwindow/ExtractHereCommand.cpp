@@ -5,7 +5,9 @@
 #include "engine/Messages.h"
 #include "engine/modRAR.h"
 #include "mainwindow/fMain.h"
+#include "mainwindow/modMain.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,8 +26,7 @@ QString ExtractHereCommand(fMain& window)
     try {
         result = ExtractHere(window.ArchivePath(), password, context);
     } catch (const ComponentError& error) {
-        ShowErrorBox(window.prompts(), QStringLiteral("Error no.") + QString::number(error.number()) +
-                                           QLatin1Char('\n') + error.description());
+        ShowErrorBox(window.prompts(), ErrorNumberText(error.number(), error.description()));
         return {};
     }
     if (result.landed.isEmpty())
@@ -34,14 +35,16 @@ QString ExtractHereCommand(fMain& window)
     // Not modal: the window stays usable while the box is up.
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Marrowick"),
                                 result.passed
-                                    ? QStringLiteral("Extracted to %1").arg(result.landed)
-                                    : QStringLiteral("Not every entry was extracted; the rest is in %1")
+                                    ? QCoreApplication::translate("ExtractHere", "Extracted to %1")
+                                          .arg(result.landed)
+                                    : QCoreApplication::translate(
+                                          "ExtractHere", "Not every entry was extracted; the rest is in %1")
                                           .arg(result.landed),
                                 QMessageBox::Close, &window);
     box->setObjectName(QStringLiteral("extractHereResult"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
-    QPushButton* open = box->addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    QPushButton* open = box->addButton(QCoreApplication::translate("ExtractHere", "Open Folder"), QMessageBox::ActionRole);
     open->setObjectName(QStringLiteral("openFolder"));
     const QFileInfo landed(result.landed);
     const QString folder = landed.isDir() ? landed.filePath() : landed.absolutePath();

@@ -18,8 +18,11 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
+
+#include <iterator>
 
 namespace marrowick {
 
@@ -36,7 +39,8 @@ void fMain::CloseArc()
     m_lvFiles->horizontalHeader()->setSortIndicatorShown(false);
     // What was opened from the archive goes with it.
     releasePrivateFolder();
-    m_panels[1]->setText(QStringLiteral("Ready "));
+    //: The activity after Close; it ends in a blank.
+    m_panels[1]->setText(tr("Ready "));
     m_panels[2]->setText(QString());
     m_panels[0]->hide();
     m_mnuclose->setEnabled(false);
@@ -49,7 +53,7 @@ void fMain::CloseArc()
 
 void fMain::mnuopen_Click()
 {
-    m_panels[1]->setText(QStringLiteral("Ready"));
+    m_panels[1]->setText(tr("Ready"));
     m_panels[0]->hide();
     OpenArchive(*this);
 }
@@ -69,7 +73,7 @@ QString fMain::chooseExtractFolder()
     QString start;
     if (!m_currentArchive.isEmpty())
         start = m_currentArchive.left(m_currentArchive.lastIndexOf(QLatin1Char('/')) + 1);
-    return BrowseForFolder(start, this, QStringLiteral("Extract Archive to ..."));
+    return BrowseForFolder(start, this, tr("Extract Archive to ..."));
 }
 
 void fMain::mnuextract_Click()
@@ -93,6 +97,31 @@ void fMain::sortByHeader(int column)
     header->setSortIndicator(column, m_sortOrder);
     header->setSortIndicatorShown(true);
     m_lvFiles->scrollTo(m_lvFiles->currentIndex());
+}
+
+void fMain::buildSortMenu()
+{
+    // The keyboard's way to what a click on a column's header does (again:
+    // the other way round).
+    static const char* const columns[] = {
+        //: View > Sort By's items: the list's columns.
+        QT_TR_NOOP("&Name"),     QT_TR_NOOP("&Size"),       QT_TR_NOOP("&Packed"),
+        QT_TR_NOOP("&Ratio"),    QT_TR_NOOP("&CRC32"),      QT_TR_NOOP("&Modified"),
+        QT_TR_NOOP("&Attributes"), QT_TR_NOOP("M&ethod"),   QT_TR_NOOP("Encr&ypted")};
+    static_assert(std::size(columns) == FileListModel::ColumnCount);
+    QMenu* sort = m_mnuview->addMenu(tr("&Sort By"));
+    sort->setObjectName(QStringLiteral("mnusort"));
+    for (int c = 0; c < FileListModel::ColumnCount; ++c) {
+        QAction* action = sort->addAction(tr(columns[c]));
+        action->setObjectName(QStringLiteral("mnusort%1").arg(c));
+        connect(action, &QAction::triggered, this, [this, c] { sortByHeader(c); });
+    }
+    // The columns shown only.
+    connect(sort, &QMenu::aboutToShow, this, [this, sort] {
+        const QList<QAction*> items = sort->actions();
+        for (int c = 0; c < items.size(); ++c)
+            items[c]->setVisible(!m_lvFiles->horizontalHeader()->isSectionHidden(c));
+    });
 }
 
 void fMain::ExtractRAR(const QString& sPath)
@@ -129,8 +158,7 @@ void fMain::mnuabout_Click()
 
 void fMain::showComponentError(std::int32_t number, const QString& description)
 {
-    ShowErrorBox(*m_prompts, QStringLiteral("Error no.") + QString::number(number) +
-                                 QLatin1Char('\n') + description);
+    ShowErrorBox(*m_prompts, ErrorNumberText(number, description));
 }
 
 bool fMain::extractLinks() const

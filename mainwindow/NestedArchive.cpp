@@ -38,13 +38,13 @@ void fMain::openNested(const QString& file)
     }
     if (inner->ArchivePath() != file) {
         inner->deleteLater();
-        m_panels[1]->setText(QStringLiteral("Not opened: ") + name);
+        m_panels[1]->setText(tr("Not opened: %1").arg(name));
         return;
     }
     inner->resize(size());
     inner->move(pos() + QPoint(32, 32));
     inner->show();
-    m_panels[1]->setText(QStringLiteral("Opened ") + name);
+    m_panels[1]->setText(tr("Opened %1").arg(name));
 }
 
 } // namespace marrowick

@@ -1,5 +1,6 @@
 #include "mainwindow/OpenedFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,14 +17,16 @@ SaveCopyChooser DialogSaveCopyChooser(QWidget* parent)
         for (;;) {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Marrowick"), question,
                             QMessageBox::NoButton, parent);
-            QPushButton* save = box.addButton(QStringLiteral("Save As"), QMessageBox::AcceptRole);
-            box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+            QPushButton* save =
+                box.addButton(QCoreApplication::translate("OpenedFiles", "Save As"), QMessageBox::AcceptRole);
+            box.addButton(QCoreApplication::translate("OpenedFiles", "Discard"), QMessageBox::DestructiveRole);
             box.setDefaultButton(save);
             box.exec();
             if (box.clickedButton() != save)
                 return QString();
             const QString destination = QFileDialog::getSaveFileName(
-                parent, QStringLiteral("Save a Copy"), QDir::home().filePath(fileName));
+                parent, QCoreApplication::translate("OpenedFiles", "Save a Copy"),
+                QDir::home().filePath(fileName));
             if (!destination.isEmpty())
                 return destination;
         }

@@ -24,13 +24,14 @@ void fMain::buildProperties()
 {
     // Shown with its key; the key itself is one shortcut that picks the
     // entries or the archive by the selection.
-    m_mnuproperties = makeAction("mnuproperties", QStringLiteral("P&roperties\tAlt+Enter"), QKeySequence());
+    //: A menu item; the key after the tab is shown beside it.
+    m_mnuproperties = makeAction("mnuproperties", tr("&Properties\tAlt+Enter"), QKeySequence());
     m_mnufile->insertAction(m_mnufile->findChild<QAction*>(QStringLiteral("mnusep1")), m_mnuproperties);
     m_mnuproperties->setEnabled(false);
     connect(m_mnuclose, &QAction::enabledChanged, m_mnuproperties, &QAction::setEnabled);
     connect(m_mnuproperties, &QAction::triggered, this, &fMain::showArchiveProperties);
 
-    auto* entryProperties = makeAction("mnuentryproperties", QStringLiteral("P&roperties\tAlt+Enter"), QKeySequence());
+    auto* entryProperties = makeAction("mnuentryproperties", tr("&Properties\tAlt+Enter"), QKeySequence());
     m_rowMenu->addSeparator();
     m_rowMenu->addAction(entryProperties);
     connect(entryProperties, &QAction::triggered, this, &fMain::showEntryProperties);
@@ -45,8 +46,8 @@ void fMain::buildProperties()
     auto* button = new QToolButton(m_sbStat);
     button->setObjectName(QStringLiteral("sbProperties"));
     button->setAutoRaise(true);
-    button->setText(QStringLiteral("Properties"));
-    button->setToolTip(QStringLiteral("Properties of the archive (Alt+Enter)"));
+    button->setText(tr("Properties"));
+    button->setToolTip(tr("Properties of the archive (Alt+Enter)"));
     button->setEnabled(false);
     m_sbStat->addPermanentWidget(button);
     connect(m_mnuproperties, &QAction::enabledChanged, button, &QToolButton::setEnabled);
@@ -63,7 +64,8 @@ void fMain::showArchiveProperties()
         totals.add(row);
     const ArchiveProperties properties = ReadArchiveProperties(
         m_archivePath, m_listing.openFlags, m_listing.comment, totals);
-    auto* dialog = new PropertiesDialog(QFileInfo(m_archivePath).fileName() + QStringLiteral(" - Properties"),
+    //: A properties window's title: %1 the archive's or entry's name.
+    auto* dialog = new PropertiesDialog(tr("%1 - Properties").arg(QFileInfo(m_archivePath).fileName()),
                                         ArchivePropertyLines(properties), this);
     dialog->setComment(properties.comment);
     dialog->show();
@@ -89,9 +91,9 @@ void fMain::showEntryProperties()
         for (const QModelIndex& index : selected)
             totals.add(m_model->row(index.row()));
         lines = TotalsLines(totals);
-        title = QStringLiteral("%1 entries").arg(selected.size());
+        title = tr("%n entries", nullptr, int(selected.size()));
     }
-    auto* dialog = new PropertiesDialog(title + QStringLiteral(" - Properties"), lines, this);
+    auto* dialog = new PropertiesDialog(tr("%1 - Properties").arg(title), lines, this);
     dialog->show();
 }
 

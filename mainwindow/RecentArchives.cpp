@@ -35,7 +35,7 @@ QString Shown(const QString& path)
 } // namespace
 
 RecentArchives::RecentArchives(QWidget* parent)
-    : QObject(parent), m_menu(new QMenu(QStringLiteral("Open &Recent"), parent))
+    : QObject(parent), m_menu(new QMenu(tr("Open &Recent"), parent))
 {
     m_menu->setObjectName(QStringLiteral("mnurecent"));
     m_archives = Settings().value(SettingsKey).toStringList().mid(0, MaxArchives);
@@ -66,9 +66,10 @@ void RecentArchives::rebuild()
     m_menu->clear();
     for (qsizetype i = 0; i < m_archives.size(); ++i) {
         const QString path = m_archives[i];
-        // &1 to &9, then 10 without a key.
-        const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1)
-                                     : QStringLiteral("%1 ").arg(i + 1);
+        // &1 to &9, then 1&0.
+        const QString number = i < 9    ? QStringLiteral("&%1 ").arg(i + 1)
+                               : i == 9 ? QStringLiteral("1&0 ")
+                                        : QStringLiteral("%1 ").arg(i + 1);
         QAction* action = m_menu->addAction(number + Shown(path));
         action->setObjectName(QStringLiteral("mnurecent%1").arg(i + 1));
         action->setToolTip(path);
@@ -76,7 +77,7 @@ void RecentArchives::rebuild()
         connect(action, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
     m_menu->addSeparator();
-    QAction* clearList = m_menu->addAction(QStringLiteral("&Clear List"));
+    QAction* clearList = m_menu->addAction(tr("&Clear List"));
     clearList->setObjectName(QStringLiteral("mnurecentclear"));
     clearList->setEnabled(!m_archives.isEmpty());
     connect(clearList, &QAction::triggered, this, &RecentArchives::clear);
@@ -95,8 +96,7 @@ void OpenRecentArchive(fMain& window, const QString& path)
     try {
         ListAndOpen(window, path);
     } catch (const ComponentError& error) {
-        ShowErrorBox(window.prompts(), QStringLiteral("Error no.") + QString::number(error.number()) +
-                                           QLatin1Char('\n') + error.description());
+        ShowErrorBox(window.prompts(), ErrorNumberText(error.number(), error.description()));
     }
 }
 

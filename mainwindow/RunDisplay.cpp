@@ -21,6 +21,38 @@
 
 namespace marrowick {
 
+void fMain::buildStatusBar()
+{
+    m_sbStat = new QStatusBar(this);
+    m_sbStat->setObjectName(QStringLiteral("sbStat"));
+    m_sbStat->setSizeGripEnabled(true);
+    m_sbStat->setFixedHeight(TwipsToPixels(StatusHeightTwips, this));
+    setStatusBar(m_sbStat);
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new StatusBarPanel(m_sbStat);
+        m_panels[i]->setObjectName(QStringLiteral("sbStatPanel%1").arg(i + 1));
+    }
+    // What a screen reader calls each panel; its text is the panel's value.
+    //: The status bar panel that shows whether entries are encrypted.
+    m_panels[0]->setAccessibleName(tr("Encryption"));
+    //: The status bar panel that says what the window is doing.
+    m_panels[1]->setAccessibleName(tr("Activity"));
+    //: The status bar panel with the archive's or the run's totals.
+    m_panels[2]->setAccessibleName(tr("Totals"));
+    m_panels[0]->setProperty("key", QStringLiteral("lock"));
+    // The stored bar holds three empty panels; the load handler sets them up.
+    m_sbStat->addWidget(m_panels[0]);
+    m_sbStat->addWidget(m_panels[1]);
+    m_sbStat->addWidget(m_panels[2], 1);
+    for (StatusBarPanel* panel : m_panels)
+        panel->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
+    // The encryption indicator is hidden until a run finds an encrypted entry,
+    // also when a command-line run comes before the set-up of the controls.
+    //: The encryption indicator of the status bar (hidden until needed).
+    m_panels[0]->setText(tr("Encrypted"));
+    m_panels[0]->hide();
+}
+
 void fMain::buildProgress()
 {
     // Shown only while a run reports progress: the entry, a bar and Cancel.
@@ -32,13 +64,14 @@ void fMain::buildProgress()
     m_progress->setObjectName(QStringLiteral("progressBar"));
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Progress of the running operation"));
     m_progress->setFixedWidth(TwipsToPixels(1800, this));
     m_progress->setMaximumHeight(TwipsToPixels(240, this));
-    m_cancelAction = new QAction(QStringLiteral("Cancel"), this);
+    m_cancelAction = new QAction(tr("Cancel"), this);
     m_cancelAction->setObjectName(QStringLiteral("cancelRun"));
     m_cancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_cancelAction->setShortcutContext(Qt::WindowShortcut);
-    m_cancelAction->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
+    m_cancelAction->setToolTip(tr("Stop the running operation (Esc)"));
     m_cancelAction->setEnabled(false);
     addAction(m_cancelAction);
     connect(m_cancelAction, &QAction::triggered, this, &fMain::requestCancel);
@@ -114,7 +147,8 @@ void fMain::clearRows()
 
 void fMain::entryRefused(const QString& name, const QString& reason)
 {
-    m_refusedInRun << name + QStringLiteral(": ") + reason;
+    //: An entry that was not written: %1 its name, %2 why.
+    m_refusedInRun << tr("%1: %2").arg(name, reason);
 }
 
 int fMain::rowCount() const
@@ -145,7 +179,7 @@ void fMain::sandboxIncomplete(const QString& text)
 {
     // Beside the panels for a while, the layers in its tooltip; the About
     // window keeps the details.
-    auto* notice = new QLabel(QStringLiteral("Sandbox incomplete"), m_sbStat);
+    auto* notice = new QLabel(tr("Sandbox incomplete"), m_sbStat);
     notice->setObjectName(QStringLiteral("sandboxNotice"));
     notice->setToolTip(text);
     // It shares the room there is and never widens the window.

@@ -68,8 +68,9 @@ void RunNotifier::notifyResult(const QString& text)
         return;
     m_notified = true;
     const QString name = QFileInfo(m_window.ArchivePath()).fileName();
-    m_send(m_kind == Kind::Test ? QStringLiteral("Test of %1 finished").arg(name)
-                                : QStringLiteral("Extraction of %1 finished").arg(name),
+    //: A desktop notification's summary: %1 the archive's name.
+    m_send(m_kind == Kind::Test ? tr("Test of %1 finished").arg(name)
+                                : tr("Extraction of %1 finished").arg(name),
            text);
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -25,6 +26,8 @@ class fMain;
 // the boxes come before they block.
 class RunNotifier final : public QObject, public IUserPrompts
 {
+    Q_DECLARE_TR_FUNCTIONS(RunNotifier)
+
 public:
     using Sender = std::function<void(const QString& summary, const QString& body)>;
 

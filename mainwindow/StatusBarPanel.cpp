@@ -19,9 +19,10 @@ StatusBarPanel::StatusBarPanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_text, 1);
 }
 
-void StatusBarPanel::setPicture(const QPixmap& pixmap)
+void StatusBarPanel::setPicture(const QPixmap& pixmap, const QString& name)
 {
     m_picture->setPixmap(pixmap);
+    m_picture->setAccessibleName(name);
     m_picture->setVisible(!pixmap.isNull());
     fit();
 }

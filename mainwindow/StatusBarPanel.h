@@ -6,6 +6,10 @@
 
 namespace marrowick {
 
+// The status bar's stored sizes, in twips: its height and a new panel's width.
+constexpr double StatusHeightTwips = 360;
+constexpr double PanelDefaultWidthTwips = 1440;
+
 // One panel of the status bar: an optional picture and a text. The text is
 // never cut off: a panel of a fixed width grows to fit it (up to two thirds of the
 // status bar), and what still does not fit is elided, the whole text in the
@@ -15,7 +19,8 @@ class StatusBarPanel final : public QWidget
 public:
     explicit StatusBarPanel(QWidget* parent);
 
-    void setPicture(const QPixmap& pixmap);
+    // name: what a screen reader says of the picture.
+    void setPicture(const QPixmap& pixmap, const QString& name = {});
     void setText(const QString& text);
     QString text() const { return m_full; }
     // What the panel shows (elided or whole).

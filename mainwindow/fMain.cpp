@@ -70,8 +70,6 @@ constexpr double ClientWidthTwips = 9780;
 constexpr double ClientHeightTwips = 3885;
 constexpr double ToolbarHeightTwips = 1020;
 constexpr double ButtonWidthTwips = 825;
-constexpr double StatusHeightTwips = 360;
-constexpr double PanelDefaultWidthTwips = 1440;
 constexpr double PanelWidthTwips = 4000;
 
 QPixmap RenderPicture(const QString& resource, int width, int height, qreal ratio)
@@ -135,48 +133,52 @@ QAction* fMain::makeAction(const char* name, const QString& caption, const QKeyS
 
 void fMain::buildMenus()
 {
-    m_mnufile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnufile = menuBar()->addMenu(tr("&File"));
     m_mnufile->setObjectName(QStringLiteral("mnufile"));
-    m_mnuopen = makeAction("mnuopen", QStringLiteral("&Open Archive..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_mnuclose = makeAction("mnuclose", QStringLiteral("&Close Archive..."), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m_mnuexit = makeAction("mnuexit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_mnuopen = makeAction("mnuopen", tr("&Open Archive..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuclose = makeAction("mnuclose", tr("&Close Archive..."), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_mnuexit = makeAction("mnuexit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
     m_mnufile->addAction(m_mnuopen);
     m_mnufile->addAction(m_mnuclose);
     m_mnufile->addSeparator()->setObjectName(QStringLiteral("mnusep1"));
     m_mnufile->addAction(m_mnuexit);
 
-    m_mnuedit = menuBar()->addMenu(QStringLiteral("&Actions"));
+    m_mnuedit = menuBar()->addMenu(tr("&Actions"));
     m_mnuedit->setObjectName(QStringLiteral("mnuedit"));
-    m_mnuextract = makeAction("mnuextract", QStringLiteral("&Extract"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_mnutest = makeAction("mnutest", QStringLiteral("&Test"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_mnuextract = makeAction("mnuextract", tr("&Extract"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_mnutest = makeAction("mnutest", tr("&Test"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_mnuedit->addAction(m_mnuextract);
     m_mnuedit->addAction(m_mnutest);
     m_mnuedit->addSeparator();
-    m_extractLinks = makeAction("mnuextractlinks", QStringLiteral("Extract &Links"), QKeySequence());
+    m_extractLinks = makeAction("mnuextractlinks", tr("Extract &Links"), QKeySequence());
     m_extractLinks->setCheckable(true);
     m_extractLinks->setChecked(true);
     m_mnuedit->addAction(m_extractLinks);
 
     buildViewMenu();
+    buildSortMenu();
 
-    m_mnuhlp = menuBar()->addMenu(QStringLiteral("&Help"));
+    //: The Help menu's title.
+    m_mnuhlp = menuBar()->addMenu(tr("&Help"));
     m_mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
-    m_mnuhelp = makeAction("mnuhelp", QStringLiteral(" &Help"), QKeySequence(Qt::Key_F1));
-    m_mnuabout = makeAction("mnuabout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    //: The Help menu's item that opens the help file; it begins with a blank.
+    m_mnuhelp = makeAction("mnuhelp", tr(" &Help"), QKeySequence(Qt::Key_F1));
+    m_mnuabout = makeAction("mnuabout", tr("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
     m_mnuhlp->addAction(m_mnuhelp);
     m_mnuhlp->addAction(m_mnuabout);
 
     // The row menu of the list; Extract Selected also answers its key
     // anywhere in the window.
-    m_openEntry = makeAction("mnuopenentry", QStringLiteral("&Open"), QKeySequence());
-    m_extractSelected = makeAction("mnuextractselected", QStringLiteral("Extract &Selected To..."),
+    //: The row menu's item that opens the entry in its application.
+    m_openEntry = makeAction("mnuopenentry", tr("&Open"), QKeySequence());
+    m_extractSelected = makeAction("mnuextractselected", tr("Extract &Selected To..."),
                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     addAction(m_extractSelected);
     m_rowMenu = new QMenu(this);
     m_rowMenu->setObjectName(QStringLiteral("rowMenu"));
     m_rowMenu->addAction(m_openEntry);
     m_rowMenu->addAction(m_extractSelected);
-    m_selectAll = makeAction("mnuselectall", QStringLiteral("Select &All"),
+    m_selectAll = makeAction("mnuselectall", tr("Select &All"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     addAction(m_selectAll);
     m_rowMenu->addAction(m_selectAll);
@@ -202,7 +204,7 @@ void fMain::buildMenus()
     // after Close; they follow Open and Extract in being enabled.
     m_recent = new RecentArchives(this);
     m_mnufile->insertMenu(m_mnuclose, m_recent->menu());
-    m_mnuextracthere = makeAction("mnuextracthere", QStringLiteral("Extract &Here"),
+    m_mnuextracthere = makeAction("mnuextracthere", tr("Extract &Here"),
                                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
     m_mnufile->insertAction(m_mnufile->actions().value(m_mnufile->actions().indexOf(m_mnuclose) + 1),
                             m_mnuextracthere);
@@ -216,6 +218,7 @@ void fMain::buildToolbar()
 {
     m_tbMenu = new QToolBar(this);
     m_tbMenu->setObjectName(QStringLiteral("tbMenu"));
+    m_tbMenu->setWindowTitle(tr("Toolbar"));
     m_tbMenu->setMovable(false);
     m_tbMenu->setFloatable(false);
     m_tbMenu->toggleViewAction()->setEnabled(false);
@@ -233,11 +236,11 @@ void fMain::buildToolbar()
     // Entries 2 and 3 carry nothing and never show: the visible buttons keep
     // the indices 1, 4 and 5 the commands are told apart by.
     const Button buttons[5] = {
-        {"Open", "open RAR archive", ":/icons/open.svg"},
+        {QT_TR_NOOP("Open"), QT_TR_NOOP("open RAR archive"), ":/icons/open.svg"},
         {nullptr, nullptr, nullptr},
         {nullptr, nullptr, nullptr},
-        {"Extract to", "Extract Files", ":/icons/extract.svg"},
-        {"Test", "Test archived file", ":/icons/test.svg"},
+        {QT_TR_NOOP("Extract to"), QT_TR_NOOP("Extract Files"), ":/icons/extract.svg"},
+        {QT_TR_NOOP("Test"), QT_TR_NOOP("Test archived file"), ":/icons/test.svg"},
     };
     const QSize buttonSize(TwipsToPixels(ButtonWidthTwips, this),
                            TwipsToPixels(ToolbarHeightTwips, this));
@@ -247,8 +250,8 @@ void fMain::buildToolbar()
         action->setObjectName(QStringLiteral("tbButton%1").arg(index));
         action->setProperty("buttonIndex", index);
         if (buttons[i].caption) {
-            action->setText(QString::fromLatin1(buttons[i].caption));
-            action->setToolTip(QString::fromLatin1(buttons[i].tooltip));
+            action->setText(tr(buttons[i].caption));
+            action->setToolTip(tr(buttons[i].tooltip));
             action->setIcon(QIcon(QString::fromLatin1(buttons[i].picture)));
         } else {
             action->setVisible(false);
@@ -261,6 +264,7 @@ void fMain::buildToolbar()
             button->setMinimumWidth(buttonSize.width());
             button->setFixedHeight(buttonSize.height());
             button->setFocusPolicy(Qt::NoFocus);
+            button->setAccessibleDescription(action->toolTip());
         }
         connect(action, &QAction::triggered, this, [this, index] { tbMenu_ButtonClick(index); });
         m_buttons.append(action);
@@ -280,6 +284,8 @@ void fMain::buildList()
     // the same whether the list holds a hundred rows or a million.
     m_lvFiles = new FileListView(client, [this] { return extractForDrag(); });
     m_lvFiles->setObjectName(QStringLiteral("lvFiles"));
+    //: What a screen reader calls the list of the archive's entries.
+    m_lvFiles->setAccessibleName(tr("Entries"));
     m_lvFiles->setModel(m_model);
     m_lvFiles->setShowGrid(false);
     m_lvFiles->setWordWrap(false);
@@ -320,30 +326,6 @@ void fMain::buildList()
     setTabOrder(m_lvFiles, m_tbMenu);
 }
 
-void fMain::buildStatusBar()
-{
-    m_sbStat = new QStatusBar(this);
-    m_sbStat->setObjectName(QStringLiteral("sbStat"));
-    m_sbStat->setSizeGripEnabled(true);
-    m_sbStat->setFixedHeight(TwipsToPixels(StatusHeightTwips, this));
-    setStatusBar(m_sbStat);
-    for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new StatusBarPanel(m_sbStat);
-        m_panels[i]->setObjectName(QStringLiteral("sbStatPanel%1").arg(i + 1));
-    }
-    m_panels[0]->setProperty("key", QStringLiteral("lock"));
-    // The stored bar holds three empty panels; the load handler sets them up.
-    m_sbStat->addWidget(m_panels[0]);
-    m_sbStat->addWidget(m_panels[1]);
-    m_sbStat->addWidget(m_panels[2], 1);
-    for (StatusBarPanel* panel : m_panels)
-        panel->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
-    // The encryption indicator is hidden until a run finds an encrypted entry,
-    // also when a command-line run comes before the set-up of the controls.
-    m_panels[0]->setText(QStringLiteral("Encrypted"));
-    m_panels[0]->hide();
-}
-
 void fMain::Form_Load(const QString& commandLine)
 {
     InitCommonControlsStart();
@@ -360,12 +342,14 @@ void fMain::setupControls(bool keepPanelTexts)
     // Status bar: the encryption indicator (hidden), the activity text and
     // the totals, which take the room the others leave.
     m_panels[0]->setPicture(m_image1.scaled(QSize(16, 16) * m_image1.devicePixelRatio(),
-                                            Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                                            Qt::KeepAspectRatio, Qt::SmoothTransformation),
+                           //: The picture beside the status bar's encryption indicator.
+                           tr("Padlock"));
     m_panels[0]->setFixedWidth(TwipsToPixels(PanelDefaultWidthTwips, this));
     if (!keepPanelTexts) {
-        m_panels[0]->setText(QStringLiteral("Encrypted"));
+        m_panels[0]->setText(tr("Encrypted"));
         m_panels[0]->hide();
-        m_panels[1]->setText(QStringLiteral("Ready"));
+        m_panels[1]->setText(tr("Ready"));
         m_panels[2]->setText(QString());
     }
     m_panels[1]->setFixedWidth(TwipsToPixels(PanelWidthTwips, this));

@@ -209,6 +209,8 @@ private:
     void extractSelected_Click();
     void showRowMenu(const QPoint& position);
     void sortByHeader(int column);
+    // View > Sort By: a column's sort, as a click on its header.
+    void buildSortMenu();
     QString chooseExtractFolder();
     bool entriesReady() const;
     // A run over the named entries only; false when it did not end in success.

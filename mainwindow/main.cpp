@@ -1,5 +1,6 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/fMain.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -38,6 +39,25 @@ class FirstPaintExit final : public QObject
     bool m_done = false;
 };
 
+// Takes "--lang LANG" (or "--lang=LANG") out of the arguments, so the rest is
+// the start-up command line as ever. Returns LANG; empty when not given.
+QString TakeLanguage(QStringList& args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i].startsWith(QLatin1String("--lang="))) {
+            const QString language = args[i].mid(7);
+            args.removeAt(i);
+            return language;
+        }
+        if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) {
+            const QString language = args[i + 1];
+            args.remove(i, 2);
+            return language;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -48,12 +68,14 @@ int main(int argc, char* argv[])
         qputenv("TZ", ":/etc/localtime");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowick"));
+    QStringList args = QApplication::arguments().mid(1);
+    LoadTranslations(TakeLanguage(args));
     marrowick::fMain window;
     FirstPaintExit firstPaint(&window);
     if (qEnvironmentVariableIsSet("MARROWICK_EXIT_ON_FIRST_PAINT"))
         app.installEventFilter(&firstPaint);
     window.useSettings(std::make_unique<QSettings>(QStringLiteral("Marrowick"), QStringLiteral("marrowick")));
-    window.Form_Load(marrowick::JoinArguments(QApplication::arguments().mid(1)));
+    window.Form_Load(marrowick::JoinArguments(args));
     window.showCentred();
     return QApplication::exec();
 }

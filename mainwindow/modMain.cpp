@@ -7,7 +7,16 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/fMain.h"
 
+#include <QCoreApplication>
+
 namespace marrowick {
+
+QString ErrorNumberText(std::int32_t number, const QString& description)
+{
+    //: An error raised by a part of the program: %1 its number, %2 what it says.
+    return QCoreApplication::translate("modMain", "Error no.%1\n%2")
+        .arg(QString::number(number), description);
+}
 
 bool InitCommonControlsStart()
 {
@@ -22,11 +31,11 @@ void ParseCommandLine(fMain& window, const QString& commandLine)
         return;
     }
     window.setArchivePath(line.archivePath);
-    const QString missing = QStringLiteral("Missing argument(s)!");
+    const QString missing = QCoreApplication::translate("CommandLine", "Missing argument(s)!");
     if (line.messages.contains(missing))
         ShowErrorBox(window.prompts(), missing);
     if (!line.mode) {
-        ShowErrorBox(window.prompts(), QStringLiteral("Invalid Argument(s)!"));
+        ShowErrorBox(window.prompts(), QCoreApplication::translate("CommandLine", "Invalid Argument(s)!"));
         return;
     }
     QString password = line.password;
@@ -50,8 +59,9 @@ void OpenArchive(fMain& window)
     cFileDialog& dialog = *window.FileDialog();
     dialog.setHWnd(&window);
     try {
-        dialog.setDialogTitle(QStringLiteral("Select an Archive file..."));
-        dialog.setFilter(QStringLiteral("RAR Archive Files (*.rar)|*.rar"));
+        dialog.setDialogTitle(QCoreApplication::translate("modMain", "Select an Archive file..."));
+        //: The open dialog's filter: a description, "|", then the pattern.
+        dialog.setFilter(QCoreApplication::translate("modMain", "RAR Archive Files (*.rar)|*.rar"));
         dialog.ShowOpen();
         const QString fileName = dialog.FileName();
         if (fileName.isEmpty())
@@ -59,9 +69,7 @@ void OpenArchive(fMain& window)
         ListAndOpen(window, fileName);
     } catch (const ComponentError& error) {
         if (error.number() != 0 && error.number() != cFileDialog::CancelErrorNumber)
-            ShowErrorBox(window.prompts(), QStringLiteral("Error no.") +
-                                               QString::number(error.number()) +
-                                               QLatin1Char('\n') + error.description());
+            ShowErrorBox(window.prompts(), ErrorNumberText(error.number(), error.description()));
     }
 }
 

@@ -2,9 +2,15 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace marrowick {
 
 class fMain;
+
+// "Error no." with the error's number, a line break and its description: the
+// box of an error a part of the program raised.
+QString ErrorNumberText(std::int32_t number, const QString& description);
 
 // Registers the common controls the window uses. Qt needs no registration;
 // kept so the start-up sequence reads as it always has. Never throws.

@@ -195,6 +195,8 @@ private slots:
         QTest::newRow("ratio") << QList<int>{3} << QStringList{"a", "c1", "b10", "B2"};
         QTest::newRow("another column: ascending") << QList<int>{1, 1, 4}
                                                    << QStringList{"c1", "B2", "a", "b10"};
+        // View > Sort By does what a click does (a column's number less 10).
+        QTest::newRow("by the menu") << QList<int>{-8, 2} << QStringList{"b10", "B2", "c1", "a"};
     }
     void sortByClicks()
     {
@@ -208,8 +210,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         QHeaderView* header = w.window.fileList()->horizontalHeader();
         for (const int column : clicks)
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, 3));
+            if (column < 0)
+                w.window.findChild<QAction*>(QStringLiteral("mnusort%1").arg(column + 10))->trigger();
+            else
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                                  QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, 3));
         QStringList shown;
         for (int row = 0; row < w.window.rowCount(); ++row)
             shown << w.window.fileModel()->cellText(row, FileListModel::Name);

@@ -2,12 +2,19 @@
 // its list model and its resize arithmetic.
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FormLayout.h"
+#include "mainwindow/StatusBarPanel.h"
 #include "mainwindow/fMain.h"
 #include "tests/engine/RecordingView.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace marrowick;
@@ -105,6 +112,41 @@ private slots:
             QVERIFY2(!Action(window, off)->isEnabled(), off);
     }
 
+    // Every menu's items have access keys of their own, and what shows no
+    // text has a name a screen reader says.
+    void keysAndNames()
+    {
+        test::RecordingView unused;
+        test::ScriptedPrompts answers(unused);
+        fMain window(&answers);
+        window.Form_Load(QString());
+        QList<QList<QAction*>> menus = {window.menuBar()->actions()};
+        for (qsizetype m = 0; m < menus.size(); ++m) {
+            QString taken;
+            const QList<QAction*> items = menus[m];
+            for (QAction* item : items) {
+                if (QMenu* menu = QMenu::menuInAction(item))
+                    menus << menu->actions();
+                if (item->isSeparator())
+                    continue;
+                const QString text = item->text();
+                const qsizetype amp = text.indexOf(u'&');
+                QVERIFY2(amp >= 0 && !taken.contains(text.at(amp + 1).toLower()), qPrintable(text));
+                taken += text.at(amp + 1).toLower();
+            }
+            if (m == 0)
+                menus << window.findChild<QMenu*>("rowMenu")->actions();
+        }
+        for (QWidget* widget : window.statusBar()->findChildren<QWidget*>() +
+                                   window.findChild<QToolBar*>()->findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QToolButton*>(widget);
+            // Buttons 2 and 3 never show.
+            if ((button && button->text().isEmpty() && button->defaultAction() &&
+                 button->defaultAction()->isVisible()) ||
+                qobject_cast<QProgressBar*>(widget) || dynamic_cast<StatusBarPanel*>(widget))
+                QVERIFY2(!widget->accessibleName().isEmpty(), widget->metaObject()->className());
+        }
+    }
 
     // The list's model: rows in batches, the cells of a folder.
     void rowsAndCells()

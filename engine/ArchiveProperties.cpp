@@ -152,8 +152,10 @@ PropertyLines TotalsLines(const ListingTotals& totals)
     PropertyLines lines;
     //: How many entries, then how many of them are files and folders
     lines.append({QCoreApplication::translate("ArchiveProperties", "Entries"),
-                  QString::number(totals.entries) + QStringLiteral(" (") + FilesText(totals.files) +
-                      QStringLiteral(", ") + FoldersText(totals.folders) + QLatin1Char(')')});
+                  //: %1 the number of entries, %2 "%n file(s)", %3 "%n folder(s)"
+                  QCoreApplication::translate("ArchiveProperties", "%1 (%2, %3)")
+                      .arg(QString::number(totals.entries), FilesText(totals.files),
+                           FoldersText(totals.folders))});
     //: The unpacked size
     lines.append(
         {QCoreApplication::translate("ArchiveProperties", "Size"), BytesText(totals.size)});
@@ -165,8 +167,9 @@ PropertyLines TotalsLines(const ListingTotals& totals)
                   FormatRatio(totals.packed, totals.size).trimmed()});
     if (!totals.largest.isEmpty())
         lines.append({QCoreApplication::translate("ArchiveProperties", "Largest entry"),
-                      totals.largest + QStringLiteral(" (") + BytesText(totals.largestSize) +
-                          QLatin1Char(')')});
+                      //: %1 the entry's name, %2 its size
+                      QCoreApplication::translate("ArchiveProperties", "%1 (%2)")
+                          .arg(totals.largest, BytesText(totals.largestSize))});
     if (totals.newest != 0) {
         //: The latest modification time of the entries
         lines.append(

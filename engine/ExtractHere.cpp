@@ -193,7 +193,8 @@ QString FreeName(const QString& folder, const QString& name, bool isFile)
     const QString extension = dot > 0 ? name.mid(dot) : QString();
     QString candidate;
     for (int number = 2; number <= kMaxNumber; ++number) {
-        candidate = QStringLiteral("%1 (%2)%3").arg(base).arg(number).arg(extension);
+        // One arg() call: a "%2" in the name itself stays as it is.
+        candidate = QStringLiteral("%1 (%2)%3").arg(base, QString::number(number), extension);
         if (!FileExists(parent + candidate))
             break;
     }

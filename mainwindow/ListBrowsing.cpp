@@ -92,20 +92,7 @@ void fMain::buildViewMenu()
 
 void fMain::showHeaderMenu(const QPoint& position)
 {
-    QHeaderView* header = m_lvFiles->horizontalHeader();
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("headerMenu"));
-    for (int c = FileListModel::FirstOptional; c < FileListModel::ColumnCount; ++c) {
-        QAction* column = menu.addAction(m_model->headerData(c, Qt::Horizontal).toString());
-        column->setCheckable(true);
-        column->setChecked(!header->isSectionHidden(c));
-        connect(column, &QAction::toggled, this, [header, c](bool on) {
-            header->setSectionHidden(c, !on);
-            if (on && header->sectionSize(c) < 40)
-                header->resizeSection(c, header->defaultSectionSize());
-        });
-    }
-    menu.exec(header->mapToGlobal(position));
+    m_mnucolumns->exec(m_lvFiles->horizontalHeader()->mapToGlobal(position));
 }
 
 void fMain::useSettings(std::unique_ptr<QSettings> settings)

@@ -122,6 +122,31 @@ void fMain::buildSortMenu()
         for (int c = 0; c < items.size(); ++c)
             items[c]->setVisible(!m_lvFiles->horizontalHeader()->isSectionHidden(c));
     });
+
+    // The optional columns, shown or hidden: the same menu opens on the
+    // header's right click.
+    //: View > Columns: which of the optional columns the list shows.
+    m_mnucolumns = m_mnuview->addMenu(tr("&Columns"));
+    m_mnucolumns->setObjectName(QStringLiteral("mnucolumns"));
+    for (int c = FileListModel::FirstOptional; c < FileListModel::ColumnCount; ++c) {
+        QAction* column = m_mnucolumns->addAction(tr(columns[c]));
+        column->setObjectName(QStringLiteral("mnucolumn%1").arg(c));
+        column->setCheckable(true);
+        column->setData(c);
+        connect(column, &QAction::toggled, this, [this, c](bool on) {
+            QHeaderView* header = m_lvFiles->horizontalHeader();
+            header->setSectionHidden(c, !on);
+            if (on && header->sectionSize(c) < 40)
+                header->resizeSection(c, header->defaultSectionSize());
+        });
+    }
+    connect(m_mnucolumns, &QMenu::aboutToShow, this, [this] {
+        const QHeaderView* header = m_lvFiles->horizontalHeader();
+        for (QAction* column : m_mnucolumns->actions()) {
+            const QSignalBlocker quiet(column);
+            column->setChecked(!header->isSectionHidden(column->data().toInt()));
+        }
+    });
 }
 
 void fMain::ExtractRAR(const QString& sPath)

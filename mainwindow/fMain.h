@@ -253,6 +253,7 @@ private:
     FolderBrowser* m_browser = nullptr;
     QSplitter* m_browse = nullptr;
     QMenu* m_mnuview = nullptr;
+    QMenu* m_mnucolumns = nullptr;
     QAction* m_mnufolders = nullptr;
     QAction* m_selectAll = nullptr;
     std::unique_ptr<QSettings> m_settings;

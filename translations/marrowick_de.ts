@@ -39,12 +39,12 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+82"/>
+        <location line="+85"/>
         <source>Yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location line="-84"/>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
@@ -52,6 +52,12 @@
         <location line="+7"/>
         <source>Entries</source>
         <extracomment>How many entries, then how many of them are files and folders</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2, %3)</source>
+        <extracomment>%1 the number of entries, %2 &quot;%n file(s)&quot;, %3 &quot;%n folder(s)&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -78,7 +84,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 the entry&apos;s name, %2 its size</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Newest</source>
         <extracomment>The latest modification time of the entries</extracomment>
         <translation type="unfinished"></translation>
@@ -1057,7 +1069,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
 <context>
     <name>ExtractHere</name>
     <message>
-        <location filename="../engine/ExtractHere.cpp" line="+247"/>
+        <location filename="../engine/ExtractHere.cpp" line="+248"/>
         <source>Cannot make the folder %1: %2</source>
         <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
         <translation type="unfinished"></translation>
@@ -2250,6 +2262,12 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location line="+2"/>
         <source>&amp;Sort By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Columns</source>
+        <extracomment>View &gt; Columns: which of the optional columns the list shows.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -6,26 +6,26 @@
     <message numerus="yes">
         <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+8"/>
         <source>%n folder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n folder</numerusform>
+            <numerusform>%n folders</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+68"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 byte</numerusform>
+            <numerusform>%1 bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -34,9 +34,9 @@
     <message numerus="yes">
         <location filename="../mainwindow/PropertiesCommand.cpp" line="+94"/>
         <source>%n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
         </translation>
     </message>
 </context>

@@ -46,6 +46,8 @@ private slots:
             << "basic (2)" << "basic (2)/readme.txt=hello\n";
         QTest::newRow("name taken twice") << "basic.rar" << "basic.rar" << QStringList{"basic/", "basic (2)"} << smart
             << "basic (3)" << "basic (3)/readme.txt=hello\n";
+        QTest::newRow("a name with a percent sign, taken") << "basic.rar" << "100%2.rar" << QStringList{"100%2/"} << smart
+            << "100%2 (2)" << "100%2 (2)/readme.txt=hello\n";
         QTest::newRow("a name with dots") << "basic.rar" << "my.photos.2024.RAR" << QStringList{} << smart
             << "my.photos.2024" << "my.photos.2024/docs/sub/deep.txt=deep\n";
         QTest::newRow("a volume set") << "multivolume.part*.rar" << "set.part*.rar" << QStringList{} << smart

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -220,6 +221,23 @@ private slots:
             shown << w.window.fileModel()->cellText(row, FileListModel::Name);
         QCOMPARE(shown, names);
         QCOMPARE(header->isSortIndicatorShown(), !clicks.isEmpty());
+    }
+
+    // View > Columns shows and hides an optional column, and opens on the
+    // header's right click as well (checked as the header stands).
+    void columnsByMenu()
+    {
+        Window w(QStringLiteral("basic.rar"));
+        QHeaderView* header = w.window.fileList()->horizontalHeader();
+        auto* columns = w.window.findChild<QMenu*>(QStringLiteral("mnucolumns"));
+        QAction* modified = columns->actions().value(0);
+        QCOMPARE(modified->text(), QStringLiteral("&Modified"));
+        QVERIFY(header->isSectionHidden(FileListModel::Modified));
+        modified->trigger();
+        QVERIFY(!header->isSectionHidden(FileListModel::Modified));
+        header->setSectionHidden(FileListModel::Modified, true);
+        emit columns->aboutToShow();
+        QVERIFY(!modified->isChecked());
     }
 
     // Alt+Enter: the archive's properties with no row selected, the row's

@@ -68,6 +68,8 @@ void fMain::buildBrowsing(QWidget* client)
     m_lvFiles->setAccessibleDescription(tr("The archive's entries, one row each"));
     m_lvFiles->installEventFilter(this);
     QHeaderView* header = m_lvFiles->horizontalHeader();
+    //: The name a screen reader gives the list's row of column titles
+    header->setAccessibleName(tr("Columns"));
     for (int c = FileListModel::FirstOptional; c < FileListModel::ColumnCount; ++c)
         header->setSectionHidden(c, true);
     header->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -203,12 +203,12 @@
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation>Aucune</translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes (unreadable)</source>
-        <translation>Oui (illisibles)</translation>
+        <translation>Oui (illisible)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1808,7 +1808,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+0"/>
         <source>Packed</source>
-        <translation>Taille compressée</translation>
+        <translation>Compr.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2224,7 +2224,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+10"/>
         <location filename="../mainwindow/NestedArchive.cpp" line="+6"/>
         <source>Opened %1</source>
-        <translation>%1 ouvert</translation>
+        <translation>Ouvert : %1</translation>
     </message>
     <message>
         <location line="+2"/>

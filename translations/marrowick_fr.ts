@@ -2571,7 +2571,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+8"/>
         <source>Click here to Visit Marrowick Website</source>
-        <translation>Cliquez ici pour visiter le site web de Marrowick</translation>
+        <translation>Visiter le site web de Marrowick</translation>
     </message>
     <message>
         <location line="+13"/>

@@ -203,7 +203,7 @@
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation>Ninguna</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1806,7 +1806,7 @@ o se omitió, 2 uso incorrecto, 3 no se puede cargar la biblioteca UnRAR,
     <message>
         <location line="+0"/>
         <source>Packed</source>
-        <translation>Comprimido</translation>
+        <translation>Compr.</translation>
     </message>
     <message>
         <location line="+1"/>

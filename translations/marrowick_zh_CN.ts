@@ -1793,7 +1793,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location line="+0"/>
         <source>Packed</source>
-        <translation>压缩后大小</translation>
+        <translation>压缩后</translation>
     </message>
     <message>
         <location line="+1"/>

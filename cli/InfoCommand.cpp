@@ -149,7 +149,7 @@ int RunInfo(const CliOptions& options, QString& password)
         console.outLine(PropertiesJson(properties));
     } else {
         for (const PropertyLine& line : ArchivePropertyLines(properties))
-            console.outLine(line.label + QStringLiteral(": ") + EscapeControls(line.value));
+            console.outLine(PropertyLine{line.label, EscapeControls(line.value)}.text());
         // The comment's own lines, indented below the rest.
         if (!properties.comment.isEmpty())
             for (const QString& line : properties.comment.split(QLatin1Char('\n')))

@@ -44,7 +44,7 @@ PropertiesDialog::PropertiesDialog(const QString& title, const PropertyLines& li
         QPalette palette = value->palette();
         palette.setColor(QPalette::Base, Qt::transparent);
         value->setPalette(palette);
-        form->addRow(line.label + QLatin1Char(':'), value);
+        form->addRow(line.labelText(), value);
     }
     layout->addLayout(form);
 
@@ -74,7 +74,7 @@ QString PropertiesDialog::text() const
 {
     QString text;
     for (const PropertyLine& line : m_lines)
-        text += line.label + QStringLiteral(": ") + line.value + QLatin1Char('\n');
+        text += line.text() + QLatin1Char('\n');
     return text;
 }
 

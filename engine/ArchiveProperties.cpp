@@ -57,6 +57,8 @@ int Count(std::int64_t count)
     return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
 }
 
+} // namespace
+
 QString FilesText(std::int64_t count)
 {
     const int n = Count(count);
@@ -72,8 +74,6 @@ QString FoldersText(std::int64_t count)
                       QCoreApplication::translate("ArchiveProperties", "%n folder(s)", nullptr, n),
                       n);
 }
-
-} // namespace
 
 void ListingTotals::add(const FileRow& row)
 {
@@ -145,6 +145,18 @@ QString YesNo(bool value)
 {
     return value ? QCoreApplication::translate("ArchiveProperties", "Yes")
                  : QCoreApplication::translate("ArchiveProperties", "No");
+}
+
+QString PropertyLine::labelText() const
+{
+    //: A property's label before its value in the Properties dialog
+    return QCoreApplication::translate("ArchiveProperties", "%1:").arg(label);
+}
+
+QString PropertyLine::text() const
+{
+    //: A property as a line of text: %1 its label, %2 its value
+    return QCoreApplication::translate("ArchiveProperties", "%1: %2").arg(label, value);
 }
 
 PropertyLines TotalsLines(const ListingTotals& totals)

@@ -15,6 +15,11 @@ struct PropertyLine
 {
     QString label;
     QString value;
+
+    // "Label:" as a form shows it, and "Label: value" as a line of text; the
+    // colon and its spacing are the language's.
+    QString labelText() const;
+    QString text() const;
 };
 using PropertyLines = QList<PropertyLine>;
 
@@ -68,8 +73,10 @@ PropertyLines ArchivePropertyLines(const ArchiveProperties& properties);
 // largest, newest and oldest.
 PropertyLines TotalsLines(const ListingTotals& totals);
 
-// "12,345 bytes"; "0 bytes".
+// "12,345 bytes"; "0 bytes"; "1 file", "2 files"; "1 folder", "2 folders".
 QString BytesText(std::uint64_t value);
+QString FilesText(std::int64_t count);
+QString FoldersText(std::int64_t count);
 // "Yes" or "No".
 QString YesNo(bool value);
 

@@ -35,10 +35,10 @@ QString PropertiesLine(const PreviewItem& item)
     // The parts of the line are three blanks apart.
     const QString gap = QStringLiteral("   ");
     if (row.isFolder)
-        //: A folder's counts: files, folders and bytes below it
+        //: A folder's counts below it: %1 "%n file(s)", %2 "%n folder(s)", %3 "%1 byte(s)"
         return line + gap +
-               QCoreApplication::translate("PreviewLine", "%1 files, %2 folders, %3 bytes")
-                   .arg(SizeText(item.files), SizeText(item.folders), SizeText(item.bytes));
+               QCoreApplication::translate("PreviewLine", "%1, %2, %3")
+                   .arg(FilesText(item.files), FoldersText(item.folders), BytesText(item.bytes));
     //: An entry's sizes: unpacked, then packed
     line += gap + QCoreApplication::translate("PreviewLine", "Size: %1   Packed: %2")
                       .arg(SizeText(row.unpSize), SizeText(row.packSize));
@@ -208,9 +208,9 @@ void PreviewPane::start()
     const FileRow& row = m_item.row;
     if (row.isFolder) {
         m_loading = false;
-        //: A folder's counts: files, folders and bytes below it
-        showMessage(tr("Folder: %1 files, %2 folders, %3 bytes")
-                        .arg(SizeText(m_item.files), SizeText(m_item.folders), SizeText(m_item.bytes)));
+        //: A folder's counts below it: %1 "%n file(s)", %2 "%n folder(s)", %3 "%1 byte(s)"
+        showMessage(tr("Folder: %1, %2, %3")
+                        .arg(FilesText(m_item.files), FoldersText(m_item.folders), BytesText(m_item.bytes)));
         return;
     }
     const bool image = LooksLikeImage(row.name, {});

@@ -2457,7 +2457,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+6"/>
         <source>&amp;Actions</source>
-        <translation>&amp;Actions</translation>
+        <translation>A&amp;ctions</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2478,7 +2478,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+9"/>
         <source>&amp;Help</source>
         <extracomment>The Help menu&apos;s title.</extracomment>
-        <translation>&amp;Aide</translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <location line="+3"/>

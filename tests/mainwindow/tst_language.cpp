@@ -27,12 +27,16 @@ QString AccessibleName(QObject* object)
     return face ? face->text(QAccessible::Name) : QString();
 }
 
-// Every item of every menu (submenus and the row menu too) has one access
-// key of its own in that menu; the clashes found, as "menu: key".
+// Every title of the menu bar and every item of every menu (submenus and the
+// row menu too) has one access key of its own there; the clashes found, as
+// "menu: item".
 QStringList AccessKeyClashes(const fMain& window)
 {
     QStringList clashes;
-    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+    QList<const QWidget*> menus{window.menuBar()};
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        menus << menu;
+    for (const QWidget* menu : menus) {
         QSet<QChar> keys;
         for (const QAction* item : menu->actions()) {
             if (item->isSeparator())
@@ -41,7 +45,7 @@ QStringList AccessKeyClashes(const fMain& window)
             const qsizetype amp = text.indexOf(QLatin1Char('&'));
             const QChar key = amp >= 0 && amp + 1 < text.size() ? text.at(amp + 1).toLower() : QChar();
             if (key.isNull() || key == QLatin1Char('&') || keys.contains(key))
-                clashes << QStringLiteral("%1: %2").arg(menu->title(), text);
+                clashes << QStringLiteral("%1: %2").arg(menu->objectName(), text);
             keys.insert(key);
         }
     }

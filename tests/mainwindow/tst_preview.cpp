@@ -199,7 +199,7 @@ private slots:
             QTRY_VERIFY(!window.preview()->loading());
         };
         go(QStringLiteral("docs"));
-        QCOMPARE(window.preview()->messageText(), QStringLiteral("Folder: 3 files, 1 folders, 1,205 bytes"));
+        QCOMPARE(window.preview()->messageText(), QStringLiteral("Folder: 3 files, 1 folder, 1,205 bytes"));
         go(QStringLiteral("readme.txt"));
         QCOMPARE(window.preview()->shownText(), QStringLiteral("readme.txt"));
         go(QStringLiteral("docs/sub/deep.txt"));

@@ -1805,12 +1805,12 @@ UnRAR; 130 — отменено.
     <message>
         <location line="+0"/>
         <source>Packed</source>
-        <translation>Сжатый размер</translation>
+        <translation>Сжато</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ratio</source>
-        <translation>Степень сжатия</translation>
+        <translation>Сжатие</translation>
     </message>
     <message>
         <location line="+0"/>

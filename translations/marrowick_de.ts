@@ -1874,12 +1874,12 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+2"/>
         <source>Forward</source>
         <extracomment>Go forward again after Back (a button with an arrow only)</extracomment>
-        <translation>Vor</translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward (Alt+Right)</source>
-        <translation>Vor (Alt+Rechts)</translation>
+        <translation>Vorwärts (Alt+Rechts)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1901,7 +1901,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+2"/>
         <source>Location</source>
         <extracomment>The name of the field that shows the path of the folder shown</extracomment>
-        <translation>Adresse</translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2065,7 +2065,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
     <message>
         <location line="+47"/>
         <source>Select an entry to preview it</source>
-        <translation>Wählen Sie einen Eintrag für die Vorschau</translation>
+        <translation>Wählen Sie einen Eintrag für die Vorschau aus</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2077,7 +2077,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+8"/>
         <source>Pictures over %1 packed are not previewed</source>
         <extracomment>%1 is a size such as &quot;64 MB&quot;</extracomment>
-        <translation>Bilder über %1 (gepackt) erhalten keine Vorschau</translation>
+        <translation>Keine Vorschau für Bilder über %1 (gepackt)</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2116,7 +2116,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+7"/>
         <source>Pictures over %1 are not previewed</source>
         <extracomment>%1 is a size such as &quot;64 MB&quot;</extracomment>
-        <translation>Bilder über %1 erhalten keine Vorschau</translation>
+        <translation>Keine Vorschau für Bilder über %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2174,7 +2174,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+4"/>
         <source>Comments</source>
         <extracomment>The title of the window that shows an archive&apos;s comment</extracomment>
-        <translation>Kommentare</translation>
+        <translation>Archivkommentar</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2629,7 +2629,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <location line="+2"/>
         <source>Processing</source>
         <extracomment>Status bar while the archive is listed</extracomment>
-        <translation>Verarbeitung</translation>
+        <translation>Wird verarbeitet</translation>
     </message>
 </context>
 </TS>

@@ -2571,7 +2571,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
     <message>
         <location line="+8"/>
         <source>Click here to Visit Marrowick Website</source>
-        <translation>Hier klicken, um die Website von Marrowick zu besuchen</translation>
+        <translation>Website von Marrowick besuchen</translation>
     </message>
     <message>
         <location line="+13"/>

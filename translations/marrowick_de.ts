@@ -7,7 +7,7 @@
         <location filename="../dialogs/frmAbout.cpp" line="+42"/>
         <source>Version %1.%2.%3</source>
         <extracomment>The About window&apos;s version line: major, minor and patch numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -15,205 +15,205 @@
     <message numerus="yes">
         <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
         <source>%n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+8"/>
         <source>%n folder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordner</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+68"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Bytes</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+85"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location line="-84"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Entries</source>
         <extracomment>How many entries, then how many of them are files and folders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2, %3)</source>
         <extracomment>%1 the number of entries, %2 &quot;%n file(s)&quot;, %3 &quot;%n folder(s)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, %3)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Size</source>
         <extracomment>The unpacked size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Packed</source>
         <extracomment>The packed size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gepackte Größe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ratio</source>
         <extracomment>Packed size to unpacked size, in per cent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kompressionsrate</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Largest entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Eintrag</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
         <extracomment>%1 the entry&apos;s name, %2 its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Newest</source>
         <extracomment>The latest modification time of the entries</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Änderung</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Oldest</source>
         <extracomment>The earliest modification time of the entries</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Älteste Änderung</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Size on disk (all volumes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe auf dem Datenträger (alle Teile)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe auf dem Datenträger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Solid</source>
         <extracomment>Whether the archive is solid (its entries packed as one stream)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solid</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Volume</source>
         <extracomment>The number of this volume in its set</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer unbekannt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Volumes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Teile</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 (complete set)</source>
         <extracomment>%1 is how many volumes of the set were found</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vollständig)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (incomplete set)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (unvollständig)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>First volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Teil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Teile</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not split into volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in Teile aufgeteilt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Recovery record</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsinformationen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked</source>
         <extracomment>Whether the archive is locked against changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Encrypted headers</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte Kopfdaten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Encrypted entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte Einträge</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Authenticity information</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentizitätsinformationen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes (unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja (nicht lesbar)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
 </context>
 <context>
@@ -221,33 +221,33 @@
     <message>
         <location filename="../cli/CatCommand.cpp" line="+88"/>
         <source>Enter password for the encrypted file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für die verschlüsselte Datei eingeben:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>%1 holds binary data: not written to a terminal (--force writes it)</source>
         <extracomment>%1 is the entry&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Binärdaten: nicht auf ein Terminal geschrieben (--force schreibt sie)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the archive needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv benötigt ein Passwort</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No entry named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Eintrag namens %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -256,40 +256,40 @@
         <location filename="../cli/main.cpp" line="+76"/>
         <source>%1: cannot open it</source>
         <extracomment>A line of the notification; %1 is the archive&apos;s file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1: extracted to %2</source>
         <extracomment>%1 is the archive, %2 the file or folder its entries went to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: entpackt nach %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: not extracted</source>
         <extracomment>A line of the notification; %1 is the archive&apos;s file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht entpackt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: nothing extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nichts entpackt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: not every entry extracted; the rest is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht jeder Eintrag entpackt; der Rest ist in %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Extract Here done</source>
         <extracomment>The title of the desktop notification at the end of extract --here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„Hier entpacken“ abgeschlossen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Extract Here: %1 of %2 not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier entpacken: %1 von %2 nicht entpackt</translation>
     </message>
 </context>
 <context>
@@ -299,13 +299,15 @@
         <source>Usage: marrowick-cli COMMAND [OPTIONS] ARCHIVE [DEST [NAME...]]
 </source>
         <extracomment>The first line of --help. Keep the program&apos;s and the commands&apos; names and the option names as they are; the words in capitals may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: marrowick-cli BEFEHL [OPTIONEN] ARCHIV [ZIEL [NAME...]]
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:
+</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -313,13 +315,18 @@
                          (tab-separated; a link&apos;s name is followed by
                          &quot; -&gt; TARGET&quot;), then the totals line
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  list, l ARCHIV         eine Zeile je Eintrag: Name, Größe, gepackte Größe,
+                         Kompressionsrate, CRC32 (durch Tabulatoren getrennt;
+                         auf den Namen einer Verknüpfung folgt
+                         &quot; -&gt; VERKNÜPFUNGSZIEL&quot;), dann die Zeile mit den Summen
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>  test, t ARCHIVE        test every entry; one line per entry
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  test, t ARCHIV         jeden Eintrag testen; eine Zeile je Eintrag
+</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -327,7 +334,12 @@
                          line: format, solid, volumes, recovery record, lock,
                          encryption, comment, and the totals of its entries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  info, i ARCHIV         die Eigenschaften des Archivs, je Zeile ein
+                         „Bezeichnung: Wert“: Format, Solid, Teile,
+                         Wiederherstellungsinformationen, Sperre,
+                         Verschlüsselung, Kommentar und die Summen seiner
+                         Einträge
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -336,7 +348,12 @@
                          byte or invalid UTF-8 at its start) is not written to
                          a terminal without --force
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  cat ARCHIV NAME        die Daten des Eintrags beim Lesen auf die
+                         Standardausgabe schreiben, nichts wird auf den
+                         Datenträger geschrieben; Binärdaten (ein NUL-Byte oder
+                         ungültiges UTF-8 am Anfang) werden ohne --force nicht
+                         auf ein Terminal geschrieben
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -345,7 +362,12 @@
                          folder&apos;s name takes what lies below it), into DEST
                          (default: the current folder, made when missing)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  extract, x ARCHIV [ZIEL [NAME...]]
+                         jeden Eintrag entpacken oder nur die genannten (der
+                         Name eines Ordners umfasst alles darunter), nach ZIEL
+                         (Vorgabe: der aktuelle Ordner, angelegt, wenn er
+                         fehlt)
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -355,26 +377,37 @@
                          folder, that one; never into anything that exists
                          (&quot;name (2)&quot;, ...); prints where each one went
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  extract, x --here ARCHIV...
+                         jedes Archiv neben sich selbst entpacken: in einen
+                         neuen Ordner mit seinem Namen oder, wenn es eine Datei
+                         oder einen Ordner enthält, als diese(n); nie in etwas
+                         Vorhandenes („Name (2)“, ...); gibt aus, wohin jedes
+                         Archiv entpackt wurde
+</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --subfolder            extract --here, always into a new folder
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --subfolder            extract --here: immer in einen neuen Ordner
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --notify               extract --here: sum up in a desktop notification too
                          (for file-manager actions, which have no terminal)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --notify               extract --here: zusätzlich eine Zusammenfassung als
+                         Desktop-Benachrichtigung (für Aktionen der
+                         Dateiverwaltung, die kein Terminal haben)
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -387,46 +420,66 @@
                          encrypted_headers, encrypted_entries, comment, entries,
                          files, folders, size, packed, ...)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --json                 list: ein JSON-Objekt je Eintrag (name, size, packed,
+                         crc32 oder blake2sp, encrypted, folder, mtime, ctime
+                         und atime, wenn gespeichert, attributes, host_os,
+                         method, dictionary, target und link_target für
+                         Verknüpfungen)
+                         info: ein JSON-Objekt (format, solid, volume, volumes,
+                         volumes_found, first_volume, recovery_record, locked,
+                         encrypted_headers, encrypted_entries, comment,
+                         entries, files, folders, size, packed, ...)
+</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>  --tree                 list: the folder tree instead of the entries, each
                          folder with the files, folders and bytes below it
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --tree                 list: den Ordnerbaum statt der Einträge, jeder Ordner
+                         mit den Dateien, Ordnern und Bytes darunter
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --force                cat: write binary data to a terminal too
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --force                cat: Binärdaten auch auf ein Terminal schreiben
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --no-links             extract: refuse symbolic and hard links (by default
                          those that stay inside DEST are made)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --no-links             extract: symbolische und harte Verknüpfungen ablehnen
+                         (standardmäßig werden die angelegt, die innerhalb von
+                         ZIEL bleiben)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  --overwrite MODE       extract: ask, always or never replace existing files
                          (default: ask on a terminal, never otherwise)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --overwrite MODUS      extract: vorhandene Dateien nach Rückfrage (ask),
+                         immer (always) oder nie (never) ersetzen (Vorgabe: ask
+                         an einem Terminal, sonst never)
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  -p PASSWORD            password for encrypted entries or headers
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -p PASSWORT            Passwort für verschlüsselte Einträge oder Kopfdaten
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --password-file FILE   read the password from the first line of FILE
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --password-file DATEI  das Passwort aus der ersten Zeile von DATEI lesen
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -434,26 +487,34 @@
                          zh_CN (default: the system&apos;s); what scripts read
                          (list&apos;s lines, --json) stays the same
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --lang SPRACHE         die Sprache der Meldungen und Texte, etwa de oder
+                         zh_CN (Vorgabe: die des Systems); was Skripte lesen
+                         (die Zeilen von list, --json), bleibt unverändert
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>  -h, --help             show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help             diese Hilfe anzeigen
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -V, --version          show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -V, --version          die Version anzeigen
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit status: 0 all done, 1 the archive or an entry failed, was refused or
 skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 alles erledigt, 1 das Archiv oder ein Eintrag ist
+fehlgeschlagen, wurde abgelehnt oder übersprungen, 2 falscher Aufruf, 3 die
+UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
+</translation>
     </message>
 </context>
 <context>
@@ -461,7 +522,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../cli/InfoCommand.cpp" line="+141"/>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -469,29 +530,29 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../cli/main.cpp" line="-87"/>
         <source>Try &apos;marrowick-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie „marrowick-cli --help“.</translation>
     </message>
     <message>
         <location line="+33"/>
         <location line="+114"/>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="-94"/>
         <location line="+146"/>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <location line="-61"/>
         <source>--overwrite ask needs a terminal on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite ask benötigt ein Terminal an der Standardeingabe</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -499,125 +560,125 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../cli/CliOptions.cpp" line="-217"/>
         <source>--overwrite needs ask, always or never</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite benötigt ask, always oder never</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--overwrite needs ask, always or never, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite benötigt ask, always oder never, nicht „%1“</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 needs a password</source>
         <extracomment>%1 is the option given: -p or --password</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt ein Passwort</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--password-file needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-file benötigt einen Dateinamen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--lang needs a language, such as de or zh_CN</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang benötigt eine Sprache, etwa de oder zh_CN</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>--notify is for extract --here only</source>
-        <translation type="unfinished"></translation>
+        <translation>--notify gilt nur für extract --here</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>--json is for list and info only</source>
-        <translation type="unfinished"></translation>
+        <translation>--json gilt nur für list und info</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--tree is for list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--tree gilt nur für list</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>give --json or --tree, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie --json oder --tree an, nicht beides</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>--no-links is for extract only</source>
-        <translation type="unfinished"></translation>
+        <translation>--no-links gilt nur für extract</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--force is for cat only</source>
-        <translation type="unfinished"></translation>
+        <translation>--force gilt nur für cat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>--overwrite is for extract only</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite gilt nur für extract</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>give -p or --password-file, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie -p oder --password-file an, nicht beides</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no archive given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Archiv angegeben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--here is for extract only</source>
-        <translation type="unfinished"></translation>
+        <translation>--here gilt nur für extract</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>an archive name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Archivname ist leer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>no entry name given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintragsname angegeben</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>an entry name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintragsname ist leer</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>cannot read the password file %1: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 why it cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the password file %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Passwortdatei %1 ist leer</translation>
     </message>
 </context>
 <context>
@@ -626,7 +687,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../cli/Terminal.cpp" line="+80"/>
         <source>interrupted</source>
         <extracomment>Printed when a second Ctrl+C ends the program at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen</translation>
     </message>
 </context>
 <context>
@@ -635,13 +696,13 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/CommandLine.cpp" line="+36"/>
         <location filename="../mainwindow/modMain.cpp" line="+34"/>
         <source>Missing argument(s)!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende(s) Argument(e)!</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../mainwindow/modMain.cpp" line="+4"/>
         <source>Invalid Argument(s)!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige(s) Argument(e)!</translation>
     </message>
 </context>
 <context>
@@ -649,19 +710,19 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/ComponentError.cpp" line="+42"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Grund</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error in loading DLL: %1 (%2)</source>
         <extracomment>%1 is the library&apos;s file name, %2 why it could not be loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der DLL: %1 (%2)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Specified DLL function not found: %1 in %2</source>
         <extracomment>%1 is the missing function, %2 the library&apos;s file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angegebene DLL-Funktion nicht gefunden: %1 in %2</translation>
     </message>
 </context>
 <context>
@@ -670,53 +731,53 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../cli/ConsolePrompts.cpp" line="+47"/>
         <source>%1 No: no terminal to ask on</source>
         <extracomment>%1 is the question, answered No for want of a terminal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nein: kein Terminal für die Rückfrage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 No: no terminal to ask on (see --overwrite)</source>
         <extracomment>%1 is the question, answered No for want of a terminal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nein: kein Terminal für die Rückfrage (siehe --overwrite)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 [Y/n] </source>
         <extracomment>The question on the terminal; %1 is the question, Y and n the answers, Y the default</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 [J/n] </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>y</source>
         <extracomment>The short answer yes on the terminal (y is understood too)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>yes</source>
         <extracomment>The answer yes on the terminal (yes is understood too)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>n</source>
         <extracomment>The short answer no on the terminal (n is understood too)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no</source>
         <extracomment>The answer no on the terminal (no is understood too)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the archive needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv benötigt ein Passwort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the archive needs a password and there is no terminal to ask on; give it with -p or --password-file</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv benötigt ein Passwort und es gibt kein Terminal für die Rückfrage; geben Sie es mit -p oder --password-file an</translation>
     </message>
 </context>
 <context>
@@ -725,7 +786,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../cli/ConsoleView.cpp" line="+80"/>
         <source>failed (error code %1)</source>
         <extracomment>The result of an entry that failed without a message; %1 is the library&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen (Fehlercode %1)</translation>
     </message>
 </context>
 <context>
@@ -733,123 +794,123 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/EntryChecks.cpp" line="+27"/>
         <source>Empty name</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Name</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>Absoluter Pfad</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Control character in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerzeichen im Namen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Name zu lang</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name points outside the destination (&quot;..&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name zeigt aus dem Ziel hinaus („..“)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Empty or &quot;.&quot; part in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer oder „.“-Bestandteil im Namen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name part too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensbestandteil zu lang</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungspunkt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unknown kind of link</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Art von Verknüpfung</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätedatei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FIFO</source>
-        <translation type="unfinished"></translation>
+        <translation>FIFO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolische Verknüpfung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hard link</source>
-        <translation type="unfinished"></translation>
+        <translation>Harte Verknüpfung</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Empty link target</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeres Verknüpfungsziel</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Control character in link target</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerzeichen im Verknüpfungsziel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Link target too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungsziel zu lang</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Link target is a Windows drive or network path</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungsziel ist ein Windows-Laufwerk oder Netzwerkpfad</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Absolute link target</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolutes Verknüpfungsziel</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Link target part too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandteil des Verknüpfungsziels zu lang</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Link target with &quot;..&quot; after a folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungsziel mit „..“ nach einem Ordnernamen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link target points outside the destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungsziel zeigt aus dem Ziel hinaus</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>These entries were not extracted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einträge wurden nicht entpackt:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>... and %1 more</source>
         <extracomment>After the list of refused entries: how many more were refused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere</translation>
     </message>
 </context>
 <context>
@@ -858,64 +919,64 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/EntryDetails.cpp" line="+16"/>
         <source>stored</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>fastest</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>schnellste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>fast</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>schnelle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>normal</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>normale</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>good</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gute</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>best</source>
         <extracomment>Compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>beste</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1 dictionary</source>
         <extracomment>The dictionary&apos;s size after the method: &quot;RAR 5, best, 32 MB dictionary&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Yes</source>
         <extracomment>The Encrypted column of an encrypted entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -923,147 +984,147 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/EntryProperties.cpp" line="+38"/>
         <source>Continued from an earlier volume and on the next one</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt aus einem früheren Teil und im nächsten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Continued from an earlier volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt aus einem früheren Teil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Continued on the next volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt im nächsten Teil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No</source>
         <extracomment>The entry is not split over volumes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>System %1</source>
         <extracomment>The operating system an entry was packed on, by its number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System %1</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Folder</source>
         <extracomment>The folder the entry is in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(top level)</source>
-        <translation type="unfinished"></translation>
+        <translation>(oberste Ebene)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Folder</source>
         <comment>kind of entry</comment>
         <extracomment>What the entry is: a folder, a link or a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Size</source>
         <extracomment>The unpacked size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Packed</source>
         <extracomment>The packed size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gepackte Größe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ratio</source>
         <extracomment>Packed size to unpacked size, in per cent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kompressionsrate</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zugriff</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Host system</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebssystem</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Method</source>
         <extracomment>The compression method</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dictionary</source>
         <extracomment>The compression dictionary&apos;s size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Version needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Version</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Split over volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Teile verteilt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link target</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungsziel</translation>
     </message>
 </context>
 <context>
@@ -1072,22 +1133,22 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/ExtractHere.cpp" line="+248"/>
         <source>Cannot make the folder %1: %2</source>
         <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <location filename="../mainwindow/ExtractHereCommand.cpp" line="+38"/>
         <source>Extracted to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpackt nach %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Not every entry was extracted; the rest is in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jeder Eintrag wurde entpackt; der Rest ist in %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1095,17 +1156,17 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/ExtractRun.cpp" line="+79"/>
         <source>File exists; kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei vorhanden; behalten</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>File(s) Exist, Replace ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei(en) vorhanden, ersetzen?</translation>
     </message>
     <message>
         <location line="+213"/>
         <source>No entry named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Eintrag namens %1</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1175,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/Formats.cpp" line="+156"/>
         <source>Total %1 Files </source>
         <extracomment>Status bar: how many entries are listed so far. %1 is the count with a blank in front where a minus sign could be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1 Dateien </translation>
     </message>
 </context>
 <context>
@@ -1123,7 +1184,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/FreeSpace.cpp" line="+55"/>
         <source>Not enough disk space in %1: the archive unpacks to %2 bytes, only %3 bytes are free. Nothing was extracted.</source>
         <extracomment>%1 is the destination folder; %2 and %3 are numbers of bytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicherplatz in %1: Das Archiv wird zu %2 Bytes entpackt, nur %3 Bytes sind frei. Es wurde nichts entpackt.</translation>
     </message>
 </context>
 <context>
@@ -1131,22 +1192,22 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../help/HelpViewer.cpp" line="+39"/>
         <source>Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe verwenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;b&gt;Contents&lt;/b&gt; shows the list of topics. Click a topic to read it; links inside a topic lead to related topics.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Inhalt&lt;/b&gt; zeigt die Liste der Themen. Klicken Sie auf ein Thema, um es zu lesen; Verweise in einem Thema führen zu verwandten Themen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;b&gt;Index&lt;/b&gt; lists the keywords of every topic. Type in the search field to narrow the list to the keywords that begin with what you typed, then click a keyword to open its topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Index&lt;/b&gt; listet die Stichwörter aller Themen auf. Tippen Sie in das Suchfeld, um die Liste auf die Stichwörter einzuschränken, die mit dem Eingetippten beginnen, und klicken Sie dann auf ein Stichwort, um sein Thema zu öffnen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close the Help window with its close button when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das Hilfefenster mit seinem Schließknopf, wenn Sie fertig sind.</translation>
     </message>
 </context>
 <context>
@@ -1155,7 +1216,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../help/LaunchHelp.cpp" line="+55"/>
         <source>%1 Documentation is not available.</source>
         <extracomment>%1 is the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Dokumentation von %1 ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1164,191 +1225,191 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/Messages.cpp" line="+15"/>
         <location line="+37"/>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher</translation>
     </message>
     <message>
         <location line="-35"/>
         <source>%1: archive header broken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kopfdaten des Archivs beschädigt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not RAR archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein RAR-Archiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: the archive is encrypted and no password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Archiv ist verschlüsselt und es wurde kein Passwort angegeben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falsches Passwort</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: unknown archive format</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekanntes Archivformat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: read error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Lesefehler</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot open %1 (error code %2)</source>
         <extracomment>%1 is the archive, %2 the UnRAR library&apos;s error number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden (Fehlercode %2)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>CRC failed in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-Fehler in %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CRC failed in encrypted file (wrong password?)</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-Fehler in verschlüsselter Datei (falsches Passwort?)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bad volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerhafter Teil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unknown archive format</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Archivformat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Volume open error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen eines Teils</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File create error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Anlegen der Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File close error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schließen der Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file is encrypted and no password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist verschlüsselt und es wurde kein Passwort angegeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wrong password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>File header broken</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfdaten der Datei beschädigt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The archive&apos;s headers are encrypted and no password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfdaten des Archivs sind verschlüsselt und es wurde kein Passwort angegeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wrong password: the archive&apos;s headers cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort: Die Kopfdaten des Archivs können nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Unexpected end of archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Ende des Archivs</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reading the archive&apos;s file headers failed (error code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen der Kopfdaten der Dateien im Archiv ist fehlgeschlagen (Fehlercode %1)</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Test failed (error code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Test fehlgeschlagen (Fehlercode %1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Extraction failed (error code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken fehlgeschlagen (Fehlercode %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Listing stopped at %1 (error code %2)</source>
         <extracomment>%1 is the entry&apos;s name, %2 the UnRAR library&apos;s error number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten bei %1 abgebrochen (Fehlercode %2)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Begins in an earlier volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt in einem früheren Teil</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Volume %1 of a set: showing the whole set from %2</source>
         <extracomment>%1 is the volume&apos;s number, %2 the file name of the set&apos;s first volume</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teil %1 eines mehrteiligen Archivs: Alle Teile werden ab %2 gezeigt</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1: archive comment broken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Archivkommentar beschädigt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No files to test</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Dateien zum Testen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 in %2</source>
         <extracomment>%1 is an entry&apos;s name, %2 the archive&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The UnRAR library failed while reading %1 (%2). Nothing more was extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die UnRAR-Bibliothek ist beim Lesen von %1 gescheitert (%2). Es wurde nichts weiter entpackt.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The UnRAR library failed while reading %1 (%2). Nothing more was tested.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die UnRAR-Bibliothek ist beim Lesen von %1 gescheitert (%2). Es wurde nichts weiter getestet.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The UnRAR library failed while reading %1 (%2). Nothing more was listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die UnRAR-Bibliothek ist beim Lesen von %1 gescheitert (%2). Es wurde nichts weiter aufgelistet.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The next volume of the archive is missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der nächste Teil des Archivs fehlt: %1</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1418,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../dialogs/ModBrowse.cpp" line="+60"/>
         <source>Selected folder</source>
         <extracomment>The line under the folder chooser that shows the folder selected</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählter Ordner</translation>
     </message>
 </context>
 <context>
@@ -1365,17 +1426,17 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/OpenedFiles.cpp" line="+21"/>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Save a Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie speichern</translation>
     </message>
 </context>
 <context>
@@ -1384,13 +1445,13 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/PreviewContent.cpp" line="+130"/>
         <source>The picture is %1 × %2 pixels: too large to preview</source>
         <extracomment>%1 and %2 are the picture&apos;s width and height</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat %1 × %2 Pixel: zu groß für die Vorschau</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Not a picture Marrowick can show: %1</source>
         <extracomment>%1 is the image reader&apos;s own reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild, das Marrowick zeigen kann: %1</translation>
     </message>
 </context>
 <context>
@@ -1399,25 +1460,25 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
         <source>%1 files, %2 folders, %3 bytes</source>
         <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien, %2 Ordner, %3 Bytes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Size: %1   Packed: %2</source>
         <extracomment>An entry&apos;s sizes: unpacked, then packed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe: %1   Gepackt: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modified: %1</source>
         <extracomment>%1 is the entry&apos;s date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geändert: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Encrypted</source>
         <extracomment>The entry needs a password</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
 </context>
 <context>
@@ -1425,12 +1486,12 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location line="-24"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -1439,18 +1500,18 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../dialogs/QtPrompts.cpp" line="+28"/>
         <location line="+35"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Details</source>
         <extracomment>The box of the error&apos;s further lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>&amp;Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort an&amp;zeigen</translation>
     </message>
 </context>
 <context>
@@ -1459,38 +1520,38 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/ReaderProcess.cpp" line="+110"/>
         <source>Cannot start %1: %2</source>
         <extracomment>%1 is the reader program, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+144"/>
         <source>malformed reply</source>
         <extracomment>Why the archive reader was stopped: what it sent made no sense</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fehlerhafte Antwort</translation>
     </message>
     <message>
         <location line="-142"/>
         <source>The UnRAR library could not be started (%1)</source>
         <extracomment>%1 says what went wrong with the archive reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die UnRAR-Bibliothek konnte nicht gestartet werden (%1)</translation>
     </message>
     <message>
         <location line="+105"/>
         <source>no answer</source>
         <extracomment>Why the archive reader was stopped: it did not answer in time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>signal %1</source>
         <extracomment>How the archive reader ended: %1 is the signal&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>exit status %1</source>
         <extracomment>How the archive reader ended: %1 is its exit status</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status %1</translation>
     </message>
 </context>
 <context>
@@ -1498,13 +1559,13 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/RunCallback.cpp" line="+68"/>
         <source>Enter password for the encrypted file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für die verschlüsselte Datei eingeben:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enter password</source>
         <extracomment>The password dialog&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
 </context>
 <context>
@@ -1513,12 +1574,12 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/RunNotifier.cpp" line="+72"/>
         <source>Test of %1 finished</source>
         <extracomment>A desktop notification&apos;s summary: %1 the archive&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test von %1 abgeschlossen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extraction of %1 finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken von %1 abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -1527,19 +1588,19 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/RunStatus.h" line="+16"/>
         <source>Success</source>
         <extracomment>Status bar, when an extraction has put every entry in place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Extracting </source>
         <extracomment>Status bar while an extraction runs (the trailing blank is part of the panel)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wird entpackt </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Testing </source>
         <extracomment>Status bar while a test runs (the trailing blank is part of the panel)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wird getestet </translation>
     </message>
 </context>
 <context>
@@ -1547,33 +1608,33 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/SafeWriter.cpp" line="+65"/>
         <source>A folder on its path is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner auf seinem Pfad ist eine symbolische Verknüpfung</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>A folder on its path is a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner auf seinem Pfad ist eine Datei</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot open a folder on its path: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner auf seinem Pfad kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <location line="+118"/>
         <source>The destination folder cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zielordner kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Copy of a file not extracted in this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie einer Datei, die in diesem Durchgang nicht entpackt wurde</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>More data than its stated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Daten als seine angegebene Größe</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1582,17 +1643,17 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location line="+49"/>
         <location line="+29"/>
         <source>Cannot write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <location line="-101"/>
         <source>Not enough disk space (its size is not stated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicherplatz (seine Größe ist nicht angegeben)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen nicht möglich: %1</translation>
     </message>
     <message>
         <location line="+70"/>
@@ -1600,32 +1661,32 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/SafeWriterTemp.cpp" line="-32"/>
         <location line="+25"/>
         <source>A folder of that name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner dieses Namens ist vorhanden</translation>
     </message>
     <message>
         <location filename="../engine/SafeWriterLinks.cpp" line="-82"/>
         <source>Hard link to a file not extracted in this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Harte Verknüpfung auf eine Datei, die in diesem Durchgang nicht entpackt wurde</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Link target cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verknüpfungsziel kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Cannot make the hard link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die harte Verknüpfung kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Cannot make the link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verknüpfung kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <location filename="../engine/SafeWriterTemp.cpp" line="-90"/>
         <source>Cannot create a file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei kann nicht angelegt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1634,49 +1695,49 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../engine/SandboxNotice.cpp" line="+34"/>
         <source>its system-call filter</source>
         <extracomment>Completes &quot;The archive reader runs without %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seinen Systemaufruf-Filter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>seccomp is not available here; the archive reader runs without its system-call filter</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seccomp ist hier nicht verfügbar; der Archivleser läuft ohne seinen Systemaufruf-Filter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Landlock</source>
         <extracomment>Completes &quot;The archive reader runs without %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Landlock</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>this kernel has no Landlock; the archive reader is not kept from reading outside the archive&apos;s folder</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dieser Kernel hat kein Landlock; der Archivleser wird nicht daran gehindert, außerhalb des Ordners des Archivs zu lesen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>namespaces of its own</source>
         <extracomment>Completes &quot;The archive reader runs without %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eigene Namensräume</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>this kernel does not let the archive reader have user namespaces; it shares the program&apos;s PID, IPC and network namespaces</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dieser Kernel gibt dem Archivleser keine eigenen Benutzer-Namensräume; er teilt die PID-, IPC- und Netzwerk-Namensräume des Programms</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The archive reader runs without %1 (see About)</source>
         <extracomment>Status bar; %1 names what is missing. About is the About window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Archivleser läuft ohne %1 (siehe „Über“)</translation>
     </message>
 </context>
 <context>
@@ -1684,32 +1745,32 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../help/CWinHelp.cpp" line="+73"/>
         <source>Object not properly initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt nicht richtig initialisiert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Invalid file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Invalid window handle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Fensterhandle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Call to WinHelp failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf von WinHelp fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CWinHelp component failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der Komponente CWinHelp</translation>
     </message>
 </context>
 <context>
@@ -1719,17 +1780,17 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location line="+56"/>
         <location line="+40"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
     <message>
         <location line="-89"/>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>User selected cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer hat „Abbrechen“ gewählt.</translation>
     </message>
 </context>
 <context>
@@ -1737,53 +1798,53 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/FileListModel.cpp" line="+63"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Packed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepackt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CRC32</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC32</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No</source>
         <extracomment>What a screen reader says for the empty Encrypted cell of a file that is not encrypted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1791,95 +1852,95 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/FolderBrowser.cpp" line="+80"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The archive&apos;s folders; the list shows the one chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ordner des Archivs; die Liste zeigt den gewählten</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Back</source>
         <extracomment>Go back to the folder shown before (a button with an arrow only)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück (Alt+Links)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Forward</source>
         <extracomment>Go forward again after Back (a button with an arrow only)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts (Alt+Rechts)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
         <extracomment>Go to the folder that holds this one (a button with an arrow only)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Up (Backspace, Alt+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben (Rücktaste, Alt+Hoch)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The folder shown; type a path and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gezeigte Ordner; geben Sie einen Pfad ein und drücken Sie die Eingabetaste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Location</source>
         <extracomment>The name of the field that shows the path of the folder shown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Filter (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter (Strg+F)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Names containing this text; * and ? as wildcards</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen, die diesen Text enthalten; * und ? als Platzhalter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Filter</source>
         <extracomment>The name of the field that narrows the list to the names typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>All folders</source>
         <extracomment>Check box: the filter looks in every folder below the one shown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ordner</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Matches</source>
         <extracomment>The label that shows how many names the filter kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Treffer</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>No folder named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner namens %1</translation>
     </message>
     <message>
         <location line="+158"/>
         <source>%1 of %2</source>
         <extracomment>The filter&apos;s count: %1 names kept of the %2 looked at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1888,7 +1949,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/FolderTreeModel.cpp" line="+13"/>
         <source>All entries  %1</source>
         <extracomment>The folder pane&apos;s top node, the whole archive; %1 is the archive&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge  %1</translation>
     </message>
 </context>
 <context>
@@ -1896,44 +1957,44 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../help/HelpViewer.cpp" line="+14"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+116"/>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort eingeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keyword</source>
         <extracomment>The name of the field that narrows the index to a keyword</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Narrows the index to the keywords that begin with the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschränkt den Index auf die Stichwörter, die mit dem Text beginnen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfetext</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>No keyword matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Stichwort passt zu „%1“.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -1941,7 +2002,7 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/PreviewViews.cpp" line="+90"/>
         <source>Click to show the picture at its own size or to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um das Bild in Originalgröße oder eingepasst zu zeigen</translation>
     </message>
 </context>
 <context>
@@ -1950,130 +2011,130 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../mainwindow/PreviewPane.cpp" line="+45"/>
         <source>Preview</source>
         <extracomment>The name a screen reader gives the pane beside the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Entry properties</source>
         <extracomment>The line above the preview: the entry&apos;s name, sizes and date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften des Eintrags</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+23"/>
         <source>Open</source>
         <extracomment>Button: open the previewed entry as a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location line="-22"/>
         <source>Wrap lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen umbrechen</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Decoding progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des Dekodierens</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Text preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Textvorschau</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Picture preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildvorschau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter shows the picture at its own size or to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste zeigt das Bild in Originalgröße oder eingepasst</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hex dump</source>
         <extracomment>The preview of data that is neither text nor a picture: offsets, bytes in hexadecimal, characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hexadezimalansicht</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Select an entry to preview it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Eintrag für die Vorschau aus</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Folder: %1 files, %2 folders, %3 bytes</source>
         <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: %1 Dateien, %2 Ordner, %3 Bytes</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pictures over %1 packed are not previewed</source>
         <extracomment>%1 is a size such as &quot;64 MB&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau für Bilder über %1 (gepackt)</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+106"/>
         <location line="+30"/>
         <source>Encrypted: a password is needed to preview it</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt: Für die Vorschau wird ein Passwort benötigt</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>Solid archive: the entries before this one are decoded first</source>
-        <translation type="unfinished"></translation>
+        <translation>Solid-Archiv: Die Einträge vor diesem werden zuerst dekodiert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelesen...</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Not found in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Archiv gefunden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot preview: %1</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau möglich: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the entry is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag ist beschädigt</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Pictures over %1 are not previewed</source>
         <extracomment>%1 is a size such as &quot;64 MB&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau für Bilder über %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 × %2 pixels</source>
         <extracomment>The picture&apos;s width and height</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+6"/>
         <source>Showing the first %1</source>
         <extracomment>%1 is a size such as &quot;4 MB&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten %1 werden gezeigt</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch</translation>
     </message>
 </context>
 <context>
@@ -2081,12 +2142,12 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../dialogs/PropertiesDialog.cpp" line="+52"/>
         <source>Copy &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kopieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Comment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar...</translation>
     </message>
 </context>
 <context>
@@ -2094,12 +2155,12 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/RecentArchives.cpp" line="+38"/>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>
@@ -2107,18 +2168,18 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../dialogs/fComment.cpp" line="+25"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Comments</source>
         <extracomment>The title of the window that shows an archive&apos;s comment</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivkommentar</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
 </context>
 <context>
@@ -2126,377 +2187,377 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../mainwindow/EntryActions.cpp" line="+47"/>
         <source>Select the entries to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die zu entpackenden Einträge aus</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>%1 was changed after it was opened. Save a copy?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nach dem Öffnen geändert. Eine Kopie speichern?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot save a copy to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie kann nicht unter %1 gespeichert werden</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Not opened: %1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: %1 ist ein Ordner</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Not opened: no temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: kein temporärer Ordner</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Not opened: %1 was not extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: %1 wurde nicht entpackt</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../mainwindow/NestedArchive.cpp" line="+41"/>
         <source>Not opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../mainwindow/NestedArchive.cpp" line="+6"/>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No application opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anwendung öffnet %1</translation>
     </message>
     <message>
         <location filename="../mainwindow/ListBrowsing.cpp" line="+59"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Files</source>
         <extracomment>The name a screen reader gives the list of the archive&apos;s entries</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The archive&apos;s entries, one row each</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge des Archivs, je einer pro Zeile</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner</translation>
     </message>
     <message>
         <location filename="../mainwindow/MainCommands.cpp" line="+43"/>
         <source>Ready </source>
         <extracomment>The activity after Close; it ends in a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bereit </translation>
     </message>
     <message>
         <location line="+13"/>
         <location filename="../mainwindow/fMain.cpp" line="+352"/>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Extract Archive to ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv entpacken nach ...</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;Name</source>
         <extracomment>View &gt; Sort By&apos;s items: the list&apos;s columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Packed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;packt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rate</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;CRC32</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CRC32</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geän&amp;dert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attribute</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>M&amp;ethod</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Methode</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Encr&amp;ypted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschlüsselt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren nach</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>&amp;Columns</source>
         <extracomment>View &gt; Columns: which of the optional columns the list shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spa&amp;lten</translation>
     </message>
     <message>
         <location filename="../mainwindow/PreviewCommand.cpp" line="+26"/>
         <source>Enter password for the encrypted file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für die verschlüsselte Datei eingeben:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../mainwindow/PropertiesCommand.cpp" line="+28"/>
         <location line="+6"/>
         <source>&amp;Properties	Alt+Enter</source>
         <extracomment>A menu item; the key after the tab is shown beside it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften	Alt+Eingabe</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Properties of the archive (Alt+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften des Archivs (Alt+Eingabe)</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+28"/>
         <source>%1 - Properties</source>
         <extracomment>A properties window&apos;s title: %1 the archive&apos;s or entry&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Eigenschaften</translation>
     </message>
     <message numerus="yes">
         <location line="-2"/>
         <source>%n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../mainwindow/RunDisplay.cpp" line="+37"/>
         <source>Encryption</source>
         <extracomment>The status bar panel that shows whether entries are encrypted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Activity</source>
         <extracomment>The status bar panel that says what the window is doing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Totals</source>
         <extracomment>The status bar panel with the archive&apos;s or the run&apos;s totals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Summen</translation>
     </message>
     <message>
         <location line="+11"/>
         <location filename="../mainwindow/fMain.cpp" line="-2"/>
         <source>Encrypted</source>
         <extracomment>The encryption indicator of the status bar (hidden until needed).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Progress of the running operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des laufenden Vorgangs</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Stop the running operation (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den laufenden Vorgang abbrechen (Esc)</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>%1: %2</source>
         <extracomment>An entry that was not written: %1 its name, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Sandbox incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandbox unvollständig</translation>
     </message>
     <message>
         <location filename="../mainwindow/fMain.cpp" line="-214"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv ö&amp;ffnen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Close Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv &amp;schließen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktionen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entpacken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Extract &amp;Links</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verknüpfungen entpacken</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Help</source>
         <extracomment>The Help menu&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source> &amp;Help</source>
         <extracomment>The Help menu&apos;s item that opens the help file; it begins with a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Open</source>
         <extracomment>The row menu&apos;s item that opens the entry in its application.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Extract &amp;Selected To...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswahl entpacken nach...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Extract &amp;Here</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hier entpacken</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>open RAR archive</source>
-        <translation type="unfinished"></translation>
+        <translation>RAR-Archiv öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Extract to</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Extract Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien entpacken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Testen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Test archived file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Dateien testen</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Entries</source>
         <extracomment>What a screen reader calls the list of the archive&apos;s entries.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Padlock</source>
         <extracomment>The picture beside the status bar&apos;s encryption indicator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorhängeschloss</translation>
     </message>
 </context>
 <context>
@@ -2505,22 +2566,22 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <location filename="../dialogs/frmAbout.cpp" line="+30"/>
         <source>About</source>
         <extracomment>The title of the About window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Click here to Visit Marrowick Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website von Marrowick besuchen</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Copyright © 2026 the Marrowick developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 die Marrowick-Entwickler.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>UnRAR library © Alexander Roshal, RARLAB</source>
-        <translation type="unfinished"></translation>
+        <translation>UnRAR-Bibliothek © Alexander Roshal, RARLAB</translation>
     </message>
 </context>
 <context>
@@ -2530,18 +2591,19 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <source>Error no.%1
 %2</source>
         <extracomment>An error raised by a part of the program: %1 its number, %2 what it says.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr. %1
+%2</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Select an Archive file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivdatei auswählen...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>RAR Archive Files (*.rar)|*.rar</source>
         <extracomment>The open dialog&apos;s filter: a description, &quot;|&quot;, then the pattern.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RAR-Archivdateien (*.rar)|*.rar</translation>
     </message>
 </context>
 <context>
@@ -2549,25 +2611,25 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <message>
         <location filename="../engine/modRAR.cpp" line="+247"/>
         <source>No errors found during test operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Testen wurden keine Fehler gefunden</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>ENCRYPTED</source>
         <extracomment>Status bar: the archive has encrypted entries or headers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VERSCHLÜSSELT</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Ready</source>
         <extracomment>Status bar, when nothing runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Processing</source>
         <extracomment>Status bar while the archive is listed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wird verarbeitet</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n Datei</numerusform>
@@ -29,7 +29,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>
@@ -39,14 +39,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+97"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-96"/>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1:</source>
+        <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1458,9 +1470,9 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
     <name>PreviewLine</name>
     <message>
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
-        <source>%1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>%1 Dateien, %2 Ordner, %3 Bytes</translation>
+        <source>%1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2069,9 +2081,9 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
     </message>
     <message>
         <location line="+28"/>
-        <source>Folder: %1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>Ordner: %1 Dateien, %2 Ordner, %3 Bytes</translation>
+        <source>Folder: %1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>Ordner: %1, %2, %3</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2248,7 +2260,13 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <translation>Die Einträge des Archivs, je einer pro Zeile</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Columns</source>
+        <extracomment>The name a screen reader gives the list&apos;s row of column titles</extracomment>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -2457,7 +2475,7 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
     <message>
         <location line="+6"/>
         <source>&amp;Actions</source>
-        <translation>&amp;Aktionen</translation>
+        <translation>A&amp;ktionen</translation>
     </message>
     <message>
         <location line="+2"/>

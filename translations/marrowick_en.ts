@@ -4,7 +4,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n file</numerusform>
@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>

@@ -13,7 +13,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n archivo</numerusform>
@@ -29,7 +29,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>
@@ -39,14 +39,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+97"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-96"/>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1:</source>
+        <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1456,9 +1468,9 @@ o se omitió, 2 uso incorrecto, 3 no se puede cargar la biblioteca UnRAR,
     <name>PreviewLine</name>
     <message>
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
-        <source>%1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>%1 archivos, %2 carpetas, %3 bytes</translation>
+        <source>%1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2067,9 +2079,9 @@ o se omitió, 2 uso incorrecto, 3 no se puede cargar la biblioteca UnRAR,
     </message>
     <message>
         <location line="+28"/>
-        <source>Folder: %1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>Carpeta: %1 archivos, %2 carpetas, %3 bytes</translation>
+        <source>Folder: %1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>Carpeta: %1, %2, %3</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2246,7 +2258,13 @@ o se omitió, 2 uso incorrecto, 3 no se puede cargar la biblioteca UnRAR,
         <translation>Las entradas del archivador, una fila por cada una</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Columns</source>
+        <extracomment>The name a screen reader gives the list&apos;s row of column titles</extracomment>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>

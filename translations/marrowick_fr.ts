@@ -13,7 +13,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n fichier</numerusform>
@@ -29,24 +29,36 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>
-            <numerusform>%1 octet</numerusform>
-            <numerusform>%1 octets</numerusform>
+            <numerusform>%1&#xa0;octet</numerusform>
+            <numerusform>%1&#xa0;octets</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+97"/>
         <source>Yes</source>
         <translation>Oui</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-96"/>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1:</source>
+        <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -221,7 +233,7 @@
     <message>
         <location filename="../cli/CatCommand.cpp" line="+88"/>
         <source>Enter password for the encrypted file:</source>
-        <translation>Saisissez le mot de passe du fichier chiffré :</translation>
+        <translation>Saisissez le mot de passe du fichier chiffré&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -232,7 +244,7 @@
         <location line="+18"/>
         <source>%1 holds binary data: not written to a terminal (--force writes it)</source>
         <extracomment>%1 is the entry&apos;s name</extracomment>
-        <translation>%1 contient des données binaires : elles ne sont pas écrites sur un terminal (--force les écrit)</translation>
+        <translation>%1 contient des données binaires&#xa0;: elles ne sont pas écrites sur un terminal (--force les écrit)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -256,29 +268,29 @@
         <location filename="../cli/main.cpp" line="+76"/>
         <source>%1: cannot open it</source>
         <extracomment>A line of the notification; %1 is the archive&apos;s file name</extracomment>
-        <translation>%1 : impossible de l&apos;ouvrir</translation>
+        <translation>%1&#xa0;: impossible de l&apos;ouvrir</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1: extracted to %2</source>
         <extracomment>%1 is the archive, %2 the file or folder its entries went to</extracomment>
-        <translation>%1 : extrait dans %2</translation>
+        <translation>%1&#xa0;: extrait dans %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: not extracted</source>
         <extracomment>A line of the notification; %1 is the archive&apos;s file name</extracomment>
-        <translation>%1 : non extrait</translation>
+        <translation>%1&#xa0;: non extrait</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: nothing extracted</source>
-        <translation>%1 : rien n&apos;a été extrait</translation>
+        <translation>%1&#xa0;: rien n&apos;a été extrait</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: not every entry extracted; the rest is in %2</source>
-        <translation>%1 : certaines entrées n&apos;ont pas été extraites ; le reste est dans %2</translation>
+        <translation>%1&#xa0;: certaines entrées n&apos;ont pas été extraites&#xa0;; le reste est dans %2</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -289,7 +301,7 @@
     <message>
         <location line="+2"/>
         <source>Extract Here: %1 of %2 not extracted</source>
-        <translation>Extraire ici : %1 archive(s) sur %2 non extraite(s)</translation>
+        <translation>Extraire ici&#xa0;: %1 archive(s) sur %2 non extraite(s)</translation>
     </message>
 </context>
 <context>
@@ -299,14 +311,14 @@
         <source>Usage: marrowick-cli COMMAND [OPTIONS] ARCHIVE [DEST [NAME...]]
 </source>
         <extracomment>The first line of --help. Keep the program&apos;s and the commands&apos; names and the option names as they are; the words in capitals may be translated.</extracomment>
-        <translation>Utilisation : marrowick-cli COMMANDE [OPTIONS] ARCHIVE [DEST [NOM...]]
+        <translation>Utilisation&#xa0;: marrowick-cli COMMANDE [OPTIONS] ARCHIVE [DEST [NOM...]]
 </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Commands:
 </source>
-        <translation>Commandes :
+        <translation>Commandes&#xa0;:
 </translation>
     </message>
     <message>
@@ -315,9 +327,9 @@
                          (tab-separated; a link&apos;s name is followed by
                          &quot; -&gt; TARGET&quot;), then the totals line
 </source>
-        <translation>  list, l ARCHIVE        une ligne par entrée : nom, taille, taille compressée,
-                         taux, CRC32 (séparés par des tabulations ; le nom d&apos;un
-                         lien est suivi de &quot; -&gt; CIBLE&quot;), puis la ligne des
+        <translation>  list, l ARCHIVE        une ligne par entrée&#xa0;: nom, taille, taille compressée,
+                         taux, CRC32 (séparés par des tabulations&#xa0;; le nom d&apos;un
+                         lien est suivi de &quot;&#xa0;-&gt;&#xa0;CIBLE&quot;), puis la ligne des
                          totaux
 </translation>
     </message>
@@ -325,7 +337,7 @@
         <location line="+5"/>
         <source>  test, t ARCHIVE        test every entry; one line per entry
 </source>
-        <translation>  test, t ARCHIVE        tester chaque entrée ; une ligne par entrée
+        <translation>  test, t ARCHIVE        tester chaque entrée&#xa0;; une ligne par entrée
 </translation>
     </message>
     <message>
@@ -335,7 +347,7 @@
                          encryption, comment, and the totals of its entries
 </source>
         <translation>  info, i ARCHIVE        les propriétés de l&apos;archive, une ligne
-                         &quot;libellé: valeur&quot; chacune : format, solide, volumes,
+                         &quot;libellé:&#xa0;valeur&quot; chacune&#xa0;: format, solide, volumes,
                          enregistrement de récupération, verrouillage,
                          chiffrement, commentaire et les totaux de ses entrées
 </translation>
@@ -348,7 +360,7 @@
                          a terminal without --force
 </source>
         <translation>  cat ARCHIVE NOM        écrire les données de l&apos;entrée sur la sortie standard
-                         au fil de la lecture, sans rien écrire sur le disque ;
+                         au fil de la lecture, sans rien écrire sur le disque&#xa0;;
                          les données binaires (un octet NUL ou de l&apos;UTF-8 non
                          valable à leur début) ne sont pas écrites sur un
                          terminal sans --force
@@ -364,7 +376,7 @@
         <translation>  extract, x ARCHIVE [DEST [NOM...]]
                          extraire toutes les entrées, ou seulement celles
                          nommées (le nom d&apos;un dossier prend tout ce qu&apos;il
-                         contient), dans DEST (par défaut : le dossier courant,
+                         contient), dans DEST (par défaut&#xa0;: le dossier courant,
                          créé s&apos;il n&apos;existe pas)
 </translation>
     </message>
@@ -377,18 +389,18 @@
                          (&quot;name (2)&quot;, ...); prints where each one went
 </source>
         <translation>  extract, x --here ARCHIVE...
-                         extraire chaque archive à côté d&apos;elle-même : dans un
+                         extraire chaque archive à côté d&apos;elle-même&#xa0;: dans un
                          nouveau dossier portant son nom ou, si elle contient
                          un seul fichier ou un seul dossier, directement
-                         celui-ci ; jamais dans quelque chose qui existe déjà
-                         (&quot;nom (2)&quot;, ...) ; affiche où chacune a été extraite
+                         celui-ci&#xa0;; jamais dans quelque chose qui existe déjà
+                         (&quot;nom&#xa0;(2)&quot;, ...)&#xa0;; affiche où chacune a été extraite
 </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Options:
 </source>
-        <translation>Options :
+        <translation>Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -403,7 +415,7 @@
         <source>  --notify               extract --here: sum up in a desktop notification too
                          (for file-manager actions, which have no terminal)
 </source>
-        <translation>  --notify               extract --here : résumer aussi dans une notification
+        <translation>  --notify               extract --here&#xa0;: résumer aussi dans une notification
                          du bureau (pour les actions des gestionnaires de
                          fichiers, qui n&apos;ont pas de terminal)
 </translation>
@@ -419,11 +431,11 @@
                          encrypted_headers, encrypted_entries, comment, entries,
                          files, folders, size, packed, ...)
 </source>
-        <translation>  --json                 list : un objet JSON par entrée (name, size, packed,
+        <translation>  --json                 list&#xa0;: un objet JSON par entrée (name, size, packed,
                          crc32 ou blake2sp, encrypted, folder, mtime, ctime et
                          atime s&apos;ils sont stockés, attributes, host_os, method,
                          dictionary, target et link_target pour les liens)
-                         info : un objet JSON (format, solid, volume, volumes,
+                         info&#xa0;: un objet JSON (format, solid, volume, volumes,
                          volumes_found, first_volume, recovery_record, locked,
                          encrypted_headers, encrypted_entries, comment,
                          entries, files, folders, size, packed, ...)
@@ -434,7 +446,7 @@
         <source>  --tree                 list: the folder tree instead of the entries, each
                          folder with the files, folders and bytes below it
 </source>
-        <translation>  --tree                 list : l&apos;arborescence des dossiers au lieu des
+        <translation>  --tree                 list&#xa0;: l&apos;arborescence des dossiers au lieu des
                          entrées, chaque dossier avec les fichiers, dossiers et
                          octets qu&apos;il contient
 </translation>
@@ -443,7 +455,7 @@
         <location line="+4"/>
         <source>  --force                cat: write binary data to a terminal too
 </source>
-        <translation>  --force                cat : écrire les données binaires même sur un terminal
+        <translation>  --force                cat&#xa0;: écrire les données binaires même sur un terminal
 </translation>
     </message>
     <message>
@@ -451,7 +463,7 @@
         <source>  --no-links             extract: refuse symbolic and hard links (by default
                          those that stay inside DEST are made)
 </source>
-        <translation>  --no-links             extract : refuser les liens symboliques et physiques
+        <translation>  --no-links             extract&#xa0;: refuser les liens symboliques et physiques
                          (par défaut, ceux qui restent dans DEST sont créés)
 </translation>
     </message>
@@ -460,9 +472,9 @@
         <source>  --overwrite MODE       extract: ask, always or never replace existing files
                          (default: ask on a terminal, never otherwise)
 </source>
-        <translation>  --overwrite MODE       extract : remplacer les fichiers existants en
+        <translation>  --overwrite MODE       extract&#xa0;: remplacer les fichiers existants en
                          demandant (ask), toujours (always) ou jamais (never)
-                         (par défaut : ask sur un terminal, never sinon)
+                         (par défaut&#xa0;: ask sur un terminal, never sinon)
 </translation>
     </message>
     <message>
@@ -487,7 +499,7 @@
                          (list&apos;s lines, --json) stays the same
 </source>
         <translation>  --lang LANGUE          la langue des textes destinés aux personnes, comme de
-                         ou zh_CN (par défaut : celle du système) ; ce que
+                         ou zh_CN (par défaut&#xa0;: celle du système)&#xa0;; ce que
                          lisent les scripts (lignes de list, --json) ne change
                          pas
 </translation>
@@ -511,7 +523,7 @@
         <source>Exit status: 0 all done, 1 the archive or an entry failed, was refused or
 skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
 </source>
-        <translation>Code de retour : 0 tout est fait, 1 l&apos;archive ou une entrée a échoué, a été
+        <translation>Code de retour&#xa0;: 0 tout est fait, 1 l&apos;archive ou une entrée a échoué, a été
 refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut pas
 être chargée, 130 annulé.
 </translation>
@@ -530,7 +542,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location filename="../cli/main.cpp" line="-87"/>
         <source>Try &apos;marrowick-cli --help&apos;.</source>
-        <translation>Essayez « marrowick-cli --help ».</translation>
+        <translation>Essayez «&#xa0;marrowick-cli --help&#xa0;».</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -565,7 +577,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+4"/>
         <source>--overwrite needs ask, always or never, not &apos;%1&apos;</source>
-        <translation>--overwrite attend ask, always ou never, et non « %1 »</translation>
+        <translation>--overwrite attend ask, always ou never, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -586,7 +598,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+4"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -636,7 +648,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+3"/>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -662,7 +674,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+2"/>
         <location line="+6"/>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu « %1 »</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -673,7 +685,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+11"/>
         <source>cannot read the password file %1: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 why it cannot be read</extracomment>
-        <translation>impossible de lire le fichier de mot de passe %1 : %2</translation>
+        <translation>impossible de lire le fichier de mot de passe %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -696,13 +708,13 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../mainwindow/CommandLine.cpp" line="+36"/>
         <location filename="../mainwindow/modMain.cpp" line="+34"/>
         <source>Missing argument(s)!</source>
-        <translation>Argument(s) manquant(s) !</translation>
+        <translation>Argument(s) manquant(s)&#xa0;!</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../mainwindow/modMain.cpp" line="+4"/>
         <source>Invalid Argument(s)!</source>
-        <translation>Argument(s) non valable(s) !</translation>
+        <translation>Argument(s) non valable(s)&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -716,13 +728,13 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+2"/>
         <source>Error in loading DLL: %1 (%2)</source>
         <extracomment>%1 is the library&apos;s file name, %2 why it could not be loaded</extracomment>
-        <translation>Erreur lors du chargement de la bibliothèque : %1 (%2)</translation>
+        <translation>Erreur lors du chargement de la bibliothèque&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Specified DLL function not found: %1 in %2</source>
         <extracomment>%1 is the missing function, %2 the library&apos;s file name</extracomment>
-        <translation>Fonction de bibliothèque introuvable : %1 dans %2</translation>
+        <translation>Fonction de bibliothèque introuvable&#xa0;: %1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -731,13 +743,13 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../cli/ConsolePrompts.cpp" line="+47"/>
         <source>%1 No: no terminal to ask on</source>
         <extracomment>%1 is the question, answered No for want of a terminal</extracomment>
-        <translation>%1 Non : aucun terminal pour poser la question</translation>
+        <translation>%1 Non&#xa0;: aucun terminal pour poser la question</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 No: no terminal to ask on (see --overwrite)</source>
         <extracomment>%1 is the question, answered No for want of a terminal</extracomment>
-        <translation>%1 Non : aucun terminal pour poser la question (voir --overwrite)</translation>
+        <translation>%1 Non&#xa0;: aucun terminal pour poser la question (voir --overwrite)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -777,7 +789,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>the archive needs a password and there is no terminal to ask on; give it with -p or --password-file</source>
-        <translation>l&apos;archive nécessite un mot de passe et aucun terminal ne permet de le demander ; donnez-le avec -p ou --password-file</translation>
+        <translation>l&apos;archive nécessite un mot de passe et aucun terminal ne permet de le demander&#xa0;; donnez-le avec -p ou --password-file</translation>
     </message>
 </context>
 <context>
@@ -814,12 +826,12 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+4"/>
         <source>Name points outside the destination (&quot;..&quot;)</source>
-        <translation>Le nom pointe hors de la destination (« .. »)</translation>
+        <translation>Le nom pointe hors de la destination («&#xa0;..&#xa0;»)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Empty or &quot;.&quot; part in name</source>
-        <translation>Élément vide ou « . » dans le nom</translation>
+        <translation>Élément vide ou «&#xa0;.&#xa0;» dans le nom</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -894,7 +906,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+6"/>
         <source>Link target with &quot;..&quot; after a folder name</source>
-        <translation>Cible de lien avec « .. » après un nom de dossier</translation>
+        <translation>Cible de lien avec «&#xa0;..&#xa0;» après un nom de dossier</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -904,7 +916,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+27"/>
         <source>These entries were not extracted:</source>
-        <translation>Ces entrées n&apos;ont pas été extraites :</translation>
+        <translation>Ces entrées n&apos;ont pas été extraites&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -960,17 +972,17 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>%1 KB</source>
-        <translation>%1 Ko</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 GB</source>
-        <translation>%1 Go</translation>
+        <translation>%1&#xa0;Go</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1133,7 +1145,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../engine/ExtractHere.cpp" line="+248"/>
         <source>Cannot make the folder %1: %2</source>
         <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de créer le dossier %1 : %2</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../mainwindow/ExtractHereCommand.cpp" line="+38"/>
@@ -1143,7 +1155,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+2"/>
         <source>Not every entry was extracted; the rest is in %1</source>
-        <translation>Certaines entrées n&apos;ont pas été extraites ; le reste est dans %1</translation>
+        <translation>Certaines entrées n&apos;ont pas été extraites&#xa0;; le reste est dans %1</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1156,12 +1168,12 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location filename="../engine/ExtractRun.cpp" line="+79"/>
         <source>File exists; kept</source>
-        <translation>Le fichier existe ; conservé</translation>
+        <translation>Le fichier existe&#xa0;; conservé</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>File(s) Exist, Replace ?</source>
-        <translation>Fichier(s) existant(s), remplacer ?</translation>
+        <translation>Fichier(s) existant(s), remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+213"/>
@@ -1184,7 +1196,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../engine/FreeSpace.cpp" line="+55"/>
         <source>Not enough disk space in %1: the archive unpacks to %2 bytes, only %3 bytes are free. Nothing was extracted.</source>
         <extracomment>%1 is the destination folder; %2 and %3 are numbers of bytes</extracomment>
-        <translation>Espace disque insuffisant dans %1 : l&apos;archive se décompresse en %2 octets, seuls %3 octets sont libres. Rien n&apos;a été extrait.</translation>
+        <translation>Espace disque insuffisant dans %1&#xa0;: l&apos;archive se décompresse en %2&#xa0;octets, seuls %3&#xa0;octets sont libres. Rien n&apos;a été extrait.</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1209,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>&lt;b&gt;Contents&lt;/b&gt; shows the list of topics. Click a topic to read it; links inside a topic lead to related topics.</source>
-        <translation>&lt;b&gt;Sommaire&lt;/b&gt; affiche la liste des rubriques. Cliquez sur une rubrique pour la lire ; les liens d&apos;une rubrique mènent aux rubriques associées.</translation>
+        <translation>&lt;b&gt;Sommaire&lt;/b&gt; affiche la liste des rubriques. Cliquez sur une rubrique pour la lire&#xa0;; les liens d&apos;une rubrique mènent aux rubriques associées.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1230,7 +1242,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="-35"/>
         <source>%1: archive header broken</source>
-        <translation>%1 : en-tête d&apos;archive endommagé</translation>
+        <translation>%1&#xa0;: en-tête d&apos;archive endommagé</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1245,22 +1257,22 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+2"/>
         <source>%1: the archive is encrypted and no password was given</source>
-        <translation>%1 : l&apos;archive est chiffrée et aucun mot de passe n&apos;a été donné</translation>
+        <translation>%1&#xa0;: l&apos;archive est chiffrée et aucun mot de passe n&apos;a été donné</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: wrong password</source>
-        <translation>%1 : mot de passe incorrect</translation>
+        <translation>%1&#xa0;: mot de passe incorrect</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: unknown archive format</source>
-        <translation>%1 : format d&apos;archive inconnu</translation>
+        <translation>%1&#xa0;: format d&apos;archive inconnu</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: read error</source>
-        <translation>%1 : erreur de lecture</translation>
+        <translation>%1&#xa0;: erreur de lecture</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1276,7 +1288,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>CRC failed in encrypted file (wrong password?)</source>
-        <translation>Erreur de CRC dans le fichier chiffré (mot de passe incorrect ?)</translation>
+        <translation>Erreur de CRC dans le fichier chiffré (mot de passe incorrect&#xa0;?)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1336,7 +1348,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+3"/>
         <source>Wrong password: the archive&apos;s headers cannot be read</source>
-        <translation>Mot de passe incorrect : les en-têtes de l&apos;archive ne peuvent pas être lus</translation>
+        <translation>Mot de passe incorrect&#xa0;: les en-têtes de l&apos;archive ne peuvent pas être lus</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1373,12 +1385,12 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+6"/>
         <source>Volume %1 of a set: showing the whole set from %2</source>
         <extracomment>%1 is the volume&apos;s number, %2 the file name of the set&apos;s first volume</extracomment>
-        <translation>Volume %1 d&apos;un ensemble : affichage de tout l&apos;ensemble à partir de %2</translation>
+        <translation>Volume %1 d&apos;un ensemble&#xa0;: affichage de tout l&apos;ensemble à partir de %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1: archive comment broken</source>
-        <translation>%1 : commentaire de l&apos;archive endommagé</translation>
+        <translation>%1&#xa0;: commentaire de l&apos;archive endommagé</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1409,7 +1421,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+8"/>
         <source>The next volume of the archive is missing: %1</source>
-        <translation>Le volume suivant de l&apos;archive est manquant : %1</translation>
+        <translation>Le volume suivant de l&apos;archive est manquant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1445,34 +1457,34 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../mainwindow/PreviewContent.cpp" line="+130"/>
         <source>The picture is %1 × %2 pixels: too large to preview</source>
         <extracomment>%1 and %2 are the picture&apos;s width and height</extracomment>
-        <translation>L&apos;image fait %1 × %2 pixels : trop grande pour l&apos;aperçu</translation>
+        <translation>L&apos;image fait %1&#xa0;×&#xa0;%2&#xa0;pixels&#xa0;: trop grande pour l&apos;aperçu</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Not a picture Marrowick can show: %1</source>
         <extracomment>%1 is the image reader&apos;s own reason</extracomment>
-        <translation>Ce n&apos;est pas une image que Marrowick peut afficher : %1</translation>
+        <translation>Ce n&apos;est pas une image que Marrowick peut afficher&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>PreviewLine</name>
     <message>
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
-        <source>%1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>%1 fichiers, %2 dossiers, %3 octets</translation>
+        <source>%1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Size: %1   Packed: %2</source>
         <extracomment>An entry&apos;s sizes: unpacked, then packed</extracomment>
-        <translation>Taille : %1   Taille compressée : %2</translation>
+        <translation>Taille&#xa0;: %1   Taille compressée&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modified: %1</source>
         <extracomment>%1 is the entry&apos;s date and time</extracomment>
-        <translation>Modification : %1</translation>
+        <translation>Modification&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1486,12 +1498,12 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="-24"/>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 KB</source>
-        <translation>%1 Ko</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
 </context>
 <context>
@@ -1520,7 +1532,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location filename="../engine/ReaderProcess.cpp" line="+110"/>
         <source>Cannot start %1: %2</source>
         <extracomment>%1 is the reader program, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de démarrer %1 : %2</translation>
+        <translation>Impossible de démarrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1559,7 +1571,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location filename="../engine/RunCallback.cpp" line="+68"/>
         <source>Enter password for the encrypted file:</source>
-        <translation>Saisissez le mot de passe du fichier chiffré :</translation>
+        <translation>Saisissez le mot de passe du fichier chiffré&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1619,7 +1631,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+3"/>
         <source>Cannot open a folder on its path: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;ouvrir un dossier de son chemin : %1</translation>
+        <translation>Impossible d&apos;ouvrir un dossier de son chemin&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+118"/>
@@ -1643,7 +1655,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+49"/>
         <location line="+29"/>
         <source>Cannot write: %1</source>
-        <translation>Écriture impossible : %1</translation>
+        <translation>Écriture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="-101"/>
@@ -1653,7 +1665,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+15"/>
         <source>Cannot read: %1</source>
-        <translation>Lecture impossible : %1</translation>
+        <translation>Lecture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+70"/>
@@ -1676,17 +1688,17 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+36"/>
         <source>Cannot make the hard link: %1</source>
-        <translation>Impossible de créer le lien physique : %1</translation>
+        <translation>Impossible de créer le lien physique&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Cannot make the link: %1</source>
-        <translation>Impossible de créer le lien : %1</translation>
+        <translation>Impossible de créer le lien&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/SafeWriterTemp.cpp" line="-90"/>
         <source>Cannot create a file: %1</source>
-        <translation>Impossible de créer un fichier : %1</translation>
+        <translation>Impossible de créer un fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1701,7 +1713,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+2"/>
         <source>seccomp is not available here; the archive reader runs without its system-call filter</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation>seccomp n&apos;est pas disponible ici ; le lecteur d&apos;archives fonctionne sans son filtre d&apos;appels système</translation>
+        <translation>seccomp n&apos;est pas disponible ici&#xa0;; le lecteur d&apos;archives fonctionne sans son filtre d&apos;appels système</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1713,7 +1725,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+2"/>
         <source>this kernel has no Landlock; the archive reader is not kept from reading outside the archive&apos;s folder</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation>ce noyau n&apos;a pas Landlock ; rien n&apos;empêche le lecteur d&apos;archives de lire hors du dossier de l&apos;archive</translation>
+        <translation>ce noyau n&apos;a pas Landlock&#xa0;; rien n&apos;empêche le lecteur d&apos;archives de lire hors du dossier de l&apos;archive</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1725,7 +1737,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+2"/>
         <source>this kernel does not let the archive reader have user namespaces; it shares the program&apos;s PID, IPC and network namespaces</source>
         <extracomment>The About window starts it with a capital letter and ends it with a full stop</extracomment>
-        <translation>ce noyau ne permet pas au lecteur d&apos;archives d&apos;avoir des espaces de noms utilisateur ; il partage les espaces de noms PID, IPC et réseau du programme</translation>
+        <translation>ce noyau ne permet pas au lecteur d&apos;archives d&apos;avoir des espaces de noms utilisateur&#xa0;; il partage les espaces de noms PID, IPC et réseau du programme</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1857,7 +1869,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>The archive&apos;s folders; the list shows the one chosen</source>
-        <translation>Les dossiers de l&apos;archive ; la liste affiche celui qui est choisi</translation>
+        <translation>Les dossiers de l&apos;archive&#xa0;; la liste affiche celui qui est choisi</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1895,7 +1907,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+3"/>
         <source>The folder shown; type a path and press Enter</source>
-        <translation>Le dossier affiché ; saisissez un chemin et appuyez sur Entrée</translation>
+        <translation>Le dossier affiché&#xa0;; saisissez un chemin et appuyez sur Entrée</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1911,7 +1923,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+1"/>
         <source>Names containing this text; * and ? as wildcards</source>
-        <translation>Noms contenant ce texte ; * et ? comme jokers</translation>
+        <translation>Noms contenant ce texte&#xa0;; * et ? comme jokers</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1989,7 +2001,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+106"/>
         <source>No keyword matches &quot;%1&quot;.</source>
-        <translation>Aucun mot-clé ne correspond à « %1 ».</translation>
+        <translation>Aucun mot-clé ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2069,9 +2081,9 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     </message>
     <message>
         <location line="+28"/>
-        <source>Folder: %1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>Dossier : %1 fichiers, %2 dossiers, %3 octets</translation>
+        <source>Folder: %1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>Dossier : %1, %2, %3</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2084,12 +2096,12 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+106"/>
         <location line="+30"/>
         <source>Encrypted: a password is needed to preview it</source>
-        <translation>Chiffrée : un mot de passe est nécessaire pour l&apos;aperçu</translation>
+        <translation>Chiffrée&#xa0;: un mot de passe est nécessaire pour l&apos;aperçu</translation>
     </message>
     <message>
         <location line="-132"/>
         <source>Solid archive: the entries before this one are decoded first</source>
-        <translation>Archive solide : les entrées qui précèdent celle-ci sont d&apos;abord décodées</translation>
+        <translation>Archive solide&#xa0;: les entrées qui précèdent celle-ci sont d&apos;abord décodées</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2105,7 +2117,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+4"/>
         <source>Cannot preview: %1</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Aperçu impossible : %1</translation>
+        <translation>Aperçu impossible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2122,7 +2134,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+11"/>
         <source>%1 × %2 pixels</source>
         <extracomment>The picture&apos;s width and height</extracomment>
-        <translation>%1 × %2 pixels</translation>
+        <translation>%1&#xa0;×&#xa0;%2&#xa0;pixels</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2192,7 +2204,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+49"/>
         <source>%1 was changed after it was opened. Save a copy?</source>
-        <translation>%1 a été modifié après son ouverture. Enregistrer une copie ?</translation>
+        <translation>%1 a été modifié après son ouverture. Enregistrer une copie&#xa0;?</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2202,29 +2214,29 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location line="+18"/>
         <source>Not opened: %1 is a folder</source>
-        <translation>Non ouvert : %1 est un dossier</translation>
+        <translation>Non ouvert&#xa0;: %1 est un dossier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Not opened: no temporary folder</source>
-        <translation>Non ouvert : aucun dossier temporaire</translation>
+        <translation>Non ouvert&#xa0;: aucun dossier temporaire</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Not opened: %1 was not extracted</source>
-        <translation>Non ouvert : %1 n&apos;a pas été extrait</translation>
+        <translation>Non ouvert&#xa0;: %1 n&apos;a pas été extrait</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../mainwindow/NestedArchive.cpp" line="+41"/>
         <source>Not opened: %1</source>
-        <translation>Non ouvert : %1</translation>
+        <translation>Non ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../mainwindow/NestedArchive.cpp" line="+6"/>
         <source>Opened %1</source>
-        <translation>Ouvert : %1</translation>
+        <translation>Ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2248,7 +2260,13 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <translation>Les entrées de l&apos;archive, une par ligne</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Columns</source>
+        <extracomment>The name a screen reader gives the list&apos;s row of column titles</extracomment>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -2334,7 +2352,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
     <message>
         <location filename="../mainwindow/PreviewCommand.cpp" line="+26"/>
         <source>Enter password for the encrypted file:</source>
-        <translation>Saisissez le mot de passe du fichier chiffré :</translation>
+        <translation>Saisissez le mot de passe du fichier chiffré&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2427,7 +2445,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+77"/>
         <source>%1: %2</source>
         <extracomment>An entry that was not written: %1 its name, %2 why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -2591,7 +2609,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <source>Error no.%1
 %2</source>
         <extracomment>An error raised by a part of the program: %1 its number, %2 what it says.</extracomment>
-        <translation>Erreur n° %1
+        <translation>Erreur n°&#xa0;%1
 %2</translation>
     </message>
     <message>

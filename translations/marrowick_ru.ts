@@ -13,7 +13,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n файл</numerusform>
@@ -31,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>
@@ -42,14 +42,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+97"/>
         <source>Yes</source>
         <translation>Да</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-96"/>
         <source>No</source>
         <translation>Нет</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1:</source>
+        <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1455,9 +1467,9 @@ UnRAR; 130 — отменено.
     <name>PreviewLine</name>
     <message>
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
-        <source>%1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>файлов: %1, папок: %2, байт: %3</translation>
+        <source>%1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2066,9 +2078,9 @@ UnRAR; 130 — отменено.
     </message>
     <message>
         <location line="+28"/>
-        <source>Folder: %1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>Папка: файлов: %1, папок: %2, байт: %3</translation>
+        <source>Folder: %1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>Папка: %1, %2, %3</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2245,7 +2257,13 @@ UnRAR; 130 — отменено.
         <translation>Элементы архива, по одному в строке</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Columns</source>
+        <extracomment>The name a screen reader gives the list&apos;s row of column titles</extracomment>
+        <translation>Столбцы</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;View</source>
         <translation>&amp;Вид</translation>
     </message>

@@ -13,7 +13,7 @@
 <context>
     <name>ArchiveProperties</name>
     <message numerus="yes">
-        <location filename="../engine/ArchiveProperties.cpp" line="+64"/>
+        <location filename="../engine/ArchiveProperties.cpp" line="+66"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n 个文件</numerusform>
@@ -27,7 +27,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+66"/>
         <source>%1 byte(s)</source>
         <extracomment>%1 is the size in bytes, its digits grouped</extracomment>
         <translation>
@@ -36,14 +36,26 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+97"/>
         <source>Yes</source>
         <translation>是</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-96"/>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1:</source>
+        <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1443,9 +1455,9 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     <name>PreviewLine</name>
     <message>
         <location filename="../mainwindow/PreviewPane.cpp" line="+40"/>
-        <source>%1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>%1 个文件，%2 个文件夹，%3 字节</translation>
+        <source>%1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>%1，%2，%3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2054,9 +2066,9 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
     </message>
     <message>
         <location line="+28"/>
-        <source>Folder: %1 files, %2 folders, %3 bytes</source>
-        <extracomment>A folder&apos;s counts: files, folders and bytes below it</extracomment>
-        <translation>文件夹：%1 个文件，%2 个文件夹，%3 字节</translation>
+        <source>Folder: %1, %2, %3</source>
+        <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
+        <translation>文件夹：%1，%2，%3</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2233,7 +2245,13 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <translation>压缩包中的条目，每行一个</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Columns</source>
+        <extracomment>The name a screen reader gives the list&apos;s row of column titles</extracomment>
+        <translation>列标题</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>

@@ -82,20 +82,23 @@ private slots:
         QTest::addColumn<QString>("outHas");
         QTest::addColumn<QString>("errHas");
         const QString basic = Fixture("basic.rar"), headers = Fixture("encrypted-headers.rar");
+        const QString listing = "readme.txt\t6\t6\t 100%\t363A3020\ndocs/a1200.txt\t1,200\t13\t 1%\tFB3D3A2B\n"
+                                "docs/empty.txt\t\t\t\t0\ndocs/sub/deep.txt\t5\t5\t 100%\t279EB882\ndocs/sub\t\t\t\t0\n"
+                                "docs\t\t\t\t0\nempty-folder\t\t\t\t0\nTotal  7 Files \n";
         // clang-format off
         QTest::newRow("nothing") << QStringList{} << 2 << "" << "no command given";
         QTest::newRow("unknown option") << QStringList{"list", "--bogus", basic} << 2 << "" << "unknown option '--bogus'";
         QTest::newRow("lang without a value") << QStringList{"list", basic, "--lang"} << 2 << "" << "--lang needs a language";
         QTest::newRow("ask without a terminal") << QStringList{"x", "--overwrite=ask", basic} << 2 << "" << "needs a terminal";
         QTest::newRow("help wins over errors") << QStringList{"--help", "frobnicate"} << 0 << "Usage: marrowick-cli" << "";
+        // Help in the language asked for; what scripts read, never.
+        QTest::newRow("help in German") << QStringList{"--lang", "de", "--help"} << 0 << "Aufruf: marrowick-cli" << "";
+        QTest::newRow("list in Russian, unchanged") << QStringList{"--lang", "ru", "list", basic} << 0 << listing << "";
         QTest::newRow("archive missing") << QStringList{"l", "/nonexistent/a.rar"} << 1 << ""
             << "marrowick-cli: Cannot open /nonexistent/a.rar";
         QTest::newRow("not an archive") << QStringList{"l", Fixture("make-fixtures.sh")} << 1 << ""
             << Fixture("make-fixtures.sh") + " is not RAR archive";
-        QTest::newRow("list") << QStringList{"list", basic} << 0
-            << "readme.txt\t6\t6\t 100%\t363A3020\ndocs/a1200.txt\t1,200\t13\t 1%\tFB3D3A2B\n"
-               "docs/empty.txt\t\t\t\t0\ndocs/sub/deep.txt\t5\t5\t 100%\t279EB882\ndocs/sub\t\t\t\t0\n"
-               "docs\t\t\t\t0\nempty-folder\t\t\t\t0\nTotal  7 Files \n" << "";
+        QTest::newRow("list") << QStringList{"list", basic} << 0 << listing << "";
         QTest::newRow("list, the folder tree") << QStringList{"l", "--tree", basic} << 0
             << "basic.rar\t4 files\t3 folders\t1,211 bytes\n  docs/\t3 files\t1 folders\t1,205 bytes\n"
                "    sub/\t1 files\t0 folders\t5 bytes\n  empty-folder/\t0 files\t0 folders\t0 bytes\n"

@@ -72,6 +72,16 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("menus");
         QTest::addColumn<QString>("cancel");
+        QTest::newRow("system (German)") << QString()
+            << QStringList{"&Datei", "A&ktionen", "&Ansicht", "&Hilfe"} << "Abbrechen";
+        QTest::newRow("--lang fr") << "fr"
+            << QStringList{"&Fichier", "A&ctions", "&Affichage", "Aid&e"} << "Annuler";
+        QTest::newRow("--lang es") << "es"
+            << QStringList{"&Archivo", "A&cciones", "&Ver", "Ay&uda"} << "Cancelar";
+        QTest::newRow("--lang ru") << "ru"
+            << QStringList{"&Файл", "&Действия", "&Вид", "&Справка"} << "Отмена";
+        QTest::newRow("--lang zh_CN") << "zh_CN"
+            << QStringList{"文件(&F)", "操作(&A)", "查看(&V)", "帮助(&H)"} << "取消";
         QTest::newRow("--lang C: the program's own words") << "C"
             << QStringList{"&File", "&Actions", "&View", "&Help"} << "Cancel";
     }

@@ -115,6 +115,23 @@ frmAbout::frmAbout(QWidget* parent, UrlOpener opener)
     // of their text, so the hand shows only over the link's words.
     for (QLabel* label : {Label5, Label3, Label2, Label1})
         label->adjustSize();
+    // A translation longer than the window has room for: the link's words
+    // get smaller (down to the window's own size), then take two lines.
+    const int room = width() - 2 * Label5->x();
+    QFont font = Label5->font();
+    while (Label5->width() > room && font.pointSizeF() > this->font().pointSizeF()) {
+        font.setPointSizeF(std::max(font.pointSizeF() - 0.25, this->font().pointSizeF()));
+        Label5->setFont(font);
+        Label5->adjustSize();
+    }
+    if (Label5->width() > room) {
+        Label5->setWordWrap(true);
+        Label5->resize(room, Label5->heightForWidth(room));
+        // The sandbox notice below gives up what the second line needs.
+        const QRect notice = Sandbox->geometry();
+        const int top = std::max(notice.top(), Label5->geometry().bottom() + 1);
+        Sandbox->setGeometry(notice.left(), top, notice.width(), notice.bottom() + 1 - top);
+    }
 }
 
 void frmAbout::applyColours()

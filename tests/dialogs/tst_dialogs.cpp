@@ -1,11 +1,12 @@
 // The file dialog's filters and cancel, with the chooser's answers scripted;
-// the About window's colours.
+// the About window's colours and its link's room.
 #include "dialogs/cFileDialog.h"
 #include "dialogs/frmAbout.h"
 #include "engine/ComponentError.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace marrowick;
@@ -91,7 +92,37 @@ private slots:
         QCOMPARE(about.Label5->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     }
 
-
+    // However long its translation, the link stays inside the window (the
+    // About window's size is fixed), above the sandbox notice.
+    void aboutLinkFits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the English") << "Click here to Visit Marrowick Website";
+        QTest::newRow("longer") << "Pulse aquí para visitar el sitio web de Marrowick";
+        QTest::newRow("far longer") << "Klicken Sie hier, um die Website von Marrowick in Ihrem Browser zu besuchen";
+    }
+    void aboutLinkFits()
+    {
+        QFETCH(QString, text);
+        struct Link : QTranslator
+        {
+            QString text;
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return qstrcmp(source, "Click here to Visit Marrowick Website") == 0 ? text : QString();
+            }
+            bool isEmpty() const override { return false; }
+        } link;
+        link.text = text;
+        QCoreApplication::installTranslator(&link);
+        frmAbout about;
+        QCoreApplication::removeTranslator(&link);
+        QCOMPARE(about.Label5->text(), text);
+        const QRect shown = about.Label5->geometry();
+        QVERIFY2(shown.right() < about.width(), qPrintable(QString::number(shown.right())));
+        QVERIFY(shown.bottom() < about.Sandbox->y());
+        QVERIFY(about.Sandbox->geometry().bottom() < about.Label4->y());
+    }
 };
 
 QTEST_MAIN(TestDialogs)

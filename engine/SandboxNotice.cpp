@@ -71,7 +71,8 @@ QString SandboxShortfall()
         if (g_missing & layer.flag) {
             QString sentence = QCoreApplication::translate("SandboxNotice", layer.sentence);
             sentence[0] = sentence[0].toUpper();
-            sentences << sentence + QLatin1Char('.');
+            //: Ends a sentence of the About window with the language's full stop
+            sentences << QCoreApplication::translate("SandboxNotice", "%1.").arg(sentence);
         }
     }
     return sentences.join(QLatin1Char(' '));

@@ -1740,7 +1740,13 @@ UnRAR-Bibliothek kann nicht geladen werden, 130 abgebrochen.
         <translation>dieser Kernel gibt dem Archivleser keine eigenen Benutzer-Namensräume; er teilt die PID-, IPC- und Netzwerk-Namensräume des Programms</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+27"/>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the About window with the language&apos;s full stop</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
         <translation>%1 und %2</translation>

@@ -1738,7 +1738,13 @@ o se omitió, 2 uso incorrecto, 3 no se puede cargar la biblioteca UnRAR,
         <translation>este núcleo no permite que el lector de archivadores tenga espacios de nombres de usuario; comparte los espacios de nombres de PID, IPC y red del programa</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+27"/>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the About window with the language&apos;s full stop</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
         <translation>%1 y %2</translation>

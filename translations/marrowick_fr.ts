@@ -52,13 +52,13 @@
         <location line="+6"/>
         <source>%1:</source>
         <extracomment>A property&apos;s label before its value in the Properties dialog</extracomment>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: %2</source>
         <extracomment>A property as a line of text: %1 its label, %2 its value</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1740,7 +1740,13 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <translation>ce noyau ne permet pas au lecteur d&apos;archives d&apos;avoir des espaces de noms utilisateur&#xa0;; il partage les espaces de noms PID, IPC et réseau du programme</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+27"/>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the About window with the language&apos;s full stop</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
         <translation>%1 et %2</translation>
@@ -2083,7 +2089,7 @@ refusée ou ignorée, 2 mauvaise utilisation, 3 la bibliothèque UnRAR ne peut p
         <location line="+28"/>
         <source>Folder: %1, %2, %3</source>
         <extracomment>A folder&apos;s counts below it: %1 &quot;%n file(s)&quot;, %2 &quot;%n folder(s)&quot;, %3 &quot;%1 byte(s)&quot;</extracomment>
-        <translation>Dossier : %1, %2, %3</translation>
+        <translation>Dossier&#xa0;: %1, %2, %3</translation>
     </message>
     <message>
         <location line="+8"/>

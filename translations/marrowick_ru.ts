@@ -1737,7 +1737,13 @@ UnRAR; 130 — отменено.
         <translation>это ядро не даёт программе чтения архивов собственных пространств имён пользователя; она разделяет с программой пространства имён PID, IPC и сети</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+27"/>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the About window with the language&apos;s full stop</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
         <translation>%1 и %2</translation>

@@ -1725,7 +1725,13 @@ skipped, 2 wrong usage, 3 the UnRAR library cannot be loaded, 130 cancelled.
         <translation>此内核不允许压缩包读取进程拥有用户命名空间；它与本程序共用 PID、IPC 和网络命名空间</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+27"/>
+        <source>%1.</source>
+        <extracomment>Ends a sentence of the About window with the language&apos;s full stop</extracomment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>%1 and %2</source>
         <extracomment>Joins the missing parts of the sandbox: &quot;A and B&quot;, &quot;A and B and C&quot;</extracomment>
         <translation>%1、%2</translation>

@@ -11,6 +11,7 @@
 #define _UNIX
 #include <unrar/dll.hpp>
 
+#include <csetjmp>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -85,6 +86,9 @@ char byte = 0;
 iovec here{&byte, 1}, there{&byte, 1};
 perf_event_attr perf{};
 const sched_param idle{0};
+#if defined(__x86_64__)
+sigjmp_buf g_faulted;
+#endif
 
 long Made(long id, void (*remove)(long))
 {
@@ -132,9 +136,18 @@ const struct
     {"clone3", [] { return syscall(SYS_clone3, nullptr, 0) < 0 && errno == ENOSYS ? -1L : 0L; }},
 #if defined(__x86_64__)
     // getpid through the 32-bit entry, whose numbers mean other calls.
+    // A kernel built or booted without that entry answers with a fault, which
+    // is a refusal too.
     {"i386", [] {
-         long result = 20;
-         asm volatile("int $0x80" : "+a"(result) : : "memory");
+         struct sigaction fault{}, before{};
+         fault.sa_handler = [](int) { siglongjmp(g_faulted, 1); };
+         sigaction(SIGSEGV, &fault, &before);
+         long result = -1;
+         if (sigsetjmp(g_faulted, 1) == 0) {
+             result = 20;
+             asm volatile("int $0x80" : "+a"(result) : : "memory");
+         }
+         sigaction(SIGSEGV, &before, nullptr);
          return result;
      }},
 #endif

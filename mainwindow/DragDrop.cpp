@@ -101,6 +101,11 @@ bool fMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_lvFiles && event->type() == QEvent::Resize)
         sizeColumns();
+    // The bars take their heights only when the window lays them out, which
+    // may come after the window's own resize: the list follows the place
+    // between them.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        Form_Resize();
     if (watched != m_lvFiles->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {

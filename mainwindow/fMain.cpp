@@ -322,6 +322,7 @@ void fMain::buildList()
             openEntry(index.row());
     });
     buildBrowsing(client);
+    client->installEventFilter(this);
     m_lvFiles->setFocus();
     setTabOrder(m_lvFiles, m_tbMenu);
 }
@@ -399,7 +400,9 @@ void fMain::showCentred()
 
 QSize fMain::clientSize() const
 {
-    const int menuHeight = menuWidget() && menuWidget()->isVisible() ? menuWidget()->height() : 0;
+    // Visible to the window, not on screen: the first sizing comes before the
+    // window is shown.
+    const int menuHeight = menuWidget() && menuWidget()->isVisibleTo(this) ? menuWidget()->height() : 0;
     return QSize(width(), height() - menuHeight);
 }
 
@@ -420,8 +423,8 @@ void fMain::Form_Resize()
     in.clientWidth = twips(client.width());
     in.clientHeight = twips(client.height());
     in.toolbarTop = 0;
-    in.toolbarHeight = twips(m_tbMenu->isVisible() ? m_tbMenu->height() : 0);
-    in.statusHeight = twips(m_sbStat->isVisible() ? m_sbStat->height() : 0);
+    in.toolbarHeight = twips(m_tbMenu->isVisibleTo(this) ? m_tbMenu->height() : 0);
+    in.statusHeight = twips(m_sbStat->isVisibleTo(this) ? m_sbStat->height() : 0);
     const QRect list = m_browse->geometry();
     in.current = {twips(list.x()), twips(list.y()) + in.toolbarTop + in.toolbarHeight,
                   twips(list.width()), twips(list.height())};

@@ -1,5 +1,6 @@
 // The main window's own wiring (toolbar, keys, the state without an archive),
 // its list model and its resize arithmetic.
+#include "dialogs/Twips.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FormLayout.h"
 #include "mainwindow/StatusBarPanel.h"
@@ -183,6 +184,25 @@ private slots:
         QCOMPARE(cells(1002).mid(5), (QStringList{"", "RA", "RAR 4, stored", ""}));
         model.clear();
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    // The list's place is set while the window is still hidden and again once
+    // the bars have their heights: shown, and resized, it ends just above the
+    // status bar instead of running under it.
+    void listFitsBetweenTheBars()
+    {
+        test::RecordingView unused;
+        test::ScriptedPrompts answers(unused);
+        fMain window(&answers);
+        window.Form_Load(QString());
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto* browse = window.findChild<QWidget*>(QStringLiteral("browseSplitter"));
+        for (const QSize size : {window.size(), QSize(700, 420)}) {
+            window.resize(size);
+            QTRY_COMPARE(window.centralWidget()->height() - browse->geometry().bottom() - 1,
+                         TwipsToPixels(30, &window));
+        }
     }
 
     // The resize arithmetic in twips: the rows that pin the rule.

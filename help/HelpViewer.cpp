@@ -1,5 +1,7 @@
 #include "help/HelpViewer.h"
 
+#include "dialogs/ReadablePlaceholder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -65,6 +67,7 @@ HelpViewer::HelpViewer(const QString& helpFile) : m_file(Key(helpFile))
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setPlaceholderText(tr("Type a keyword"));
+    KeepPlaceholderReadable(m_search);
     m_search->setClearButtonEnabled(true);
     //: The name of the field that narrows the index to a keyword
     m_search->setAccessibleName(tr("Keyword"));

@@ -1,5 +1,6 @@
 #include "mainwindow/FolderBrowser.h"
 
+#include "dialogs/ReadablePlaceholder.h"
 #include "mainwindow/ArrowIcon.h"
 #include "mainwindow/FileListModel.h"
 #include "mainwindow/FolderTreeModel.h"
@@ -106,6 +107,7 @@ FolderBrowser::FolderBrowser(FileListModel& model, QTableView& list, QWidget* pa
     m_filter = new QLineEdit(m_bar);
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Filter (Ctrl+F)"));
+    KeepPlaceholderReadable(m_filter);
     m_filter->setToolTip(tr("Names containing this text; * and ? as wildcards"));
     //: The name of the field that narrows the list to the names typed
     m_filter->setAccessibleName(tr("Filter"));

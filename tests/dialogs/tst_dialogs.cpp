@@ -1,11 +1,13 @@
 // The file dialog's filters and cancel, with the chooser's answers scripted;
-// the About window's colours and its link's room.
+// the About window's colours and its link's room; a field's hint in any scheme.
 #include "dialogs/cFileDialog.h"
+#include "dialogs/ReadablePlaceholder.h"
 #include "dialogs/frmAbout.h"
 #include "engine/ComponentError.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTranslator>
 #include <QtTest>
 
@@ -122,6 +124,44 @@ private slots:
         QVERIFY2(shown.right() < about.width(), qPrintable(QString::number(shown.right())));
         QVERIFY(shown.bottom() < about.Sandbox->y());
         QVERIFY(about.Sandbox->geometry().bottom() < about.Label4->y());
+    }
+    // A text field's hint reads on its background in any scheme, and follows
+    // the desktop's palette when it changes.
+    void placeholderReads_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("hint");
+        QTest::addColumn<QColor>("shown");
+        const QColor grey(0, 0, 0, 128), paleGrey(252, 252, 252, 128);
+        QTest::newRow("light scheme, its own hint") << QColor(Qt::white) << QColor(Qt::black) << grey << grey;
+        QTest::newRow("dark scheme, its own hint") << QColor(20, 22, 24) << QColor(252, 252, 252)
+                                                   << QColor(140, 140, 140) << QColor(140, 140, 140);
+        QTest::newRow("dark scheme, the light one's hint") << QColor(20, 22, 24) << QColor(252, 252, 252)
+                                                           << grey << paleGrey;
+        QTest::newRow("dark scheme, opaque dark hint") << QColor(20, 22, 24) << QColor(252, 252, 252)
+                                                       << QColor(40, 40, 40) << paleGrey;
+    }
+    void placeholderReads()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(QColor, hint);
+        QFETCH(QColor, shown);
+        const QPalette before = QApplication::palette();
+        QLineEdit field;
+        KeepPlaceholderReadable(&field);
+        QPalette scheme = before;
+        scheme.setColor(QPalette::Base, base);
+        scheme.setColor(QPalette::Text, text);
+        scheme.setColor(QPalette::PlaceholderText, hint);
+        QApplication::setPalette(scheme);
+        QCOMPARE(field.palette().color(QPalette::Active, QPalette::PlaceholderText), shown);
+        QCOMPARE(field.palette().color(QPalette::Disabled, QPalette::PlaceholderText), shown);
+        // Everything else still comes from the scheme.
+        QCOMPARE(field.palette().color(QPalette::Base), base);
+        QApplication::setPalette(before);
+        QCOMPARE(field.palette().color(QPalette::PlaceholderText), before.color(QPalette::PlaceholderText));
     }
 };
 

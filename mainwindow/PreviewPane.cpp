@@ -28,28 +28,41 @@ QString MegabytesText(qsizetype bytes)
                               : QCoreApplication::translate("PreviewSizes", "%1 KB").arg(bytes >> 10);
 }
 
+// A lone blank becomes a no-break space, so that a narrow pane wraps an
+// entry's line only at the three-blank gaps between its parts, never inside
+// "Packed: 11,258" or a date.
+QString KeptTogether(QString parts)
+{
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (parts[i] == u' ' && (i == 0 || parts[i - 1] != u' ') &&
+            (i + 1 == parts.size() || parts[i + 1] != u' '))
+            parts[i] = QChar(0x00A0);
+    }
+    return parts;
+}
+
 QString PropertiesLine(const PreviewItem& item)
 {
     const FileRow& row = item.row;
-    QString line = row.name.mid(row.name.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString name = row.name.mid(row.name.lastIndexOf(QLatin1Char('/')) + 1);
     // The parts of the line are three blanks apart.
     const QString gap = QStringLiteral("   ");
     if (row.isFolder)
         //: A folder's counts below it: %1 "%n file(s)", %2 "%n folder(s)", %3 "%1 byte(s)"
-        return line + gap +
+        return name + gap +
                QCoreApplication::translate("PreviewLine", "%1, %2, %3")
                    .arg(FilesText(item.files), FoldersText(item.folders), BytesText(item.bytes));
     //: An entry's sizes: unpacked, then packed
-    line += gap + QCoreApplication::translate("PreviewLine", "Size: %1   Packed: %2")
-                      .arg(SizeText(row.unpSize), SizeText(row.packSize));
+    QString parts = gap + QCoreApplication::translate("PreviewLine", "Size: %1   Packed: %2")
+                              .arg(SizeText(row.unpSize), SizeText(row.packSize));
     const QString modified = TimeText(row.mtime);
     if (!modified.isEmpty())
         //: %1 is the entry's date and time
-        line += gap + QCoreApplication::translate("PreviewLine", "Modified: %1").arg(modified);
+        parts += gap + QCoreApplication::translate("PreviewLine", "Modified: %1").arg(modified);
     if (row.isEncrypted)
         //: The entry needs a password
-        line += gap + QCoreApplication::translate("PreviewLine", "Encrypted");
-    return line;
+        parts += gap + QCoreApplication::translate("PreviewLine", "Encrypted");
+    return name + KeptTogether(parts);
 }
 
 } // namespace

@@ -204,6 +204,11 @@ private slots:
         QCOMPARE(window.preview()->shownText(), QStringLiteral("readme.txt"));
         go(QStringLiteral("docs/sub/deep.txt"));
         QCOMPARE(window.preview()->shownText(), QStringLiteral("docs/sub/deep.txt"));
+        // A narrow pane wraps the line between its parts, not inside one.
+        const QString line = window.preview()->propertiesText();
+        QCOMPARE(line.section(QStringLiteral("   "), 0, 2), QStringLiteral("deep.txt   Size:\u00A05   Packed:\u00A016"));
+        const QString date = line.section(QStringLiteral("   "), 3, 3);
+        QVERIFY2(date.startsWith(QStringLiteral("Modified:\u00A0")) && !date.contains(u' '), qPrintable(line));
         QCOMPARE(answers.passwordPrompts, QStringList{"Enter password for the encrypted file:"});
         QCOMPARE(passwords.first(), QString());
         QCOMPARE(passwords.count(QStringLiteral("secret")), passwords.size() - 1);

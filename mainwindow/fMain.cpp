@@ -288,6 +288,9 @@ void fMain::buildList()
     m_lvFiles->setAccessibleName(tr("Entries"));
     m_lvFiles->setModel(m_model);
     m_lvFiles->setShowGrid(false);
+    // Borderless from the start, as the controls' set-up leaves it: a
+    // command-line run shows the list before that set-up.
+    m_lvFiles->setFrameShape(QFrame::NoFrame);
     m_lvFiles->setWordWrap(false);
     m_lvFiles->setCornerButtonEnabled(false);
     m_lvFiles->verticalHeader()->hide();

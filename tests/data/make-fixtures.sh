@@ -5,6 +5,7 @@
 # Passwords (fixed, the tests rely on them):
 #   encrypted-files.rar   -p  "secret"
 #   encrypted-headers.rar -hp "secret"
+#   encrypted-volumes.partN.rar -hp "secret"
 #
 # `rar` cannot make an archive without entries (it refuses "nothing to do"),
 # so the empty-archive case is covered by the fake library in the tests.
@@ -49,6 +50,9 @@ rar a -ma5 -idq -zbigcomment.txt bigcomment.rar readme.txt
 head -c 300000 /dev/urandom > random.bin
 stamp random.bin
 rar a -ma5 -idq -m0 -v120k multivolume.rar random.bin readme.txt
+# The same set with its headers encrypted: a volume's number and the end
+# record of the last one are behind the password.
+rar a -ma5 -idq -m0 -v120k -hpsecret encrypted-volumes.rar random.bin readme.txt
 
 # Solid.
 (cd basic && rar a -ma5 -idq -r -s ../solid.rar readme.txt docs)

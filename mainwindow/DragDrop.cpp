@@ -101,9 +101,9 @@ bool fMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_lvFiles && event->type() == QEvent::Resize)
         sizeColumns();
-    // The bars take their heights only when the window lays them out, which
-    // may come after the window's own resize: the list follows the place
-    // between them.
+    // The form's resize is the client area's: it follows the window's size
+    // and the bars' heights, which the window has laid out by then (before
+    // the window is shown, they are not known yet).
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         Form_Resize();
     if (watched != m_lvFiles->viewport())

@@ -42,7 +42,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -407,12 +406,6 @@ QSize fMain::clientSize() const
     // window is shown.
     const int menuHeight = menuWidget() && menuWidget()->isVisibleTo(this) ? menuWidget()->height() : 0;
     return QSize(width(), height() - menuHeight);
-}
-
-void fMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
 }
 
 void fMain::Form_Resize()
